@@ -37,3 +37,21 @@ private:
 // The current local date and time as a day count since 30 December 1899, the
 // fraction being the time of day.
 double NowAsDays();
+
+// Calendar date-times held as a day count since 30 December 1899 00:00, the fraction
+// being the time of day (0.5 = noon). Before that date the count is negative and the
+// fraction still runs forward from midnight: -1.25 is 29 December 1899, 06:00.
+//
+// Text form: "yyyy/mm/dd hh:nn:ss am/pm" on the 12-hour clock, every field zero-padded
+// and the designator in lower case, e.g. "2004/05/17 01:45:30 pm"; midnight is
+// "12:00:00 am", noon "12:00:00 pm". The time of day is rounded to the nearest
+// millisecond and then shown in whole seconds.
+//
+// Gives "" for a count that is not finite or lies outside the years 1 to 9999.
+std::string FormatBcDateTime(double days);
+
+// The day count of a text in the form above. Also accepted: "am"/"pm" in any case,
+// a 24-hour time without designator, "hh:nn" without seconds, a date alone (midnight),
+// and "-" as date separator; blanks around the text are ignored. False (days untouched)
+// for anything else, including fields out of range such as 2003/02/29 or 13:00:00 pm.
+bool ParseBcDateTime(const std::string &text, double &days);
