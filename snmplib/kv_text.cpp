@@ -1,6 +1,10 @@
 #include "kv_text.h"
 
+#include "kv_exception.h"
+
 #include <cctype>
+#include <charconv>
+#include <climits>
 #include <filesystem>
 
 std::string Unquote(const std::string &text) {
@@ -64,4 +68,37 @@ bool EqualsIgnoreCase(const std::string &a, const std::string &b) {
 
 bool StartsWithIgnoreCase(const std::string &text, const std::string &prefix) {
   return text.size() >= prefix.size() && EqualsIgnoreCase(text.substr(0, prefix.size()), prefix);
+}
+
+namespace {
+[[noreturn]] void NotA(const std::string &text, const char *what) {
+  throw KvException("'" + text + "' is not a valid " + what + " value", 0);
+}
+}  // namespace
+
+int StrToInt(const std::string &text) {
+  const std::string t = Trim(text);
+  int value = 0;
+  const auto [end, ec] = std::from_chars(t.data() + (!t.empty() && t[0] == '+'), t.data() + t.size(), value);
+  if (t.empty() || ec != std::errc() || end != t.data() + t.size()) NotA(text, "integer");
+  return value;
+}
+
+uint32_t StrToUInt(const std::string &text) {
+  const std::string t = Trim(text);
+  int64_t value = 0;
+  const auto [end, ec] = std::from_chars(t.data() + (!t.empty() && t[0] == '+'), t.data() + t.size(), value);
+  if (t.empty() || ec != std::errc() || end != t.data() + t.size() || value < INT32_MIN ||
+      value > static_cast<int64_t>(UINT32_MAX))
+    NotA(text, "integer");
+  return static_cast<uint32_t>(value);  // a negative number wraps, as a 32-bit cast does
+}
+
+double StrToFloat(const std::string &text) {
+  const std::string t = Trim(text);
+  double value = 0;
+  const auto [end, ec] = std::from_chars(t.data() + (!t.empty() && t[0] == '+'), t.data() + t.size(), value,
+                                         std::chars_format::general);
+  if (t.empty() || ec != std::errc() || end != t.data() + t.size()) NotA(text, "floating point");
+  return value;
 }

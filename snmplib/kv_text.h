@@ -1,6 +1,7 @@
 #pragma once
 // Small text routines shared by the whole library. Texts are byte strings.
 
+#include <cstdint>
 #include <string>
 
 // The text between a leading and a trailing double quote; otherwise the text as is.
@@ -27,3 +28,10 @@ std::string Trim(const std::string &text);
 // Byte-wise comparison ignoring ASCII letter case.
 bool EqualsIgnoreCase(const std::string &a, const std::string &b);
 bool StartsWithIgnoreCase(const std::string &text, const std::string &prefix);
+
+// The standard number conversions: the whole text (blanks around allowed) as a
+// decimal number, or KvException "'<text>' is not a valid integer value" (resp.
+// "... floating point value"). Such a conversion error carries no library code: 0.
+int StrToInt(const std::string &text);
+uint32_t StrToUInt(const std::string &text);
+double StrToFloat(const std::string &text);
