@@ -320,7 +320,7 @@ void KvEditConstraint::SetFormat(const std::string &format, const std::vector<QL
     const char c = format[i];
     if (c == '%' && i > 0) {
       add(collected);
-      collected = "%";
+      collected.assign(1, '%');
     } else {
       collected += c;
       if (c != '%' && i + 1 == format.size()) add(collected);
