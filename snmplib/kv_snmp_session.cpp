@@ -1,0 +1,157 @@
+#include "kv_snmp_session.h"
+
+#include "kv_messages.h"
+#include "kv_text.h"
+#include "snmp_printable.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <limits>
+#include <unistd.h>
+#include <vector>
+
+KvSNMPDevice SNMPDevice;
+KvSNMPScope SNMPScope;
+KvSNMPSecurity SNMPSecurity;
+uint32_t SNMPTimeout = 0;
+KvSnmpSession *GlobalSnmp = nullptr;
+
+namespace {
+// RFC 3414 keeps the boot count below 2^31 - 1.
+constexpr uint32_t kMaxBoots = 2147483647u;
+
+bool ParseCount(const std::string &text, uint32_t &count) {
+  const std::string t = Trim(text);
+  if (t.empty() || t.size() > 10) return false;
+  uint64_t value = 0;
+  for (const char c : t) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + static_cast<uint64_t>(c - '0');
+  }
+  if (value > kMaxBoots) return false;
+  count = static_cast<uint32_t>(value);
+  return true;
+}
+
+bool WriteWhole(int fd, const std::string &bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+}  // namespace
+
+uint32_t IncrementBootCounter(const std::string &fileName, const std::string &engineId) {
+  const std::string ourHex = OctetsToPrintableHex(engineId);
+  std::vector<std::string> lines;
+  long ourLine = -1;
+  uint32_t boots = 0;
+  {
+    std::ifstream in(fileName, std::ios::binary);
+    std::string line;
+    while (in && std::getline(in, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      const std::string trimmed = Trim(line);
+      const size_t blank = trimmed.find_first_of(" \t");
+      const std::string first = trimmed.substr(0, blank);
+      if (!trimmed.empty() && trimmed[0] != '#' && EqualsIgnoreCase(first, ourHex)) {
+        if (ourLine >= 0) continue;  // only the first line of our engine counts
+        if (blank == std::string::npos || !ParseCount(trimmed.substr(blank), boots))
+          RaiseLibrary(LibraryMsg::LoadBootCounter);
+        ourLine = static_cast<long>(lines.size());
+      }
+      lines.push_back(line);
+    }
+    if (in.bad()) RaiseLibrary(LibraryMsg::LoadBootCounter);
+  }
+  boots = std::min(boots + 1, kMaxBoots);
+  const std::string ours = ourHex + " " + std::to_string(boots);
+  if (ourLine >= 0)
+    lines[static_cast<size_t>(ourLine)] = ours;
+  else
+    lines.push_back(ours);
+  std::string bytes;
+  for (const std::string &line : lines) bytes += line + "\n";
+
+  std::string tmp = fileName + ".XXXXXX";
+  const int fd = ::mkstemp(tmp.data());
+  if (fd < 0) RaiseLibrary(LibraryMsg::SaveBootCounter);
+  const bool written = WriteWhole(fd, bytes) && ::fsync(fd) == 0;
+  const bool closed = ::close(fd) == 0;
+  if (!written || !closed || std::rename(tmp.c_str(), fileName.c_str()) != 0) {
+    ::unlink(tmp.c_str());
+    RaiseLibrary(LibraryMsg::SaveBootCounter);
+  }
+  return boots;
+}
+
+void KvSNMPCreateSession(const std::string &bootCounterDir) {
+  if (!GlobalSnmp) {
+    int status = 0;
+    auto *session = new KvSnmpSession(status);
+    if (status != SnmpStatus::Success) {
+      delete session;
+      RaiseLibrary(LibraryMsg::CreateSession);
+    }
+    GlobalSnmp = session;
+  }
+  const uint32_t boots = IncrementBootCounter(JoinPath(bootCounterDir, kBootCounterFileName), kLocalEngineId);
+  GlobalSnmp->SetLocalEngine(kLocalEngineId, boots);
+
+  SNMPDevice = KvSNMPDevice{"127.0.0.1", 161};
+  SNMPScope = KvSNMPScope{};
+  SNMPSecurity = KvSNMPSecurity{};
+  SNMPSecurity.ReadCommunity = "rdwalk";
+  SNMPSecurity.WriteCommunity = "wrtgate";
+  SNMPTimeout = 100;
+}
+
+void KvSNMPSessionSettings::LoadSessionSettings() {
+  Address = SNMPDevice.Address;
+  Port = SNMPDevice.Port;
+  ContextEngineId = SNMPScope.ContextEngineId;
+  ContextName = SNMPScope.ContextName;
+  Version = SNMPSecurity.Version;
+  ReadCommunity = SNMPSecurity.ReadCommunity;
+  WriteCommunity = SNMPSecurity.WriteCommunity;
+  SecurityModel = SNMPSecurity.SecurityModel;
+  SecurityLevel = SNMPSecurity.SecurityLevel;
+  SecurityName = SNMPSecurity.SecurityName;
+  AuthPassword = SNMPSecurity.AuthPassword;
+  PrivPassword = SNMPSecurity.PrivPassword;
+  AuthProtocol = SNMPSecurity.AuthProtocol;
+  PrivProtocol = SNMPSecurity.PrivProtocol;
+  Timeout = SNMPTimeout;
+}
+
+SnmpTarget KvSNMPSessionSettings::BuildTarget() const {
+  SnmpTarget target;
+  if (!ResolveAgentAddress(Address, Port, target.Address)) RaiseLibrary(LibraryMsg::InvalidAddress);
+  target.Version = Version;
+  // Hundredths of a second, at least one per try and no more than a day.
+  target.Timeout = static_cast<int>(std::clamp<uint32_t>(Timeout, 1, 8640000));
+  target.Retries = static_cast<int>(std::min<uint32_t>(Retries, 100));
+  if (Version == 3) {
+    target.SecurityModel = SecurityModel;
+    target.SecurityName = SecurityName;
+    target.AuthProtocol = AuthProtocol;
+    target.PrivProtocol = PrivProtocol;
+    target.AuthPassword = AuthPassword;
+    target.PrivPassword = PrivPassword;
+  } else {
+    target.ReadCommunity = ReadCommunity;
+    target.WriteCommunity = WriteCommunity;
+  }
+  return target;
+}
+
+void KvSNMPSessionSettings::PreparePdu(SnmpPdu &pdu) const {
+  pdu.SecurityLevel = SecurityLevel;
+  pdu.ContextName = ContextName;
+  pdu.ContextEngineId = ContextEngineId;
+}

@@ -1,0 +1,92 @@
+#pragma once
+// Which agent is addressed and with which credentials: the three global settings
+// records, the default timeout, the one global session, and the per-request copy of
+// the settings from which every operation builds its target.
+
+#include "snmp_pdu.h"
+#include "snmp_session.h"
+
+#include <cstdint>
+#include <string>
+
+struct KvSNMPDevice {
+  std::string Address;  // IPv4 dotted address, IPv6 literal or host name
+  uint16_t Port = 161;
+};
+
+// The SNMPv3 context, put into every PDU whatever the version.
+struct KvSNMPScope {
+  std::string ContextEngineId;  // the octets of the context engine ID, as given
+  std::string ContextName;
+};
+
+struct KvSNMPSecurity {
+  uint8_t Version = 0;  // 0 SNMPv1, 1 SNMPv2c, 3 SNMPv3
+  std::string ReadCommunity;
+  std::string WriteCommunity;
+  int32_t SecurityModel = 1;  // 3 is USM
+  int32_t SecurityLevel = 1;  // 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv
+  std::string SecurityName;
+  std::string AuthPassword;
+  std::string PrivPassword;
+  int32_t AuthProtocol = SnmpAuth::None;
+  int32_t PrivProtocol = SnmpPriv::None;
+};
+
+extern KvSNMPDevice SNMPDevice;
+extern KvSNMPScope SNMPScope;
+extern KvSNMPSecurity SNMPSecurity;
+extern uint32_t SNMPTimeout;       // hundredths of a second
+extern KvSnmpSession *GlobalSnmp;  // null until KvSNMPCreateSession
+
+// The local SNMPv3 engine and the file that keeps its boot count.
+inline constexpr const char *kLocalEngineId = "KvSNMP_PP_Application";
+inline constexpr const char *kBootCounterFileName = "KvSNMP_PP_BootCounter";
+
+// Creates the global session (once; later calls keep it), counts this start in the
+// boot counter file inside `bootCounterDir` ("" for the working directory), gives the
+// local engine its identity and fills the settings records with their defaults.
+// Raises KvException -506, -507 or -508.
+void KvSNMPCreateSession(const std::string &bootCounterDir);
+
+// Adds one to the boot count of `engineId` in `fileName` and returns the new count.
+// Lines of other engines and comment lines ("#") are kept; the file is replaced
+// through a temporary file, so the old one survives any failure. A malformed line for
+// the engine raises -507, a file that cannot be written -508.
+uint32_t IncrementBootCounter(const std::string &fileName, const std::string &engineId);
+
+// The per-request copy of the settings. Requests take it when they are built and call
+// LoadSessionSettings again after the globals changed.
+class KvSNMPSessionSettings {
+public:
+  KvSNMPSessionSettings() { LoadSessionSettings(); }
+  virtual ~KvSNMPSessionSettings() = default;
+
+  // Copies the global records and SNMPTimeout.
+  void LoadSessionSettings();
+
+  // The target of one operation: a community target for versions other than 3, a USM
+  // target for version 3. Raises -509 when the address is neither an IP address nor a
+  // name that resolves.
+  SnmpTarget BuildTarget() const;
+
+  // Security level, context name and context engine ID, before any binding is added.
+  void PreparePdu(SnmpPdu &pdu) const;
+
+  std::string Address;
+  uint16_t Port = 161;
+  std::string ContextEngineId;
+  std::string ContextName;
+  uint8_t Version = 0;
+  std::string ReadCommunity;
+  std::string WriteCommunity;
+  int32_t SecurityModel = 1;
+  int32_t SecurityLevel = 1;
+  std::string SecurityName;
+  std::string AuthPassword;
+  std::string PrivPassword;
+  int32_t AuthProtocol = SnmpAuth::None;
+  int32_t PrivProtocol = SnmpPriv::None;
+  uint32_t Timeout = 100;  // hundredths of a second per try
+  uint32_t Retries = 1;
+};

@@ -1,0 +1,183 @@
+#pragma once
+// The one SNMP session of the process, on net-snmp: Get, GetNext and Set, blocking or
+// with a completion callback, to a target given per operation. Statuses are numbered
+// as the status mapping of kv_messages expects (0 success, agent error-status 1..18,
+// USM 1401..1414, message processing -1402..-1418, class -1..-23).
+
+#include "snmp_pdu.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// An agent address resolved to a numeric host.
+struct SnmpAddress {
+  std::string Host;  // dotted IPv4, or IPv6 without brackets
+  bool Ipv6 = false;
+  uint16_t Port = 161;
+
+  // "host/port", the form the error record splits into address and port.
+  std::string Printable() const;
+};
+
+// Accepts an IPv4 dotted address, an IPv6 literal (with or without brackets) or a host
+// name that resolves. False, and nothing resolved, for anything else.
+bool ResolveAgentAddress(const std::string &text, uint16_t port, SnmpAddress &address);
+
+// Protocol codes of the security settings.
+namespace SnmpAuth {
+constexpr int None = 1;
+constexpr int Md5 = 2;
+constexpr int Sha = 3;
+constexpr int Sha224 = 4;
+constexpr int Sha256 = 5;
+constexpr int Sha384 = 6;
+constexpr int Sha512 = 7;
+}  // namespace SnmpAuth
+namespace SnmpPriv {
+constexpr int None = 1;
+constexpr int Des = 2;
+constexpr int TripleDes = 3;  // not supported
+constexpr int Idea = 9;       // not supported
+constexpr int Aes128 = 19;
+constexpr int Aes192 = 20;
+constexpr int Aes256 = 21;
+}  // namespace SnmpPriv
+
+// Where and how one operation goes.
+struct SnmpTarget {
+  SnmpAddress Address;
+  int Version = 0;   // 0 SNMPv1, 1 SNMPv2c, 3 SNMPv3; any other value fails with -12
+  int Timeout = 100; // hundredths of a second per try
+  int Retries = 1;
+  std::string ReadCommunity;   // Get and GetNext
+  std::string WriteCommunity;  // Set
+  int SecurityModel = 3;       // only 3 (USM) is supported
+  std::string SecurityName;
+  int AuthProtocol = SnmpAuth::None;
+  int PrivProtocol = SnmpPriv::None;
+  std::string AuthPassword;
+  std::string PrivPassword;
+};
+
+// Statuses the session gives besides the agent's error-status; see the table in
+// snmp_session.cpp for how net-snmp's failures and the agent's reports map to them.
+namespace SnmpStatus {
+constexpr int Success = 0;
+constexpr int Error = -1;
+constexpr int ResourceUnavailable = -2;
+constexpr int InternalError = -3;
+constexpr int Timeout = -5;
+constexpr int SessionClosed = -8;
+constexpr int InvalidPdu = -11;
+constexpr int InvalidTarget = -12;
+constexpr int InvalidOid = -17;
+constexpr int InvalidAddress = -18;
+constexpr int TransportFailed = -22;
+constexpr int UsmError = 1401;
+constexpr int UsmUnsupportedSecurityLevel = 1403;
+constexpr int UsmUnknownSecurityName = 1404;
+constexpr int UsmEncryptionError = 1405;
+constexpr int UsmDecryptionError = 1406;
+constexpr int UsmAuthenticationError = 1407;
+constexpr int UsmAuthenticationFailure = 1408;
+constexpr int UsmUnknownEngineId = 1410;
+constexpr int UsmNotInTimeWindow = 1411;
+constexpr int UsmUnsupportedAuthProtocol = 1412;
+constexpr int UsmUnsupportedPrivProtocol = 1413;
+constexpr int MpUnsupportedSecurityModel = -1402;
+constexpr int MpInvalidMessage = -1405;
+constexpr int MpUnknownPduHandlers = -1415;
+constexpr int MpUnavailableContext = -1416;
+constexpr int MpUnknownContext = -1417;
+}  // namespace SnmpStatus
+
+// Maps a net-snmp library error (SNMPERR_*) to a session status.
+int StatusOfNetSnmpError(int snmpErr);
+// Maps the counter OID of an SNMPv3 report to a session status.
+int StatusOfReport(const std::vector<uint32_t> &counterOid);
+
+// Completion of an asynchronous operation: the status the blocking form would have
+// returned and the response (empty bindings when there was none). It runs inside
+// ProcessPendingEvents, never inside another call of the session.
+using SnmpCompletion = std::function<void(int status, const SnmpPdu &response)>;
+
+// Identifies an outstanding asynchronous operation; 0 is none.
+using SnmpRequestId = uint64_t;
+
+enum class SnmpOperation { Get, GetNext, Set };
+
+class KvSnmpSession {
+public:
+  // Initialises net-snmp (once per process) so that it reads no configuration, loads
+  // no MIBs, keeps no state and prints nothing. `status` gets 0, or the failure.
+  explicit KvSnmpSession(int &status);
+  ~KvSnmpSession();
+  KvSnmpSession(const KvSnmpSession &) = delete;
+  KvSnmpSession &operator=(const KvSnmpSession &) = delete;
+
+  // Sets the local SNMPv3 engine's identity (the engine ID's octets and its boot count).
+  void SetLocalEngine(const std::string &engineId, uint32_t boots);
+
+  // Blocking operations: send, wait for the answer or the last time-out, fill
+  // `response`. Answers to asynchronous requests that arrive meanwhile are kept and
+  // completed by the next ProcessPendingEvents.
+  int Get(const SnmpTarget &target, const SnmpPdu &request, SnmpPdu &response);
+  int GetNext(const SnmpTarget &target, const SnmpPdu &request, SnmpPdu &response);
+  int Set(const SnmpTarget &target, const SnmpPdu &request, SnmpPdu &response);
+  int Send(SnmpOperation op, const SnmpTarget &target, const SnmpPdu &request, SnmpPdu &response);
+
+  // Asynchronous operations: 0 when sent (`id` then names the request, and the
+  // completion runs exactly once unless cancelled), else the failure and no completion.
+  int GetAsync(const SnmpTarget &target, const SnmpPdu &request, SnmpCompletion done,
+               SnmpRequestId *id = nullptr);
+  int GetNextAsync(const SnmpTarget &target, const SnmpPdu &request, SnmpCompletion done,
+                   SnmpRequestId *id = nullptr);
+  int SetAsync(const SnmpTarget &target, const SnmpPdu &request, SnmpCompletion done,
+               SnmpRequestId *id = nullptr);
+  int SendAsync(SnmpOperation op, const SnmpTarget &target, const SnmpPdu &request,
+                SnmpCompletion done, SnmpRequestId *id = nullptr);
+
+  // Forgets the completion of an outstanding request: it will not be called.
+  void Cancel(SnmpRequestId id);
+
+  // Asynchronous requests whose completion has not run (cancelled ones not counted).
+  int OutstandingCount() const;
+
+  // Receives what has arrived, runs time-outs and retries, then runs the completions.
+  // Never blocks.
+  void ProcessPendingEvents();
+
+  // The sockets of the open sessions, for an event loop to watch; the hook runs after
+  // a socket was added or removed.
+  std::vector<int> SocketDescriptors() const;
+  void SetSocketsChangedHook(std::function<void()> hook) { socketsChanged_ = std::move(hook); }
+
+  // Milliseconds until the next retry or time-out is due, -1 when nothing waits.
+  int MillisecondsToNextTimeout() const;
+
+  // Net-snmp sessions open now (one per distinct target and credential set).
+  int OpenSessionCount() const { return static_cast<int>(sessions_.size()); }
+
+private:
+  struct Session;
+  struct Outstanding;
+  struct Completed;
+
+  Session *SessionFor(const SnmpTarget &target, int &status);
+  int Dispatch(SnmpOperation op, const SnmpTarget &target, const SnmpPdu &request,
+               uint64_t id, Session *&session);
+  void PollSockets(int waitMs);
+  void ForgetStaleUsers(const SnmpTarget &target, const std::string &key);
+  static int OnNetSnmpEvent(int op, struct snmp_session *sess, int reqid, struct snmp_pdu *pdu,
+                            void *magic);
+
+  std::map<std::string, std::unique_ptr<Session>> sessions_;
+  std::map<uint64_t, std::unique_ptr<Outstanding>> outstanding_;
+  std::vector<std::unique_ptr<Completed>> completed_;
+  uint64_t nextId_ = 1;
+  std::function<void()> socketsChanged_;
+};

@@ -1,0 +1,362 @@
+// The session against a real snmpd on loopback: versions, SNMPv3 users and their
+// failures, Set, asynchronous answers through the pump.
+
+#include "kv_exception.h"
+#include "kv_messages.h"
+#include "kv_snmp_session.h"
+#include "snmp_session.h"
+#include "snmpd_agent.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+namespace {
+const char *const kSysDescr = "1.3.6.1.2.1.1.1.0";
+const char *const kSysContact = "1.3.6.1.2.1.1.4.0";
+
+void EnsureSession() {
+  static std::string dir;
+  if (dir.empty()) {
+    dir = MakeTempDir("kvboot");
+    KvSNMPCreateSession(dir);
+  }
+}
+
+class SnmpdTransport : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    agent_ = new SnmpdAgent();
+    ASSERT_TRUE(agent_->Start()) << agent_->Log();
+  }
+  static void TearDownTestSuite() {
+    delete agent_;
+    agent_ = nullptr;
+  }
+  void SetUp() override {
+    ASSERT_NE(agent_, nullptr);
+    EnsureSession();
+  }
+
+  // Settings for the agent with `version`, short time-outs.
+  static KvSNMPSessionSettings Settings(int version) {
+    KvSNMPSessionSettings s;
+    s.Address = "127.0.0.1";
+    s.Port = static_cast<uint16_t>(agent_->Port());
+    s.Version = static_cast<uint8_t>(version);
+    s.ReadCommunity = SnmpdAgent::kReadCommunity;
+    s.WriteCommunity = SnmpdAgent::kWriteCommunity;
+    s.Timeout = 50;
+    s.Retries = 1;
+    return s;
+  }
+
+  static KvSNMPSessionSettings V3(const std::string &user) {
+    KvSNMPSessionSettings s = Settings(3);
+    const SnmpdUser &u = SnmpdAgent::User(user);
+    s.SecurityModel = 3;
+    s.SecurityName = u.Name;
+    s.AuthPassword = u.AuthPassword;
+    s.PrivPassword = u.PrivPassword;
+    s.AuthProtocol = u.Auth == "MD5"       ? SnmpAuth::Md5
+                     : u.Auth == "SHA"     ? SnmpAuth::Sha
+                     : u.Auth == "SHA-256" ? SnmpAuth::Sha256
+                                           : SnmpAuth::None;
+    s.PrivProtocol = u.Priv == "DES"       ? SnmpPriv::Des
+                     : u.Priv == "AES"     ? SnmpPriv::Aes128
+                     : u.Priv == "AES-256" ? SnmpPriv::Aes256
+                                           : SnmpPriv::None;
+    s.SecurityLevel = u.Auth.empty() ? 1 : u.Priv.empty() ? 2 : 3;
+    return s;
+  }
+
+  static int Get(const KvSNMPSessionSettings &s, const std::string &oid, SnmpPdu &response) {
+    SnmpPdu request;
+    s.PreparePdu(request);
+    request.AddVb(oid);
+    return GlobalSnmp->Get(s.BuildTarget(), request, response);
+  }
+
+  static std::pair<int, std::string> Mapped(int status) {
+    int code = 0;
+    std::string text;
+    MapSnmpStatus(status, code, text);
+    return {code, text};
+  }
+
+  // Runs the pump until `done` holds or two seconds passed.
+  template <typename Pred> static bool PumpUntil(Pred done) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!done() && std::chrono::steady_clock::now() < end) {
+      GlobalSnmp->ProcessPendingEvents();
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return done();
+  }
+
+  static SnmpdAgent *agent_;
+};
+SnmpdAgent *SnmpdTransport::agent_ = nullptr;
+}  // namespace
+
+TEST_F(SnmpdTransport, GetOfSysDescrOverV1AndV2c) {
+  for (int version : {0, 1}) {
+    SnmpPdu response;
+    ASSERT_EQ(Get(Settings(version), kSysDescr, response), 0) << "version " << version;
+    ASSERT_EQ(response.Vbs.size(), 1u);
+    EXPECT_EQ(response.Vbs[0].OidText(), kSysDescr);
+    EXPECT_EQ(response.Vbs[0].Value.Type(), SnmpType::OctetString);
+    EXPECT_FALSE(response.Vbs[0].Value.AsOctets().empty());
+    EXPECT_EQ(response.AgentAddress, "127.0.0.1");
+    EXPECT_EQ(response.AgentPort, agent_->Port());
+  }
+}
+
+TEST_F(SnmpdTransport, GetOfSysDescrForEachV3User) {
+  for (const SnmpdUser &user : SnmpdAgent::StandardUsers()) {
+    SnmpPdu response;
+    ASSERT_EQ(Get(V3(user.Name), kSysDescr, response), 0) << user.Name;
+    ASSERT_EQ(response.Vbs.size(), 1u) << user.Name;
+    EXPECT_EQ(response.Vbs[0].Value.Type(), SnmpType::OctetString) << user.Name;
+  }
+}
+
+TEST_F(SnmpdTransport, SetOfSysContactWithWriteCommunityReadsBack) {
+  const std::string contact = std::string("ops\x01") + "desk " + std::to_string(agent_->Port());
+  SnmpPdu request, response;
+  request.AddVb(kSysContact, SnmpValue::Octets(contact));
+  KvSNMPSessionSettings s = Settings(1);
+  ASSERT_EQ(GlobalSnmp->Set(s.BuildTarget(), request, response), 0);
+  ASSERT_EQ(Get(Settings(0), kSysContact, response), 0);
+  EXPECT_EQ(response.Vbs.at(0).Value.AsOctets(), contact);
+
+  // The read community may not write.
+  s.WriteCommunity = SnmpdAgent::kReadCommunity;
+  s.Timeout = 20;
+  s.Retries = 0;
+  const int status = GlobalSnmp->Set(s.BuildTarget(), request, response);
+  EXPECT_TRUE(status == -5 || status == 6 || status == 16 || status == 17) << status;
+}
+
+TEST_F(SnmpdTransport, MissingObjectsComeBackAsExceptionsOrNoSuchName) {
+  SnmpPdu response;
+  ASSERT_EQ(Get(Settings(1), "1.3.6.1.2.1.1.99.0", response), 0);
+  EXPECT_TRUE(response.Vbs.at(0).Value.IsException());
+  EXPECT_EQ(response.Vbs.at(0).Value.ToPrintable(), "");
+  ASSERT_EQ(Get(Settings(0), "1.3.6.1.2.1.1.99.0", response), 2);
+  EXPECT_EQ(response.ErrorIndex, 1);
+  EXPECT_EQ(Mapped(2).first, -102);
+}
+
+TEST_F(SnmpdTransport, GetNextWalksIntoTheNextObject) {
+  SnmpPdu request, response;
+  request.AddVb("1.3.6.1.2.1.1.1");
+  ASSERT_EQ(GlobalSnmp->GetNext(Settings(1).BuildTarget(), request, response), 0);
+  EXPECT_EQ(response.Vbs.at(0).OidText(), kSysDescr);
+}
+
+TEST_F(SnmpdTransport, WrongCommunityTimesOut) {
+  KvSNMPSessionSettings s = Settings(1);
+  s.ReadCommunity = "nosuchcommunity";
+  s.Timeout = 20;
+  s.Retries = 0;
+  SnmpPdu response;
+  const int status = Get(s, kSysDescr, response);
+  EXPECT_EQ(status, SnmpStatus::Timeout);
+  EXPECT_EQ(Mapped(status), std::make_pair(-405, std::string("(SNMPClass) SNMP request timed out!")));
+}
+
+TEST_F(SnmpdTransport, V3FailuresGiveTheirUsmCodes) {
+  struct Case {
+    const char *what;
+    KvSNMPSessionSettings settings;
+    int code;
+  };
+  KvSNMPSessionSettings wrongAuth = V3("shauser");
+  wrongAuth.AuthPassword = "notthepassword";
+  KvSNMPSessionSettings wrongPriv = V3("shaaesuser");
+  wrongPriv.PrivPassword = "notthepassword";
+  KvSNMPSessionSettings unknownUser = V3("md5user");
+  unknownUser.SecurityName = "nosuchuser";
+  KvSNMPSessionSettings levelTooHigh = V3("noauthuser");
+  levelTooHigh.AuthProtocol = SnmpAuth::Md5;
+  levelTooHigh.AuthPassword = "somepassword";
+  levelTooHigh.SecurityLevel = 2;
+  KvSNMPSessionSettings unknownContext = V3("md5user");
+  unknownContext.ContextName = "nosuchcontext";
+  for (auto *t : {&wrongPriv, &unknownContext}) {
+    t->Timeout = 20;
+    t->Retries = 0;
+  }
+  KvSNMPSessionSettings notUsm = V3("md5user");
+  notUsm.SecurityModel = 1;
+  // snmpd drops a message it cannot decrypt into a PDU, and one for a context it does
+  // not know, without a report: both end as time-outs.
+  for (Case c : {Case{"wrong auth pass phrase", wrongAuth, -308}, Case{"wrong priv pass phrase", wrongPriv, -405},
+                 Case{"unknown user", unknownUser, -304}, Case{"level above the user's", levelTooHigh, -303},
+                 Case{"unknown context", unknownContext, -405}, Case{"security model not USM", notUsm, -201}}) {
+    SnmpPdu response;
+    const int status = Get(c.settings, kSysDescr, response);
+    EXPECT_EQ(Mapped(status).first, c.code) << c.what << ": status " << status;
+  }
+}
+
+TEST_F(SnmpdTransport, LocalV3FailuresSendNothing) {
+  struct Case {
+    const char *what;
+    int auth, priv;
+    std::string authPass, privPass;
+    int code;
+  };
+  for (const Case &c : {Case{"3DES", SnmpAuth::Sha, SnmpPriv::TripleDes, "shaaespassword", "shaaesprivacy", -313},
+                        Case{"IDEA", SnmpAuth::Sha, SnmpPriv::Idea, "shaaespassword", "shaaesprivacy", -313},
+                        Case{"priv code 4", SnmpAuth::Sha, 4, "shaaespassword", "shaaesprivacy", -313},
+                        Case{"auth code 8", 8, SnmpPriv::Aes128, "shaaespassword", "shaaesprivacy", -312},
+                        Case{"short auth pass", SnmpAuth::Sha, SnmpPriv::Aes128, "short", "shaaesprivacy", -307},
+                        Case{"short priv pass", SnmpAuth::Sha, SnmpPriv::Aes128, "shaaespassword", "short", -305}}) {
+    KvSNMPSessionSettings s = V3("shaaesuser");
+    s.AuthProtocol = c.auth;
+    s.PrivProtocol = c.priv;
+    s.AuthPassword = c.authPass;
+    s.PrivPassword = c.privPass;
+    const int sessions = GlobalSnmp->OpenSessionCount();
+    SnmpPdu response;
+    const int status = Get(s, kSysDescr, response);
+    EXPECT_EQ(Mapped(status).first, c.code) << c.what;
+    EXPECT_EQ(GlobalSnmp->OpenSessionCount(), sessions) << c.what;
+  }
+}
+
+TEST_F(SnmpdTransport, ChangedCredentialsTakeEffectOnTheNextRequest) {
+  KvSNMPSessionSettings s = V3("shauser");
+  SnmpPdu response;
+  ASSERT_EQ(Get(s, kSysDescr, response), 0);
+  s.AuthPassword = "notthepassword";
+  EXPECT_EQ(Mapped(Get(s, kSysDescr, response)).first, -308);
+  s.AuthPassword = SnmpdAgent::User("shauser").AuthPassword;
+  EXPECT_EQ(Get(s, kSysDescr, response), 0);
+}
+
+TEST_F(SnmpdTransport, InvalidAddressFailsWithoutSending) {
+  for (const char *address : {"", "300.1.2.3", "1.2.3", "bad host!", "[::1"}) {
+    KvSNMPSessionSettings s = Settings(1);
+    s.Address = address;
+    try {
+      s.BuildTarget();
+      ADD_FAILURE() << address;
+    } catch (const KvException &e) {
+      EXPECT_EQ(e.Code(), -509) << address;
+      EXPECT_STREQ(e.what(), "(KvSNMP++) Invalid IP Address or DNS name!");
+    }
+  }
+  SnmpTarget unresolved;  // never built from settings: no host at all
+  SnmpPdu request, response;
+  request.AddVb(kSysDescr);
+  EXPECT_EQ(GlobalSnmp->Get(unresolved, request, response), SnmpStatus::InvalidAddress);
+}
+
+TEST_F(SnmpdTransport, HostNamesAndIpv6LiteralsAreAccepted) {
+  SnmpAddress a;
+  ASSERT_TRUE(ResolveAgentAddress("localhost", 161, a));
+  EXPECT_FALSE(a.Host.empty());
+  ASSERT_TRUE(ResolveAgentAddress("::1", 1161, a));
+  EXPECT_TRUE(a.Ipv6);
+  EXPECT_EQ(a.Printable(), "::1/1161");
+  ASSERT_TRUE(ResolveAgentAddress("[::1]", 161, a));
+  EXPECT_EQ(a.Host, "::1");
+  KvSNMPSessionSettings s = Settings(1);
+  s.Address = "localhost";
+  SnmpPdu response;
+  if (!s.BuildTarget().Address.Ipv6) {
+    EXPECT_EQ(Get(s, kSysDescr, response), 0);
+  }
+}
+
+TEST_F(SnmpdTransport, AsyncGetIsDeliveredThroughThePump) {
+  KvSNMPSessionSettings s = Settings(1);
+  SnmpPdu request;
+  request.AddVb(kSysDescr);
+  int calls = 0, status = 99;
+  SnmpPdu answer;
+  SnmpRequestId id = 0;
+  ASSERT_EQ(GlobalSnmp->GetAsync(s.BuildTarget(), request,
+                                 [&](int st, const SnmpPdu &r) {
+                                   ++calls;
+                                   status = st;
+                                   answer = r;
+                                 },
+                                 &id),
+            0);
+  EXPECT_NE(id, 0u);
+  EXPECT_EQ(calls, 0);
+  EXPECT_EQ(GlobalSnmp->OutstandingCount(), 1);
+  ASSERT_TRUE(PumpUntil([&] { return calls > 0; }));
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(answer.Vbs.at(0).OidText(), kSysDescr);
+  EXPECT_EQ(answer.AgentPort, agent_->Port());
+  EXPECT_EQ(GlobalSnmp->OutstandingCount(), 0);
+}
+
+TEST_F(SnmpdTransport, BlockingCallKeepsTheAnswerOfAnOutstandingAsyncRequest) {
+  for (KvSNMPSessionSettings s : {Settings(1), V3("sha256aes256user")}) {
+    SnmpPdu request;
+    s.PreparePdu(request);
+    request.AddVb(kSysDescr);
+    int calls = 0, status = 99;
+    ASSERT_EQ(GlobalSnmp->GetAsync(s.BuildTarget(), request, [&](int st, const SnmpPdu &) {
+      ++calls;
+      status = st;
+    }), 0);
+    SnmpPdu response;
+    ASSERT_EQ(Get(s, "1.3.6.1.2.1.1.5.0", response), 0);
+    EXPECT_EQ(response.Vbs.at(0).OidText(), "1.3.6.1.2.1.1.5.0");
+    EXPECT_EQ(calls, 0);  // completions run in the pump only
+    ASSERT_TRUE(PumpUntil([&] { return calls > 0; }));
+    EXPECT_EQ(status, 0);
+  }
+}
+
+TEST_F(SnmpdTransport, CancelledRequestNeverCallsBack) {
+  KvSNMPSessionSettings s = Settings(1);
+  SnmpPdu request;
+  request.AddVb(kSysDescr);
+  bool called = false;
+  SnmpRequestId id = 0;
+  ASSERT_EQ(GlobalSnmp->GetAsync(s.BuildTarget(), request, [&](int, const SnmpPdu &) { called = true; }, &id), 0);
+  GlobalSnmp->Cancel(id);
+  EXPECT_EQ(GlobalSnmp->OutstandingCount(), 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  for (int i = 0; i < 20; ++i) GlobalSnmp->ProcessPendingEvents();
+  EXPECT_FALSE(called);
+}
+
+TEST_F(SnmpdTransport, AsyncTimeoutComesBackThroughTheCallback) {
+  KvSNMPSessionSettings s = Settings(1);
+  s.ReadCommunity = "nosuchcommunity";
+  s.Timeout = 10;
+  s.Retries = 1;
+  SnmpPdu request;
+  request.AddVb(kSysDescr);
+  int status = 99;
+  ASSERT_EQ(GlobalSnmp->GetAsync(s.BuildTarget(), request, [&](int st, const SnmpPdu &) { status = st; }), 0);
+  EXPECT_GE(GlobalSnmp->MillisecondsToNextTimeout(), 0);
+  ASSERT_TRUE(PumpUntil([&] { return status != 99; }));
+  EXPECT_EQ(status, SnmpStatus::Timeout);
+}
+
+TEST_F(SnmpdTransport, SessionsExposeTheirSockets) {
+  int hookCalls = 0;
+  GlobalSnmp->SetSocketsChangedHook([&] { ++hookCalls; });
+  KvSNMPSessionSettings s = Settings(1);
+  s.Port = static_cast<uint16_t>(FreeUdpPort());  // a target no session has yet
+  s.Timeout = 1;
+  s.Retries = 0;
+  SnmpPdu response;
+  Get(s, kSysDescr, response);
+  GlobalSnmp->SetSocketsChangedHook(nullptr);
+  EXPECT_EQ(hookCalls, 1);
+  EXPECT_FALSE(GlobalSnmp->SocketDescriptors().empty());
+}
