@@ -1,0 +1,228 @@
+// The catalogue against its source: which tables each set holds with how many records,
+// and spot checks of values that are easy to get wrong.
+
+#include "kv_mib_aac_set.h"
+#include "kv_mib_acl_set.h"
+#include "kv_mib_core_set.h"
+#include "kv_mib_dot1x_set.h"
+#include "kv_mib_dump.h"
+#include "kv_mib_snmpv3_set.h"
+#include "kv_mib_ssh_set.h"
+#include "kv_option_list.h"
+#include "kv_snmp_var_list.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+using Counts = std::vector<std::pair<std::string, int>>;
+
+const std::vector<std::pair<std::string, Counts>> kExpected = {
+    {"core",
+     {{"RuntimeVersionDefs", 1},     {"RmonStateDefs", 1},        {"AgentBasicInfoDefs", 7},
+      {"MibCapabilityDefs", 4},      {"CpuUtilDefs", 3},          {"PingTestDefs", 6},
+      {"SaveCfgDefs", 1},            {"ResetDefs", 1},            {"DevInfoDefs", 4},
+      {"DevCtrlDefs", 9},            {"DevAlarmDefs", 3},         {"PortInfoDefs", 5},
+      {"PortSecurityDefs", 4},       {"IgmpCtrlDefs", 12},        {"IgmpQueryInfoDefs", 3},
+      {"IgmpInfoDefs", 5},           {"TrafficCtrlDefs", 8},      {"TrafficSegDefs", 2},
+      {"PortBwCtrlDefs", 5},         {"RadiusConfigDefs", 2},     {"RadiusAcctDefs", 3},
+      {"RadiusServerDefs", 4},       {"PaeMacInfoDefs", 5},       {"PaeMacStatsDefs", 14},
+      {"PaeMacDiagDefs", 20},        {"PaeMacSessionDefs", 11},   {"StpPortDefs", 8},
+      {"StpBridgeDefs", 6},          {"FrontPanelLedDefs", 1},    {"CopperPortCtrlDefs", 6},
+      {"ComboPortCtrlDefs", 6},      {"PortCtrlDefs", 6},         {"PortDescriptionDefs", 2},
+      {"PortTrunkDefs", 6},          {"PortMirrorDefs", 4},       {"PBridgeDeviceCapsDefs", 1},
+      {"PBridgeTrafficClassesDefs", 1}, {"QBridgeBaseDefs", 5},   {"Dot3StatsDefs", 7}}},
+    {"802.1X",
+     {{"Dot1xSystemDefs", 1}, {"Dot1xPortDefs", 5}, {"Dot1xPortConfigDefs", 15}, {"Dot1xPortStatsDefs", 13},
+      {"Dot1xPortDiagDefs", 19}, {"Dot1xSessionStatsDefs", 10}}},
+    {"interfaces", {{"IfXDefs", 20}, {"IfLastChangeDefs", 2}}},
+    {"ACL",
+     {{"AclEthernetMaskDefs", 9}, {"AclIpMaskDefs", 19}, {"AclPktContMaskDefs", 8}, {"AclEthernetRuleDefs", 12},
+      {"AclIpRuleDefs", 18}, {"AclPktContRuleDefs", 14}}},
+    {"AAC",
+     {{"AacCtrlDefs", 1}, {"AacInfoDefs", 7}, {"AacMethodListDefs", 5}, {"AacServerGroupDefs", 5},
+      {"AacServerDefs", 7}}},
+    {"SSH",
+     {{"SshMgmtDefs", 6}, {"SshEncryptAlgDefs", 2}, {"SshAuthMethodDefs", 3}, {"SshIntegrityAlgDefs", 2},
+      {"SshKeyExchangeDefs", 2}}},
+    {"LAG", {{"LagPortDefs", 2}}},
+    {"SSL", {{"SslMgmtDefs", 3}, {"SslCertFileDefs", 4}}},
+    {"SIM",
+     {{"SimInfoDefs", 3}, {"SimCtrlDefs", 4}, {"SimMemberDefs", 10}, {"SimCandidateDefs", 7}, {"SimGroupDefs", 8},
+      {"SimNeighborDefs", 3}}},
+    {"RMON", {{"HistoryControlDefs", 7}, {"HistoryDialogDefs", 6}, {"EtherHistoryDefs", 13}}},
+    {"SNMPv3",
+     {{"SnmpEngineDefs", 4},    {"MpdStatsDefs", 3},      {"TargetGeneralDefs", 3}, {"TargetAddrDefs", 9},
+      {"TargetParamsDefs", 7},  {"UsmStatsDefs", 6},      {"UsmSpinLockDefs", 1},   {"UsmUserDefs", 13},
+      {"VacmGroupDefs", 5},     {"VacmAccessDefs", 10},   {"VacmViewSpinLockDefs", 1},
+      {"VacmViewTreeDefs", 6},  {"NotifyDefs", 5},        {"NotifyProfileDefs", 4}, {"NotifyFilterDefs", 6},
+      {"CommunityDefs", 8},     {"TargetAddrExtDefs", 3}}},
+    {"bridge",
+     {{"PortPriorityDefs", 3}, {"UserPriorityRegenDefs", 3}, {"TrafficClassMapDefs", 3},
+      {"OutboundAccessPriorityDefs", 3}, {"PortVlanDefs", 6}}},
+};
+
+const KvSNMPVarDef &Record(const KvSNMPVarDef *table, const std::string &name) {
+  for (; table->Oid; ++table)
+    if (name == table->Name) return *table;
+  throw std::runtime_error("no record " + name);
+}
+
+std::string Label(const KvSNMPVarDef *table, const std::string &name, int value) {
+  return Record(table, name).Options->ValueToLabel(std::to_string(value));
+}
+
+int OptionListCount(const KvMibSet &set) {
+  std::set<const KvOptionList *> lists;
+  for (const KvMibTable &table : set.Tables)
+    for (int i = 0; i < table.Count; ++i)
+      if (table.Defs[i].Options) lists.insert(table.Defs[i].Options);
+  return static_cast<int>(lists.size());
+}
+}  // namespace
+
+TEST(CatalogueContents, SetsHoldTheirTablesInOrderWithTheirRecordCounts) {
+  const auto sets = MibSets();
+  ASSERT_EQ(sets.size(), kExpected.size());
+  for (size_t s = 0; s < sets.size(); ++s) {
+    EXPECT_EQ(sets[s]->Name, kExpected[s].first);
+    Counts actual;
+    for (const KvMibTable &table : sets[s]->Tables) actual.emplace_back(table.Name, table.Count);
+    EXPECT_EQ(actual, kExpected[s].second) << "set " << kExpected[s].first;
+  }
+}
+
+TEST(CatalogueContents, SetsOwnOneOptionListPerEnumeratedRecord) {
+  const std::map<std::string, int> expected = {{"ACL", 29}, {"AAC", 7},  {"SSH", 11},   {"LAG", 1},
+                                               {"SSL", 3},  {"SIM", 4}, {"SNMPv3", 26}};
+  for (const KvMibSet *set : MibSets())
+    if (expected.count(set->Name)) EXPECT_EQ(OptionListCount(*set), expected.at(set->Name)) << set->Name;
+}
+
+TEST(CatalogueContents, OptionSetsThatDoNotStartAtOneAreLookedUpByValue) {
+  EXPECT_EQ(Label(DevCtrlDefs, "HOL State", 2), "disable");
+  EXPECT_EQ(Label(DevCtrlDefs, "HOL State", 1), "1");
+  EXPECT_EQ(Label(RadiusConfigDefs, "authProtocol", 4), "authProtocolRadiusEap");
+  EXPECT_EQ(Label(Dot1xPortConfigDefs, "Administrative Controlled Directions", 0), "both");
+  EXPECT_EQ(Label(Dot1xPortConfigDefs, "Operational Controlled Directions", 1), "in");
+  EXPECT_EQ(Label(StpPortDefs, "Point To Point", 2), "Auto");
+  EXPECT_EQ(Label(AacCtrlDefs, "swAACAuthenAdminState", 3), "enabled");
+  EXPECT_EQ(Label(AacMethodListDefs, "swAACMethodType", 0), "invalid-type");
+  EXPECT_EQ(Label(AacMethodListDefs, "swAACMethodType", 303), "method-none-ppp");
+  EXPECT_EQ(Label(AacMethodListDefs, "swAACMethodType", 1303), "method-if-needed-ppp");
+  EXPECT_EQ(Label(AacMethodListDefs, "swAACMethodType", 1003), "1003");
+  EXPECT_EQ(Record(AacMethodListDefs, "swAACMethodType").Options->GetCount(), 31);
+  EXPECT_EQ(Label(SshMgmtDefs, "swSSHSessionKeyRekeying", 30), "thirty-min");
+  EXPECT_EQ(Label(PingTestDefs, "agentPingTestControl", 0), "stop");
+  EXPECT_EQ(Label(PingTestDefs, "agentPingTestStatus", 1), "proceeding");
+  EXPECT_EQ(Record(AacServerGroupDefs, "swAACServerGroupRowStatus").Options->LabelToValue("destroy"), "6");
+  // A value outside the set stays as it is; the catalogue adds nothing.
+  EXPECT_EQ(Label(PortInfoDefs, "swL2PortInfoType", 10), "10");
+  EXPECT_EQ(Label(PortCtrlDefs, "swL2PortCtrlNwayState", 7), "7");
+  EXPECT_EQ(Label(PortCtrlDefs, "swL2PortCtrlNwayState", 8), "nway-disabled-1Gigabps-Full");
+}
+
+TEST(CatalogueContents, LabelsKeepTheirTrailingBlanks) {
+  EXPECT_STREQ(StpPortDefs[2].Name, "Status        ");
+  EXPECT_STREQ(StpPortDefs[3].Name, "State  ");
+  EXPECT_STREQ(Dot3StatsDefs[6].Name, "dot3StatsExcessiveCollisions ");
+  KvSNMPVarList list(StpPortDefs, MVT_UMV, 1);
+  ASSERT_NE(list.FindByName("state  "), nullptr);
+  EXPECT_EQ(list.FindByName("state  ")->Oid, "1.3.6.1.2.1.17.2.15.1.4");
+  EXPECT_EQ(list.FindByName("State"), nullptr);
+}
+
+TEST(CatalogueContents, RadiusServerTakesItsAccountingPortFromAnotherTable) {
+  EXPECT_STREQ(RadiusServerDefs[0].Oid, "1.3.6.1.4.1.171.12.3.3.3.1.1");
+  EXPECT_STREQ(RadiusServerDefs[2].Oid, "1.3.6.1.4.1.171.12.3.3.3.1.3");
+  EXPECT_STREQ(RadiusServerDefs[3].Oid, "1.3.6.1.4.1.171.12.3.5.3.1.3");
+  EXPECT_STREQ(RadiusServerDefs[3].Name, "Acct Port Number");
+}
+
+TEST(CatalogueContents, ImpliedIndexesAreTheSnmpv3NameIndexes) {
+  std::vector<std::string> implied;
+  for (const KvMibSet *set : MibSets())
+    for (const KvMibTable &table : set->Tables)
+      for (int i = 0; i < table.Count; ++i)
+        if (table.Defs[i].Access & Access::Implied) {
+          EXPECT_EQ(table.Defs[i].Access, Access::NotAccess | Access::Implied) << table.Name;
+          implied.push_back(std::string(table.Name) + "." + table.Defs[i].Name);
+        }
+  const std::vector<std::string> expected = {
+      "TargetAddrDefs.snmpTargetAddrName",    "TargetParamsDefs.snmpTargetParamsName",
+      "NotifyDefs.snmpNotifyName",            "NotifyProfileDefs.snmpTargetParamsName",
+      "NotifyFilterDefs.snmpNotifyFilterSubtree", "CommunityDefs.snmpCommunityIndex",
+      "TargetAddrExtDefs.snmpTargetAddrName"};
+  EXPECT_EQ(implied, expected);
+}
+
+TEST(CatalogueContents, KeysOfOtherTablesAreBlankOrEmptyMarkers) {
+  EXPECT_STREQ(Dot1xSessionStatsDefs[0].Oid, "");
+  EXPECT_STREQ(PaeMacSessionDefs[1].Oid, " ");
+  EXPECT_EQ(PaeMacStatsDefs[0].Syntax, Syntax::DisplayStr);  // a MAC address in the info table
+  EXPECT_EQ(PaeMacInfoDefs[0].Syntax, Syntax::MacAddress);
+  EXPECT_STREQ(VacmAccessDefs[0].Oid, " ");
+  EXPECT_EQ(NotifyFilterDefs[0].Access, Access::NotAccess);
+}
+
+TEST(CatalogueContents, FrontPanelPortWindowsDifferOnlyInTheirNwayOptions) {
+  for (int i = 0; CopperPortCtrlDefs[i].Oid; ++i) {
+    EXPECT_STREQ(CopperPortCtrlDefs[i].Oid, ComboPortCtrlDefs[i].Oid);
+    EXPECT_STREQ(CopperPortCtrlDefs[i].Name, ComboPortCtrlDefs[i].Name);
+  }
+  const KvOptionList &copper = *Record(CopperPortCtrlDefs, "swL2PortCtrlNwayState").Options;
+  const KvOptionList &combo = *Record(ComboPortCtrlDefs, "swL2PortCtrlNwayState").Options;
+  EXPECT_EQ(copper.GetCount(), 8);
+  EXPECT_EQ(copper.ValueToLabel("10"), "nway-disabled-1Gigabps-Full-slave");
+  EXPECT_EQ(copper.ValueToLabel("8"), "8");
+  EXPECT_EQ(combo.GetCount(), 3);
+  EXPECT_EQ(combo.ValueToLabel("8"), "nway-disabled-1Gigabps-Full");
+}
+
+TEST(CatalogueContents, LedColourMapsPaintStatusBytes) {
+  EXPECT_EQ(PortLedColors.ValueMask, 7);
+  EXPECT_EQ(PortLedColors.BlinkMask, 128);
+  EXPECT_EQ(PortLedColors.OffColor, 0);
+  EXPECT_EQ(PortLedColors.MissingColor, 16777215);
+  EXPECT_EQ(PortLedColors.ColorOf(0x82 & PortLedColors.ValueMask), KvRgb(0, 255, 0));
+  EXPECT_EQ(PortLedColors.ColorOf(3), KvRgb(255, 128, 0));
+  EXPECT_EQ(PortLedColors.ColorOf(4), KvRgb(0, 0, 255));
+  EXPECT_EQ(PortLedColors.ColorOf(5), KvRgb(255, 0, 0));
+  EXPECT_EQ(PortLedColors.ColorOf(6), 0);
+  EXPECT_EQ(ActivityLedColors.MissingColor, 16777215);
+  for (int value : {0, 1, 2, 4, 5}) EXPECT_EQ(ActivityLedColors.ColorOf(value), 16777215) << value;
+  EXPECT_EQ(ActivityLedColors.ColorOf(3), KvRgb(0, 255, 0));
+  EXPECT_EQ(ActivityLedColors.ColorOf(7), 0);
+}
+
+TEST(CatalogueContents, RuntimeVersionIsEmptyUntilTheAgentIsAsked) { EXPECT_EQ(RuntimeVersion, ""); }
+
+TEST(CatalogueDump, PrintsNameCountAndOneLinePerRecord) {
+  std::ostringstream out;
+  DumpMibTable(out, *FindMibTable("AgentBasicInfoDefs"));
+  std::istringstream lines(out.str());
+  std::string first, second;
+  std::getline(lines, first);
+  std::getline(lines, second);
+  EXPECT_EQ(first, "AgentBasicInfoDefs 7");
+  EXPECT_EQ(second,
+            "  \"1.3.6.1.4.1.171.12.1.1.1\" \"agentMgmtProtocolCapability\" integer 0x02 1=other 2=snmp-ip "
+            "3=snmp-ipx 4=snmp-ip-ipx");
+  int records = 0;
+  for (std::string line; std::getline(lines, line);) ++records;
+  EXPECT_EQ(records, 6);
+}
+
+TEST(CatalogueDump, QuotesLabelsWithBlanksAndShowsKeyMarkersAndImpliedAccess) {
+  std::ostringstream stp, ext;
+  DumpMibTable(stp, *FindMibTable("StpBridgeDefs"));
+  DumpMibTable(ext, *FindMibTable("TargetAddrExtDefs"));
+  EXPECT_NE(stp.str().find("\"dot1dStpVersion\" integer 0x06 0=\"STP Compatibility\" 2=RSTP\n"),
+            std::string::npos);
+  EXPECT_NE(ext.str().find("  \" \" \"snmpTargetAddrName\" displaystr 0x41\n"), std::string::npos);
+}
