@@ -1,0 +1,214 @@
+#include "kv_exception.h"
+#include "kv_snmp_session.h"
+#include "snmp_printable.h"
+#include "snmpd_agent.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+std::string ReadFile(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteFile(const std::string &path, const std::string &bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+int CodeOf(const std::function<void()> &action) {
+  try {
+    action();
+  } catch (const KvException &e) {
+    return e.Code();
+  }
+  return 0;
+}
+
+const std::string kOurHex = OctetsToPrintableHex(kLocalEngineId);
+}  // namespace
+
+TEST(BootCounter, FirstStartWritesOneAndEachNextStartAddsOne) {
+  const std::string dir = MakeTempDir("kvboot");
+  const std::string file = dir + "/" + kBootCounterFileName;
+  EXPECT_EQ(IncrementBootCounter(file, kLocalEngineId), 1u);
+  EXPECT_EQ(ReadFile(file), kOurHex + " 1\n");
+  EXPECT_EQ(IncrementBootCounter(file, kLocalEngineId), 2u);
+  EXPECT_EQ(ReadFile(file), kOurHex + " 2\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no temporary left
+  fs::remove_all(dir);
+}
+
+TEST(BootCounter, CommentsAndOtherEnginesLinesSurvive) {
+  const std::string dir = MakeTempDir("kvboot");
+  const std::string file = dir + "/" + kBootCounterFileName;
+  const std::string ourLower = [] {
+    std::string s = kOurHex;
+    for (char &c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  }();
+  WriteFile(file, "# boots\n" + OctetsToPrintableHex("other") + " 17\n" + ourLower + " 41\nnot a counter line\n");
+  EXPECT_EQ(IncrementBootCounter(file, kLocalEngineId), 42u);
+  EXPECT_EQ(ReadFile(file),
+            "# boots\n" + OctetsToPrintableHex("other") + " 17\n" + kOurHex + " 42\nnot a counter line\n");
+  fs::remove_all(dir);
+}
+
+TEST(BootCounter, MalformedLineOfOurEngineFailsWithMinus507AndKeepsTheFile) {
+  const std::string dir = MakeTempDir("kvboot");
+  const std::string file = dir + "/" + kBootCounterFileName;
+  for (const std::string &bad : {kOurHex + " many\n", kOurHex + "\n", kOurHex + " -3\n", kOurHex + " 99999999999\n"}) {
+    WriteFile(file, bad);
+    EXPECT_EQ(CodeOf([&] { IncrementBootCounter(file, kLocalEngineId); }), -507) << bad;
+    EXPECT_EQ(ReadFile(file), bad);
+  }
+  fs::remove_all(dir);
+}
+
+TEST(BootCounter, UnwritableFolderFailsWithMinus508) {
+  const std::string dir = MakeTempDir("kvboot");
+  EXPECT_EQ(CodeOf([&] { IncrementBootCounter(dir + "/missing/" + kBootCounterFileName, kLocalEngineId); }), -508);
+  if (::geteuid() != 0) {  // permissions do not stop root
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(CodeOf([&] { IncrementBootCounter(dir + "/" + kBootCounterFileName, kLocalEngineId); }), -508);
+    fs::permissions(dir, fs::perms::owner_all);
+  }
+  fs::remove_all(dir);
+}
+
+TEST(SessionSettings, CreationFillsDefaultsAndACopyKeepsThemUntilReloaded) {
+  const std::string dir = MakeTempDir("kvboot");
+  KvSNMPCreateSession(dir);
+  ASSERT_NE(GlobalSnmp, nullptr);
+  EXPECT_TRUE(fs::exists(dir + "/" + kBootCounterFileName));
+  EXPECT_EQ(SNMPDevice.Address, "127.0.0.1");
+  EXPECT_EQ(SNMPDevice.Port, 161);
+  EXPECT_EQ(SNMPSecurity.ReadCommunity, "rdwalk");
+  EXPECT_EQ(SNMPSecurity.WriteCommunity, "wrtgate");
+  EXPECT_EQ(SNMPSecurity.Version, 0);
+  EXPECT_EQ(SNMPSecurity.SecurityModel, 1);
+  EXPECT_EQ(SNMPTimeout, 100u);
+
+  KvSNMPSessionSettings request;
+  SNMPSecurity.Version = 3;
+  SNMPSecurity.SecurityName = "alice";
+  SNMPScope.ContextName = "bridge";
+  SNMPTimeout = 300;
+  EXPECT_EQ(request.Version, 0);
+  EXPECT_EQ(request.SecurityName, "");
+  request.Retries = 4;
+  request.LoadSessionSettings();
+  EXPECT_EQ(request.Version, 3);
+  EXPECT_EQ(request.SecurityName, "alice");
+  EXPECT_EQ(request.Timeout, 300u);
+  EXPECT_EQ(request.Retries, 4u);  // callers' own choice survives a reload
+
+  SnmpPdu pdu;
+  request.SecurityLevel = 3;
+  request.ContextEngineId = "engine";
+  request.PreparePdu(pdu);
+  EXPECT_EQ(pdu.SecurityLevel, 3);
+  EXPECT_EQ(pdu.ContextName, "bridge");
+  EXPECT_EQ(pdu.ContextEngineId, "engine");
+  SNMPSecurity = KvSNMPSecurity{};
+  SNMPScope = KvSNMPScope{};
+  fs::remove_all(dir);
+}
+
+TEST(SessionSettings, TargetCarriesCommunitiesOrUsmCredentialsByVersion) {
+  KvSNMPSessionSettings s;
+  s.Address = "127.0.0.1";
+  s.Port = 1161;
+  s.ReadCommunity = "r";
+  s.WriteCommunity = "w";
+  s.SecurityName = "bob";
+  s.AuthPassword = "secret12";
+  s.Timeout = 0;
+  s.Version = 2;  // not 3: a community target with that version
+  SnmpTarget t = s.BuildTarget();
+  EXPECT_EQ(t.Version, 2);
+  EXPECT_EQ(t.ReadCommunity, "r");
+  EXPECT_EQ(t.WriteCommunity, "w");
+  EXPECT_EQ(t.SecurityName, "");
+  EXPECT_EQ(t.Timeout, 1);  // never a zero wait
+  EXPECT_EQ(t.Address.Printable(), "127.0.0.1/1161");
+  s.Version = 3;
+  t = s.BuildTarget();
+  EXPECT_EQ(t.ReadCommunity, "");
+  EXPECT_EQ(t.SecurityName, "bob");
+  EXPECT_EQ(t.AuthPassword, "secret12");
+}
+
+TEST(SessionSettings, VersionTwoIsAnInvalidTargetAndSendsNothing) {
+  const std::string dir = MakeTempDir("kvboot");
+  KvSNMPCreateSession(dir);
+  KvSNMPSessionSettings s;
+  s.Version = 2;
+  SnmpPdu request, response;
+  request.AddVb("1.3.6.1.2.1.1.1.0");
+  const int sessions = GlobalSnmp->OpenSessionCount();
+  EXPECT_EQ(GlobalSnmp->Get(s.BuildTarget(), request, response), SnmpStatus::InvalidTarget);
+  EXPECT_EQ(GlobalSnmp->OpenSessionCount(), sessions);
+  fs::remove_all(dir);
+}
+
+namespace {
+// Gets over v2c and SNMPv3 from a fresh agent, with HOME and the working directory in
+// `probe`; exits with the number of results that were not as expected.
+[[noreturn]] void RunProbe(const std::string &probe) {
+  SnmpdAgent agent;
+  if (!agent.Start()) std::_Exit(3);
+  fs::create_directories(probe + "/home");
+  ::setenv("HOME", (probe + "/home").c_str(), 1);
+  if (::chdir(probe.c_str()) != 0) std::_Exit(4);
+  KvSNMPCreateSession("");
+  KvSNMPSessionSettings s;
+  s.Port = static_cast<uint16_t>(agent.Port());
+  s.Version = 1;
+  SnmpPdu request, response;
+  request.AddVb("1.3.6.1.2.1.1.1.0");
+  int failures = GlobalSnmp->Get(s.BuildTarget(), request, response) != 0;
+  const SnmpdUser &u = SnmpdAgent::User("shaaesuser");
+  s.Version = 3;
+  s.SecurityModel = 3;
+  s.SecurityName = u.Name;
+  s.AuthProtocol = SnmpAuth::Sha;
+  s.AuthPassword = u.AuthPassword;
+  s.PrivProtocol = SnmpPriv::Aes128;
+  s.PrivPassword = u.PrivPassword;
+  s.SecurityLevel = 3;
+  s.PreparePdu(request);
+  failures += GlobalSnmp->Get(s.BuildTarget(), request, response) != 0;
+  s.AuthPassword = "short";  // refused by USM: must fail quietly
+  failures += GlobalSnmp->Get(s.BuildTarget(), request, response) == 0;
+  delete GlobalSnmp;
+  std::_Exit(failures);
+}
+}  // namespace
+
+// Runs in a process of its own (net-snmp is set up once per process), with a fresh
+// HOME and working directory: after Gets over v2c and SNMPv3 only the boot counter
+// file may be there, and nothing may have been printed.
+TEST(SessionSettings, NetSnmpWritesNothingButTheBootCounterAndPrintsNothing) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  static std::string probe;
+  if (const char *given = std::getenv("KV_PROBE_DIR")) {
+    probe = given;
+  } else {
+    probe = MakeTempDir("kvprobe");
+    ::setenv("KV_PROBE_DIR", probe.c_str(), 1);
+  }
+  EXPECT_EXIT(RunProbe(probe), ::testing::ExitedWithCode(0), "^$");
+  std::vector<std::string> found;
+  for (const auto &entry : fs::recursive_directory_iterator(probe))
+    found.push_back(fs::relative(entry.path(), probe).string());
+  std::sort(found.begin(), found.end());
+  EXPECT_EQ(found, (std::vector<std::string>{"KvSNMP_PP_BootCounter", "home"}));
+  fs::remove_all(probe);
+}
