@@ -1,0 +1,541 @@
+#include "kv_snmp_request.h"
+
+#include "kv_date_time.h"
+#include "kv_exception.h"
+#include "kv_expression.h"
+#include "kv_index_codec.h"
+#include "kv_num_list.h"
+#include "kv_option_list.h"
+#include "kv_text.h"
+#include "snmp_event_processor.h"
+#include "snmp_printable.h"
+
+#include <chrono>
+#include <cstring>
+
+namespace {
+constexpr int kNoSuchName = -102;
+
+[[noreturn]] void BadSyntax() { RaiseLibrary(LibraryMsg::BadSyntax); }
+
+bool IsOctetKind(unsigned syntax) {
+  return syntax == Syntax::BitStr || syntax == Syntax::OctetStr || syntax == Syntax::Opaque;
+}
+
+// Whether a received value is of a type that the item's syntax can be read from. A value
+// of another type (an agent answering with the wrong type) reads as no value.
+bool Fits(unsigned syntax, SnmpType type) {
+  switch (syntax) {
+    case Syntax::Boolean:
+    case Syntax::Integer: return type == SnmpType::Integer;
+    case Syntax::Counter:
+    case Syntax::Gauge:
+    case Syntax::UInteger:
+    case Syntax::TimeTicks:
+      return type == SnmpType::Counter32 || type == SnmpType::Gauge32 || type == SnmpType::TimeTicks;
+    case Syntax::Counter64: return type == SnmpType::Counter64;
+    case Syntax::ObjectId: return type == SnmpType::ObjectId;
+    case Syntax::IpAddress:
+    case Syntax::NsapAddr: return type == SnmpType::IpAddress || type == SnmpType::OctetString;
+    default: return type == SnmpType::OctetString || type == SnmpType::Opaque;
+  }
+}
+
+// The octets of an 8-byte IEEE double, least significant byte first.
+std::string DoubleOctets(double value) {
+  const uint64_t bits = DoubleBits(value);
+  std::string octets(8, '\0');
+  for (int i = 0; i < 8; ++i) octets[i] = static_cast<char>(bits >> (8 * i));
+  return octets;
+}
+
+double OctetsDouble(const std::string &octets) {
+  uint64_t bits = 0;
+  for (int i = 7; i >= 0; --i) bits = bits << 8 | static_cast<unsigned char>(octets[i]);
+  return DoubleFromBits(bits);
+}
+
+// The global session; a request made before it exists fails as its creation would.
+KvSnmpSession &Session() {
+  if (!GlobalSnmp) RaiseLibrary(LibraryMsg::CreateSession);
+  return *GlobalSnmp;
+}
+
+std::string Join(const std::vector<std::string> &parts) {
+  std::string out;
+  for (const auto &p : parts) {
+    if (p.empty()) continue;
+    if (!out.empty()) out += '.';
+    out += p;
+  }
+  return out;
+}
+}  // namespace
+
+KvSNMPRequest::KvSNMPRequest() : self_(std::make_shared<KvSNMPRequest *>(this)) {}
+
+KvSNMPRequest::~KvSNMPRequest() {
+  enabled_ = false;
+  const auto start = std::chrono::steady_clock::now();
+  while (pendingCount_ > 0 &&
+         std::chrono::steady_clock::now() - start < std::chrono::milliseconds(kDestroyWaitMs))
+    SnmpProcessMessages(10);
+  if (GlobalSnmp)
+    for (SnmpRequestId id : outstanding_) GlobalSnmp->Cancel(id);
+  *self_ = nullptr;
+}
+
+std::string KvSNMPRequest::BaseOid(int i) const {
+  const std::string &oid = VarList.GetItem(i)->Oid;
+  return VarList.InstanceSuffix.empty() ? oid : oid + "." + VarList.InstanceSuffix;
+}
+
+std::string KvSNMPRequest::ItemValue(int i) const {
+  const KvSNMPVarItem *item = VarList.GetItem(i);
+  return item->Options ? item->Options->LabelToValue(item->Value) : item->Value;
+}
+
+std::string KvSNMPRequest::RowInstance() {
+  std::vector<std::string> parts;
+  for (int k = 0; k < VarList.KeyCount && k < VarList.GetCount(); ++k) parts.push_back(EncodeIndex(k));
+  return Join(parts);
+}
+
+SnmpOperation KvSNMPRequest::ReadOperation() const {
+  switch (VarList.ItemType) {
+    case SVT_SV: return SnmpOperation::Get;
+    case MVT_SV: return UseGetNext ? SnmpOperation::GetNext : SnmpOperation::Get;
+    case MVT_FMV:
+    case MVT_UMV: return SnmpOperation::GetNext;
+    default: RaiseLibrary(LibraryMsg::BadItemType);
+  }
+}
+
+SnmpPdu KvSNMPRequest::BuildPdu(PduKind kind) {
+  SnmpPdu pdu;
+  PreparePdu(pdu);
+  const unsigned char type = VarList.ItemType;
+  if (type > MVT_UMV) RaiseLibrary(LibraryMsg::BadItemType);
+  if (kind == ReadOnwards && (type == SVT_SV || type == MVT_SV))
+    RaiseLibrary(LibraryMsg::GetNextOnSingleValue);
+  std::string row;  // the row instance of a write, built once
+  if (kind == Write && IsTable()) row = RowInstance();
+
+  for (int i = 0; i < VarList.GetCount(); ++i) {
+    KvSNMPVarItem *item = VarList.GetItem(i);
+    std::string oid;
+    if (kind == Write) {
+      if ((IsTable() && i < VarList.KeyCount) || !VarList.IsEditable(i)) continue;
+      oid = type == SVT_SV ? BaseOid(i) + ".0" : type == MVT_SV ? BaseOid(i) : BaseOid(i) + "." + row;
+      SnmpVb vb;
+      LoadVbValue(i, vb);
+      if (!pdu.AddVb(oid, vb.Value)) RaiseCode(SnmpStatus::InvalidOid - 400);
+      continue;
+    }
+    if (!VarList.IsReadable(i)) continue;
+    if (kind == ReadFirst) {
+      item->Instance.clear();
+      oid = type == SVT_SV ? BaseOid(i) + ".0" : BaseOid(i);
+    } else {
+      // An item that has not been read yet continues from the start of its column.
+      oid = item->Instance.empty() ? BaseOid(i) : item->Instance;
+    }
+    if (!pdu.AddVb(oid)) RaiseCode(SnmpStatus::InvalidOid - 400);
+  }
+  return pdu;
+}
+
+bool KvSNMPRequest::Get(bool first) {
+  if (!enabled_) return false;
+  const SnmpOperation op = ReadOperation();
+  const SnmpTarget target = BuildTarget();
+  const SnmpPdu pdu = BuildPdu(first ? ReadFirst : ReadOnwards);
+  SnmpPdu response;
+  const int status = Session().Send(op, target, pdu, response);
+  int code;
+  std::string text;
+  MapSnmpStatus(status, code, text);
+  if (code != 0 && !(code == kNoSuchName && IsTable())) throw KvException(text, code);
+  bool finished = false;
+  return ProcessResponse(code, text, response, finished);
+}
+
+bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const SnmpPdu &response,
+                                    bool &finished) {
+  finished = false;
+  std::string row;
+  int readable = 0, past = 0;
+  size_t next = 0;
+  for (int i = 0; i < VarList.GetCount(); ++i) {
+    if (!VarList.IsReadable(i)) continue;
+    ++readable;
+    KvSNMPVarItem *item = VarList.GetItem(i);
+    const std::string base = BaseOid(i);
+    if (next >= response.Vbs.size()) {
+      // The agent answered fewer bindings than were asked for: nothing more to read
+      // for this item.
+      ++past;
+      item->Value = IsTable() ? "(NOTDONE)" : "(NULL)";
+      continue;
+    }
+    const SnmpVb &vb = response.Vbs[next++];
+    const std::string received = vb.OidText();
+
+    if (code == kNoSuchName && IsTable()) {
+      // SNMPv1 ends a walk with noSuchName for the OID that was asked for. A first
+      // read of an empty table asks for the column itself.
+      if (received == (item->Instance.empty() ? base : item->Instance)) {
+        finished = true;
+        for (int j = i; j < VarList.GetCount(); ++j)
+          if (VarList.IsReadable(j)) VarList.GetItem(j)->Value = "(NOTDONE)";
+        return false;
+      }
+      throw KvException(text, code);
+    }
+
+    if (IsPastColumn(base, item->Instance, received)) {
+      ++past;
+      item->Value = "(NOTDONE)";
+      const std::string current = RowInstance();
+      item->Instance = current.empty() ? received : base + "." + current;
+    } else {
+      StoreVbValue(i, vb);
+      item->Instance = received;
+      // The row is read off a column that is still inside the table; one that ran past
+      // would name a row of the next column.
+      if (row.empty() && received.size() > base.size()) row = received.substr(base.size() + 1);
+    }
+  }
+  if (past == readable) {
+    finished = true;
+    return false;
+  }
+  if (IsTable()) DecodeRowIndexes(row);
+  for (int j = 0; j < VarList.GetCount(); ++j) DeriveValue(j, true);
+  return IsTable();
+}
+
+void KvSNMPRequest::DecodeRowIndexes(const std::string &rowInstance) {
+  std::string rest = rowInstance;
+  for (int k = 0; k < VarList.KeyCount && k < VarList.GetCount(); ++k) {
+    if (rest.empty()) RaiseLibrary(LibraryMsg::BadKeyCount);
+    if (!VarList.IsReadable(k)) VarList.GetItem(k)->Instance = BaseOid(k) + "." + rowInstance;
+    rest = DecodeIndex(k, rest);
+  }
+}
+
+std::string KvSNMPRequest::DecodeIndex(int k, const std::string &instance) {
+  std::vector<uint32_t> subids;
+  if (!ParseOid(instance, subids)) BadSyntax();
+  KvSNMPVarItem *item = VarList.GetItem(k);
+  const bool implied = k == VarList.KeyCount - 1 && VarList.IsImpliedKey(k);
+  size_t pos = 0;
+  std::string value = DecodeIndexValue(item->Syntax, implied, subids, pos);
+  item->Value = item->Options ? item->Options->ValueToLabel(value) : value;
+  return OidToText(std::vector<uint32_t>(subids.begin() + static_cast<long>(pos), subids.end()));
+}
+
+std::string KvSNMPRequest::EncodeIndex(int k) {
+  const bool implied = k == VarList.KeyCount - 1 && VarList.IsImpliedKey(k);
+  std::vector<uint32_t> subids;
+  EncodeIndexValue(VarList.GetItem(k)->Syntax, implied, ItemValue(k), subids);
+  return OidToText(subids);
+}
+
+void KvSNMPRequest::StoreVbValue(int k, const SnmpVb &vb) {
+  KvSNMPVarItem *item = VarList.GetItem(k);
+  const SnmpValue &v = vb.Value;
+  const unsigned syntax = item->Syntax;
+  const bool fits = v.HasValue() && Fits(syntax, v.Type());
+  std::string text;
+  switch (syntax) {
+    case Syntax::Boolean: text = v.AsInteger() ? "true" : "false"; break;
+    case Syntax::Integer: text = std::to_string(static_cast<int32_t>(v.AsInteger())); break;
+    case Syntax::BitStr:
+    case Syntax::OctetStr:
+    case Syntax::Opaque:
+    case Syntax::MacAddress: text = fits ? OctetsToPrintableHex(v.AsOctets()) : ""; break;
+    case Syntax::Null: text = "(NULL)"; break;
+    case Syntax::ObjectId: text = OidToText(v.AsOid()); break;
+    case Syntax::IpAddress:
+    case Syntax::NsapAddr: text = IpAddressToText(v.AsOctets()); break;
+    case Syntax::Counter:
+    case Syntax::Gauge:
+    case Syntax::UInteger: text = std::to_string(static_cast<uint32_t>(v.AsUnsigned())); break;
+    case Syntax::TimeTicks: text = TimeTicksToText(static_cast<uint32_t>(v.AsUnsigned())); break;
+    case Syntax::Counter64: text = Counter64ToText(v.AsUnsigned()); break;
+    // Values shorter than their syntax needs read as no value.
+    case Syntax::Double: text = v.AsOctets().size() >= 8 ? FormatReal(OctetsDouble(v.AsOctets())) : ""; break;
+    case Syntax::DateTime:
+      text = v.AsOctets().size() >= 11 ? KvDateTime::FromOctets(v.AsOctets()).ToText() : "";
+      break;
+    case Syntax::BcDateTime:
+      text = v.AsOctets().size() >= 8 ? FormatBcDateTime(OctetsDouble(v.AsOctets())) : "";
+      break;
+    case Syntax::DisplayStr: text = v.AsOctets(); break;
+    default: BadSyntax();
+  }
+  const bool octetKind = IsOctetKind(syntax) || syntax == Syntax::MacAddress;
+  if (!octetKind && (!fits || text.empty())) text = syntax == Syntax::DisplayStr ? "" : "(NULL)";
+  item->Value = item->Options ? item->Options->ValueToLabel(text) : text;
+}
+
+void KvSNMPRequest::LoadVbValue(int k, SnmpVb &vb) {
+  const unsigned syntax = VarList.GetItem(k)->Syntax;
+  const std::string value = ItemValue(k);
+  if (value == "(NULL)") {
+    vb.Value = SnmpValue::Null();
+    return;
+  }
+  switch (syntax) {
+    case Syntax::Boolean: vb.Value = SnmpValue::Integer(value == "true" ? 1 : 0); return;
+    case Syntax::Integer: vb.Value = SnmpValue::Integer(StrToInt(value)); return;
+    case Syntax::BitStr:
+    case Syntax::OctetStr:
+    case Syntax::MacAddress: vb.Value = SnmpValue::Octets(PrintableHexToOctets(value)); return;
+    case Syntax::Opaque: vb.Value = SnmpValue::Octets(PrintableHexToOctets(value), SnmpType::Opaque); return;
+    case Syntax::Null: vb.Value = SnmpValue::Null(); return;
+    case Syntax::ObjectId: {
+      std::vector<uint32_t> oid;
+      if (!ParseOid(value, oid)) RaiseCode(SnmpStatus::InvalidOid - 400);
+      vb.Value = SnmpValue::ObjectId(oid);
+      return;
+    }
+    case Syntax::IpAddress:
+    case Syntax::NsapAddr: {
+      std::string octets;
+      if (!ParseIpAddress(value, octets)) RaiseLibrary(LibraryMsg::InvalidAddress);
+      vb.Value = SnmpValue::IpAddress(octets);
+      return;
+    }
+    case Syntax::Counter: vb.Value = SnmpValue::Unsigned(SnmpType::Counter32, StrToUInt(value)); return;
+    case Syntax::Gauge:
+    case Syntax::UInteger: vb.Value = SnmpValue::Unsigned(SnmpType::Gauge32, StrToUInt(value)); return;
+    case Syntax::TimeTicks: {
+      uint32_t ticks = 0;
+      if (!TextToTimeTicks(value, ticks)) StrToUInt(value);  // raises the conversion error
+      vb.Value = SnmpValue::Unsigned(SnmpType::TimeTicks, ticks);
+      return;
+    }
+    case Syntax::Counter64: {
+      uint64_t v = 0;
+      if (!TextToCounter64(value, v)) StrToUInt(value);
+      vb.Value = SnmpValue::Counter64(v);
+      return;
+    }
+    case Syntax::Double: vb.Value = SnmpValue::Octets(DoubleOctets(StrToFloat(value))); return;
+    case Syntax::DateTime: vb.Value = SnmpValue::Octets(KvDateTime(value).ToOctets()); return;
+    case Syntax::BcDateTime: {
+      double days = 0;
+      if (!ParseBcDateTime(value, days)) StrToFloat(value);
+      vb.Value = SnmpValue::Octets(DoubleOctets(days));
+      return;
+    }
+    case Syntax::DisplayStr: vb.Value = SnmpValue::Octets(value); return;
+    default: BadSyntax();
+  }
+}
+
+void KvSNMPRequest::DeriveValue(int k, bool afterRead) {
+  KvSNMPVarItem *item = VarList.GetItem(k);
+  const std::optional<std::string> &expression = afterRead ? item->GetExpression : item->SetExpression;
+  if (!expression) return;
+  const double number = EvaluateArithmetic(SubstituteValues(*expression, false, "$"));
+  std::string text;
+  switch (item->Syntax) {
+    case Syntax::Boolean: text = number != 0 ? "true" : "false"; break;
+    case Syntax::Integer: text = std::to_string(static_cast<int64_t>(number)); break;
+    case Syntax::Counter:
+    case Syntax::Gauge:
+    case Syntax::UInteger: text = std::to_string(static_cast<uint32_t>(static_cast<int64_t>(number))); break;
+    case Syntax::TimeTicks: text = TimeTicksToText(static_cast<uint32_t>(static_cast<int64_t>(number))); break;
+    case Syntax::Counter64: text = Counter64ToText(static_cast<uint64_t>(number < 0 ? 0 : number)); break;
+    case Syntax::Double: text = FormatReal(number); break;
+    case Syntax::BcDateTime: text = FormatBcDateTime(number); break;
+    default: RaiseLibrary(LibraryMsg::BadSyntaxInExpression);
+  }
+  item->Value = item->Options ? item->Options->ValueToLabel(text) : text;
+}
+
+std::string KvSNMPRequest::SubstituteValues(const std::string &expression, bool quoteText,
+                                            const std::string &marker) {
+  if (marker.empty()) return expression;
+  std::string text = expression;
+  size_t from = 0;
+  for (size_t at; (at = text.find(marker, from)) != std::string::npos;) {
+    size_t end = at + marker.size();
+    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
+    const std::string digits = text.substr(at + marker.size(), end - at - marker.size());
+    int n = -1;
+    if (!ParseDecimalInt(digits, n) || n < 0 || n >= VarList.GetCount())
+      RaiseCommon(CommonMsg::BadLogicOperand);
+    const std::string value = ItemValue(n);
+    if (value == "(NULL)") RaiseLibrary(LibraryMsg::NullInExpression);
+    std::string converted;
+    switch (VarList.GetItem(n)->Syntax) {
+      case Syntax::Boolean:
+      case Syntax::Bool8:
+      case Syntax::Bool16: converted = value == "true" ? "1" : "0"; break;
+      case Syntax::Integer:
+      case Syntax::Counter:
+      case Syntax::Gauge:
+      case Syntax::Counter64:
+      case Syntax::UInteger:
+      case Syntax::Double:
+      case Syntax::Int8:
+      case Syntax::UInt8:
+      case Syntax::Int16:
+      case Syntax::UInt16: converted = value; break;
+      case Syntax::TimeTicks: {
+        uint32_t ticks = 0;
+        TextToTimeTicks(value, ticks);
+        converted = std::to_string(ticks);
+        break;
+      }
+      case Syntax::BcDateTime: {
+        double days = 0;
+        ParseBcDateTime(value, days);
+        converted = FormatReal(days);
+        break;
+      }
+      default:
+        if (!quoteText) RaiseLibrary(LibraryMsg::BadSyntaxInExpression);
+        converted = "\"" + value + "\"";
+    }
+    text.replace(at, end - at, converted);
+    // Inserted values are not searched for markers again.
+    from = at + converted.size();
+  }
+  return text;
+}
+
+bool KvSNMPRequest::MatchesFilter(const std::string &condition) {
+  if (condition.empty()) return true;
+  return EvaluateCondition(SubstituteValues(condition, true, "$"));
+}
+
+bool KvSNMPRequest::IsPastColumn(const std::string &columnOid, const std::string &previousOid,
+                                 const std::string &receivedOid) {
+  if (!IsTable()) return false;
+  const bool inside = receivedOid.size() > columnOid.size() &&
+                      receivedOid.compare(0, columnOid.size(), columnOid) == 0 &&
+                      receivedOid[columnOid.size()] == '.';
+  return !inside || receivedOid == previousOid;
+}
+
+void KvSNMPRequest::PrepareSet(const std::string &selection, const std::vector<std::string> *values) {
+  if (!selection.empty()) {
+    KvNumList<int> picked(',');
+    picked.Parse(selection);
+    for (int i = 0; i < VarList.GetCount(); ++i) {
+      KvSNMPVarItem *item = VarList.GetItem(i);
+      const int p = picked.IndexOf(i);
+      if (p < 0) {
+        item->Access |= Access::Invalid;
+        continue;
+      }
+      item->Access &= ~Access::Invalid;
+      if (values && static_cast<size_t>(p) < values->size()) item->Value = (*values)[p];
+    }
+  }
+  for (int i = 0; i < VarList.GetCount(); ++i) DeriveValue(i, false);
+}
+
+bool KvSNMPRequest::Set(bool readBack, const std::string &selection,
+                        const std::vector<std::string> *values) {
+  if (!enabled_) return false;
+  const KvSNMPVarList saved = VarList;
+  SnmpTarget target;
+  SnmpPdu pdu;
+  try {
+    PrepareSet(selection, values);
+    target = BuildTarget();
+    pdu = BuildPdu(Write);
+  } catch (...) {
+    VarList = saved;
+    throw;
+  }
+  VarList = saved;
+  SnmpPdu response;
+  const int status = Session().Set(target, pdu, response);
+  int code;
+  std::string text;
+  MapSnmpStatus(status, code, text);
+  if (code != 0) throw KvException(text, code);
+  if (!readBack) return false;
+  bool finished = false;
+  return ProcessResponse(code, text, response, finished);
+}
+
+void KvSNMPRequest::GetAsync(KvSNMPCallback callback, void *userData, bool first) {
+  if (!enabled_) return;
+  const SnmpOperation op = ReadOperation();
+  SendAsync(op, BuildPdu(first ? ReadFirst : ReadOnwards), std::move(callback), userData, true);
+}
+
+void KvSNMPRequest::SetAsync(KvSNMPCallback callback, void *userData, bool readBack,
+                             const std::string &selection, const std::vector<std::string> *values) {
+  if (!enabled_) return;
+  const KvSNMPVarList saved = VarList;
+  SnmpPdu pdu;
+  try {
+    PrepareSet(selection, values);
+    BuildTarget();  // fails early, before the list is touched any further
+    pdu = BuildPdu(Write);
+  } catch (...) {
+    VarList = saved;
+    throw;
+  }
+  VarList = saved;
+  SendAsync(SnmpOperation::Set, pdu, std::move(callback), userData, readBack);
+}
+
+void KvSNMPRequest::SendAsync(SnmpOperation op, const SnmpPdu &pdu, KvSNMPCallback callback,
+                              void *userData, bool readBack) {
+  const SnmpTarget target = BuildTarget();
+  auto self = self_;
+  auto id = std::make_shared<SnmpRequestId>(0);
+  const int status = Session().SendAsync(
+      op, target, pdu,
+      [self, id, callback = std::move(callback), userData, readBack](int st, const SnmpPdu &response) {
+        KvSNMPRequest *request = *self;
+        if (!request) return;  // the request is gone
+        request->outstanding_.erase(*id);
+        request->Complete(st, response, callback, userData, readBack);
+      },
+      id.get());
+  int code;
+  std::string text;
+  MapSnmpStatus(status, code, text);
+  if (code != 0) throw KvException(text, code);
+  outstanding_.insert(*id);
+  ++pendingCount_;
+}
+
+void KvSNMPRequest::Complete(int status, const SnmpPdu &response, const KvSNMPCallback &callback,
+                             void *userData, bool readBack) {
+  // Counted down first: a callback that closes the window destroys this request, and its
+  // destructor must not wait for the answer it is being called from.
+  --pendingCount_;
+  if (status == SnmpStatus::SessionClosed || !enabled_) return;
+
+  KvSNMPError error;
+  MapSnmpStatus(status, error.Code, error.Message);
+  error.ErrorIndex = response.ErrorIndex;
+  error.AgentAddress = response.AgentAddress.empty() ? Address : response.AgentAddress;
+  error.AgentPort = response.AgentAddress.empty() ? Port : response.AgentPort;
+  error.Done = true;
+  if ((error.Code == 0 && readBack) || (error.Code == kNoSuchName && IsTable())) {
+    try {
+      bool finished = false;
+      const bool more = ProcessResponse(error.Code, error.Message, response, finished);
+      if (finished && error.Code == kNoSuchName) MapSnmpStatus(0, error.Code, error.Message);
+      error.Done = !more;
+    } catch (const KvException &e) {
+      error.Code = e.Code();
+      error.Message = e.what();
+      error.Done = true;
+    }
+  }
+  if (callback) callback(userData, &error, &VarList);
+}

@@ -1,0 +1,79 @@
+#include "snmp_event_processor.h"
+
+#include "kv_snmp_session.h"
+#include "snmp_session.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <algorithm>
+#include <poll.h>
+#include <vector>
+
+SnmpEventProcessor::SnmpEventProcessor() {
+  timer_.setInterval(kIntervalMs);
+  connect(&timer_, &QTimer::timeout, this, &SnmpEventProcessor::Pump);
+}
+
+SnmpEventProcessor::~SnmpEventProcessor() {
+  Stop();
+  if (GlobalSnmp) GlobalSnmp->SetSocketsChangedHook({});
+}
+
+void SnmpEventProcessor::Start() {
+  running_ = true;
+  if (GlobalSnmp) GlobalSnmp->SetSocketsChangedHook([this] { WatchSockets(); });
+  WatchSockets();
+  timer_.start();
+}
+
+void SnmpEventProcessor::Stop() {
+  running_ = false;
+  timer_.stop();
+  notifiers_.clear();
+}
+
+void SnmpEventProcessor::Pump() {
+  if (pumping_) return;  // a completion that lets events run must not re-enter the pump
+  pumping_ = true;
+  timer_.stop();
+  ++rounds_;
+  if (GlobalSnmp) GlobalSnmp->ProcessPendingEvents();
+  pumping_ = false;
+  if (running_) timer_.start();
+}
+
+void SnmpEventProcessor::WatchSockets() {
+  if (!running_ || !GlobalSnmp) return;
+  const std::vector<int> fds = GlobalSnmp->SocketDescriptors();
+  for (auto it = notifiers_.begin(); it != notifiers_.end();)
+    it = std::find(fds.begin(), fds.end(), it->first) == fds.end() ? notifiers_.erase(it) : std::next(it);
+  for (int fd : fds) {
+    if (notifiers_.count(fd)) continue;
+    auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(notifier.get(), &QSocketNotifier::activated, this, &SnmpEventProcessor::OnSocketReadable);
+    notifiers_.emplace(fd, std::move(notifier));
+  }
+}
+
+void SnmpEventProcessor::OnSocketReadable() {
+  ++socketWakeups_;
+  Pump();
+}
+
+SnmpEventProcessor &SnmpEventPump() {
+  static SnmpEventProcessor pump;
+  return pump;
+}
+
+void SnmpProcessMessages(int maxWaitMs) {
+  if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::AllEvents);
+  if (!GlobalSnmp) return;
+  // Sleep until a socket has something or the next time-out is due, within the limit.
+  std::vector<pollfd> fds;
+  for (int fd : GlobalSnmp->SocketDescriptors()) fds.push_back({fd, POLLIN, 0});
+  int wait = GlobalSnmp->MillisecondsToNextTimeout();
+  wait = wait < 0 ? maxWaitMs : std::min(wait, maxWaitMs);
+  if (wait > 0) ::poll(fds.data(), fds.size(), wait);
+  GlobalSnmp->ProcessPendingEvents();
+}

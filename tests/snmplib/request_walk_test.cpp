@@ -1,0 +1,424 @@
+// The request engine against a real snmpd: table walks, indexes of the SNMPv3 tables,
+// Set with a selection, time-outs and asynchronous answers through the event pump.
+
+#include "kv_exception.h"
+#include "kv_snmp_request.h"
+#include "kv_snmp_session.h"
+#include "snmp_event_processor.h"
+#include "snmpd_agent.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <sstream>
+
+namespace {
+// vacmViewTreeFamilyTable: the last table of snmpd's tree, so its last column ends the
+// MIB view.
+const KvSNMPVarDef kViewTreeDefs[] = {
+    {"1.3.6.1.6.3.16.1.5.2.1.1", "vacmViewTreeFamilyViewName", Syntax::DisplayStr, Access::NotAccess, nullptr},
+    {"1.3.6.1.6.3.16.1.5.2.1.2", "vacmViewTreeFamilySubtree", Syntax::ObjectId, Access::NotAccess, nullptr},
+    {"1.3.6.1.6.3.16.1.5.2.1.4", "vacmViewTreeFamilyType", Syntax::Integer, Access::ReadOnly, nullptr},
+    {"1.3.6.1.6.3.16.1.5.2.1.6", "vacmViewTreeFamilyStatus", Syntax::Integer, Access::ReadOnly, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+// Two columns of unequal length under one integer index: sysORID and ifIndex.
+const KvSNMPVarDef kUnevenDefs[] = {
+    {"1.3.6.1.2.1.1.9.1.1", "index", Syntax::Integer, Access::NotAccess, nullptr},
+    {"1.3.6.1.2.1.1.9.1.2", "sysORID", Syntax::ObjectId, Access::ReadOnly, nullptr},
+    {"1.3.6.1.2.1.2.2.1.1", "ifIndex", Syntax::Integer, Access::ReadOnly, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+const KvSNMPVarDef kUsmUserDefs[] = {
+    {"1.3.6.1.6.3.15.1.2.2.1.1", "usmUserEngineID", Syntax::OctetStr, Access::NotAccess, nullptr},
+    {"1.3.6.1.6.3.15.1.2.2.1.2", "usmUserName", Syntax::DisplayStr, Access::NotAccess, nullptr},
+    {"1.3.6.1.6.3.15.1.2.2.1.3", "usmUserSecurityName", Syntax::DisplayStr, Access::ReadOnly, nullptr},
+    {"1.3.6.1.6.3.15.1.2.2.1.13", "usmUserStatus", Syntax::Integer, Access::ReadOnly, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+const KvSNMPVarDef kSecurityToGroupDefs[] = {
+    {"1.3.6.1.6.3.16.1.2.1.1", "vacmSecurityModel", Syntax::Integer, Access::NotAccess, nullptr},
+    {"1.3.6.1.6.3.16.1.2.1.2", "vacmSecurityName", Syntax::DisplayStr, Access::NotAccess, nullptr},
+    {"1.3.6.1.6.3.16.1.2.1.3", "vacmGroupName", Syntax::DisplayStr, Access::ReadOnly, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+const KvSNMPVarDef kAccessDefs[] = {
+    {"1.3.6.1.6.3.16.1.2.1.3", "vacmGroupName", Syntax::DisplayStr, Access::NotAccess, nullptr},
+    {"1.3.6.1.6.3.16.1.4.1.1", "vacmAccessContextPrefix", Syntax::DisplayStr, Access::NotAccess, nullptr},
+    {"1.3.6.1.6.3.16.1.4.1.2", "vacmAccessSecurityModel", Syntax::Integer, Access::NotAccess, nullptr},
+    {"1.3.6.1.6.3.16.1.4.1.3", "vacmAccessSecurityLevel", Syntax::Integer, Access::NotAccess, nullptr},
+    {"1.3.6.1.6.3.16.1.4.1.5", "vacmAccessReadViewName", Syntax::DisplayStr, Access::ReadOnly, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+const KvSNMPVarDef kTargetAddrDefs[] = {
+    {"1.3.6.1.6.3.12.1.2.1.1", "snmpTargetAddrName", Syntax::DisplayStr, Access::NotAccess | Access::Implied, nullptr},
+    {"1.3.6.1.6.3.12.1.2.1.2", "snmpTargetAddrTDomain", Syntax::ObjectId, Access::ReadWrite, nullptr},
+    {"1.3.6.1.6.3.12.1.2.1.3", "snmpTargetAddrTAddress", Syntax::OctetStr, Access::ReadWrite, nullptr},
+    {"1.3.6.1.6.3.12.1.2.1.7", "snmpTargetAddrParams", Syntax::DisplayStr, Access::ReadWrite, nullptr},
+    {"1.3.6.1.6.3.12.1.2.1.9", "snmpTargetAddrRowStatus", Syntax::Integer, Access::ReadWrite, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+const KvSNMPVarDef kSystemDefs[] = {
+    {"1.3.6.1.2.1.1.4", "sysContact", Syntax::DisplayStr, Access::ReadWrite, nullptr},
+    {"1.3.6.1.2.1.1.5", "sysName", Syntax::DisplayStr, Access::ReadWrite, nullptr},
+    {"1.3.6.1.2.1.1.6", "sysLocation", Syntax::DisplayStr, Access::ReadWrite, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+const KvSNMPVarDef kScalarDefs[] = {
+    {"1.3.6.1.2.1.1.1", "sysDescr", Syntax::DisplayStr, Access::ReadOnly, nullptr},
+    {"1.3.6.1.2.1.1.3", "sysUpTime", Syntax::TimeTicks, Access::ReadOnly, nullptr},
+    {"1.3.6.1.2.1.1.9.1.1", "notReadable", Syntax::Integer, Access::WriteOnly, nullptr},
+    {"1.3.6.1.2.1.1.5", "sysName", Syntax::DisplayStr, Access::ReadWrite, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+int CodeOf(const std::function<void()> &f) {
+  try {
+    f();
+  } catch (const KvException &e) {
+    return e.Code();
+  }
+  return 0;
+}
+
+// Rows that snmpwalk sees under a column.
+int CountRows(int port, const std::string &column) {
+  const std::string out = RunTool({"snmpwalk", "-v2c", "-c", "rdwalk", "-On", "-Cc",
+                                   "127.0.0.1:" + std::to_string(port), column});
+  int rows = 0;
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);) rows += line.rfind("." + column + ".", 0) == 0;
+  return rows;
+}
+
+class RequestWalk : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "request_walk";
+    static char *argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+    if (!GlobalSnmp) KvSNMPCreateSession(MakeTempDir("kvboot"));
+    agent_ = new SnmpdAgent();
+    ASSERT_TRUE(agent_->Start()) << agent_->Log();
+  }
+  static void TearDownTestSuite() {
+    delete agent_;
+    agent_ = nullptr;
+  }
+  void SetUp() override { ASSERT_NE(agent_, nullptr); }
+
+  // A request aimed at the agent with `version` and the given list.
+  static void Aim(KvSNMPRequest &request, int version, const KvSNMPVarDef *defs, unsigned char type,
+                  int keys) {
+    request.Address = "127.0.0.1";
+    request.Port = static_cast<uint16_t>(agent_->Port());
+    request.Version = static_cast<uint8_t>(version);
+    request.ReadCommunity = SnmpdAgent::kReadCommunity;
+    request.WriteCommunity = SnmpdAgent::kWriteCommunity;
+    request.Timeout = 100;
+    request.Retries = 1;
+    request.VarList = KvSNMPVarList(defs, type, keys);
+  }
+
+  static void AimV3(KvSNMPRequest &request, const std::string &user, const KvSNMPVarDef *defs,
+                    unsigned char type, int keys) {
+    Aim(request, 3, defs, type, keys);
+    const SnmpdUser &u = SnmpdAgent::User(user);
+    request.SecurityModel = 3;
+    request.SecurityName = u.Name;
+    request.AuthPassword = u.AuthPassword;
+    request.PrivPassword = u.PrivPassword;
+    request.AuthProtocol = u.Auth == "MD5" ? SnmpAuth::Md5 : u.Auth == "SHA" ? SnmpAuth::Sha : SnmpAuth::None;
+    request.PrivProtocol = u.Priv == "DES" ? SnmpPriv::Des : u.Priv == "AES" ? SnmpPriv::Aes128 : SnmpPriv::None;
+    request.SecurityLevel = u.Auth.empty() ? 1 : u.Priv.empty() ? 2 : 3;
+  }
+
+  // Every row of a synchronous walk, each row as its items' values joined by "|".
+  static std::vector<std::string> WalkRows(KvSNMPRequest &request, bool *lastAllNotDone = nullptr) {
+    std::vector<std::string> rows;
+    for (bool first = true; request.Get(first); first = false) rows.push_back(RowText(request.VarList));
+    if (lastAllNotDone) {
+      *lastAllNotDone = true;
+      for (int i = 0; i < request.VarList.GetCount(); ++i)
+        if (request.VarList.IsReadable(i) && request.VarList.GetItem(i)->Value != "(NOTDONE)")
+          *lastAllNotDone = false;
+    }
+    return rows;
+  }
+
+  static std::string RowText(const KvSNMPVarList &list) {
+    std::string row;
+    for (int i = 0; i < list.GetCount(); ++i) row += list.GetItem(i)->Value + "|";
+    return row;
+  }
+
+  static bool PumpUntil(const std::function<bool()> &done, int ms = 5000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) SnmpProcessMessages(20);
+    return done();
+  }
+
+  static SnmpdAgent *agent_;
+};
+SnmpdAgent *RequestWalk::agent_ = nullptr;
+}  // namespace
+
+TEST_F(RequestWalk, ScalarGroupSendsOneBindingPerReadableItem) {
+  KvSNMPRequest request;
+  Aim(request, 1, kScalarDefs, SVT_SV, 0);
+  EXPECT_FALSE(request.Get(true));
+  EXPECT_NE(request.VarList.GetItem(0)->Value, "");
+  EXPECT_EQ(request.VarList.GetItem(0)->Instance, "1.3.6.1.2.1.1.1.0");
+  EXPECT_EQ(request.VarList.GetItem(1)->Instance, "1.3.6.1.2.1.1.3.0");
+  EXPECT_EQ(request.VarList.GetItem(2)->Instance, "");  // never asked for
+  EXPECT_EQ(request.VarList.GetItem(3)->Instance, "1.3.6.1.2.1.1.5.0");
+  EXPECT_EQ(CodeOf([&] { request.Get(false); }), -510);
+}
+
+TEST_F(RequestWalk, TwoColumnTableIsReadOneRowPerCall) {
+  const int views = CountRows(agent_->Port(), "1.3.6.1.6.3.16.1.5.2.1.4");
+  ASSERT_GT(views, 1);
+  for (int version : {0, 1}) {  // v1 ends on noSuchName, v2c on endOfMibView
+    KvSNMPRequest request;
+    Aim(request, version, kViewTreeDefs, MVT_FMV, 2);
+    bool allNotDone = false;
+    const auto rows = WalkRows(request, &allNotDone);
+    EXPECT_EQ(static_cast<int>(rows.size()), views) << "version " << version;
+    EXPECT_TRUE(allNotDone) << "version " << version;
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[0].rfind("_all_|", 0), 0u) << rows[0];  // the first view's name, decoded
+  }
+}
+
+TEST_F(RequestWalk, ShorterColumnShowsNotDoneWhileTheWalkGoesOn) {
+  const int longer = CountRows(agent_->Port(), "1.3.6.1.2.1.1.9.1.2");
+  const int shorter = CountRows(agent_->Port(), "1.3.6.1.2.1.2.2.1.1");
+  ASSERT_GT(longer, shorter);
+  KvSNMPRequest request;
+  Aim(request, 1, kUnevenDefs, MVT_FMV, 1);
+  std::vector<std::string> ifIndexes;
+  for (bool first = true; request.Get(first); first = false)
+    ifIndexes.push_back(request.VarList.GetItem(2)->Value);
+  ASSERT_EQ(static_cast<int>(ifIndexes.size()), longer);
+  for (int row = 0; row < longer; ++row)
+    EXPECT_EQ(ifIndexes[row] == "(NOTDONE)", row >= shorter) << "row " << row;
+}
+
+TEST_F(RequestWalk, AsynchronousWalkEqualsTheSynchronousOne) {
+  KvSNMPRequest sync;
+  Aim(sync, 1, kViewTreeDefs, MVT_FMV, 2);
+  const auto expected = WalkRows(sync);
+
+  SnmpEventPump().Start();
+  const long wakeupsBefore = SnmpEventPump().SocketWakeups();
+  KvSNMPRequest async;
+  Aim(async, 1, kViewTreeDefs, MVT_FMV, 2);
+  std::vector<std::string> rows;
+  bool done = false;
+  int lastCode = 0;
+  KvSNMPCallback onRow = [&](void *, KvSNMPError *error, KvSNMPVarList *list) {
+    lastCode = error->Code;
+    if (error->Done) {
+      done = true;
+      return;
+    }
+    rows.push_back(RowText(*list));
+    async.GetAsync(onRow, nullptr, false);
+  };
+  async.GetAsync(onRow, nullptr, true);
+  QElapsedTimer clock;
+  clock.start();
+  while (!done && clock.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  SnmpEventPump().Stop();
+  ASSERT_TRUE(done);
+  EXPECT_EQ(lastCode, 0);
+  EXPECT_EQ(rows, expected);
+  EXPECT_EQ(async.PendingCount(), 0);
+  // The answers woke the pump through the sockets, not only at its timer's ticks.
+  EXPECT_GE(SnmpEventPump().SocketWakeups() - wakeupsBefore, static_cast<long>(expected.size()));
+}
+
+TEST_F(RequestWalk, UsmUserTableDecodesEngineIdAndUserName) {
+  KvSNMPRequest request;
+  AimV3(request, "shaaesuser", kUsmUserDefs, MVT_FMV, 2);
+  std::vector<std::string> names;
+  for (bool first = true; request.Get(first); first = false) {
+    const KvSNMPVarList &l = request.VarList;
+    EXPECT_GE(l.GetItem(0)->Value.size(), 10u);  // an engine ID, in hex
+    EXPECT_EQ(l.GetItem(1)->Value, l.GetItem(2)->Value);
+    names.push_back(l.GetItem(1)->Value);
+  }
+  for (const SnmpdUser &u : SnmpdAgent::StandardUsers())
+    EXPECT_NE(std::find(names.begin(), names.end(), u.Name), names.end()) << u.Name;
+}
+
+TEST_F(RequestWalk, MultiKeyVacmTablesDecodeEveryKey) {
+  KvSNMPRequest groups;
+  Aim(groups, 1, kSecurityToGroupDefs, MVT_FMV, 2);
+  bool sawUser = false;
+  for (bool first = true; groups.Get(first); first = false) {
+    const KvSNMPVarList &l = groups.VarList;
+    if (l.GetItem(1)->Value == SnmpdAgent::StandardUsers()[0].Name) {
+      sawUser = true;
+      EXPECT_EQ(l.GetItem(0)->Value, "3");  // USM
+      EXPECT_NE(l.GetItem(2)->Value, "");
+    }
+  }
+  EXPECT_TRUE(sawUser);
+
+  KvSNMPRequest access;
+  Aim(access, 1, kAccessDefs, MVT_FMV, 4);
+  int rows = 0;
+  for (bool first = true; access.Get(first); first = false) {
+    ++rows;
+    const KvSNMPVarList &l = access.VarList;
+    EXPECT_NE(l.GetItem(0)->Value, "");
+    EXPECT_TRUE(l.GetItem(3)->Value == "1" || l.GetItem(3)->Value == "2" || l.GetItem(3)->Value == "3");
+    // Re-encoding the decoded keys gives back the row's instance.
+    EXPECT_EQ("1.3.6.1.6.3.16.1.4.1.5." + access.EncodeIndex(0) + "." + access.EncodeIndex(1) + "." +
+                  access.EncodeIndex(2) + "." + access.EncodeIndex(3),
+              l.GetItem(4)->Instance);
+  }
+  EXPECT_GT(rows, 0);
+}
+
+TEST_F(RequestWalk, TargetAddressRowWithImpliedNameIsCreatedWalkedAndDestroyed) {
+  KvSNMPRequest request;
+  Aim(request, 1, kTargetAddrDefs, MVT_UMV, 1);
+  KvSNMPVarList &l = request.VarList;
+  l.GetItem(0)->Value = "kvtest";
+  l.GetItem(1)->Value = "1.3.6.1.6.1.1";       // snmpUDPDomain
+  l.GetItem(2)->Value = "7F0000010FA1";        // 127.0.0.1:4001
+  l.GetItem(3)->Value = "kvparams";
+  l.GetItem(4)->Value = "4";                   // createAndGo
+  ASSERT_NO_THROW(request.Set(false));
+
+  bool found = false;
+  for (bool first = true; request.Get(first); first = false)
+    if (l.GetItem(0)->Value == "kvtest") {
+      found = true;
+      EXPECT_EQ(l.GetItem(2)->Value, "7F0000010FA1");
+      EXPECT_EQ(l.GetItem(3)->Value, "kvparams");
+      EXPECT_EQ(l.GetItem(4)->Instance, "1.3.6.1.6.3.12.1.2.1.9.107.118.116.101.115.116");
+    }
+  EXPECT_TRUE(found);
+
+  l.GetItem(0)->Value = "kvtest";
+  l.GetItem(4)->Value = "6";  // destroy
+  ASSERT_NO_THROW(request.Set(false, "0,4"));
+  found = false;
+  for (bool first = true; request.Get(first); first = false) found |= l.GetItem(0)->Value == "kvtest";
+  EXPECT_FALSE(found);
+}
+
+TEST_F(RequestWalk, SetWithSelectionWritesOnlyTheChosenItems) {
+  KvSNMPRequest request;
+  Aim(request, 1, kSystemDefs, SVT_SV, 0);
+  ASSERT_FALSE(request.Get(true));
+  const std::string nameBefore = request.VarList.GetItem(1)->Value;
+  request.VarList.GetItem(0)->Value = "ops@example";
+  request.VarList.GetItem(1)->Value = "should-not-be-written";
+  request.VarList.GetItem(2)->Value = "rack 7";
+  ASSERT_NO_THROW(request.Set(false, "0,2"));
+  EXPECT_EQ(request.VarList.GetItem(1)->Access, Access::ReadWrite);  // not left flagged
+  EXPECT_EQ(request.VarList.GetItem(1)->Value, "should-not-be-written");  // the list is as it was
+
+  KvSNMPRequest check;
+  Aim(check, 1, kSystemDefs, SVT_SV, 0);
+  check.Get(true);
+  EXPECT_EQ(check.VarList.GetItem(0)->Value, "ops@example");
+  EXPECT_EQ(check.VarList.GetItem(1)->Value, nameBefore);
+  EXPECT_EQ(check.VarList.GetItem(2)->Value, "rack 7");
+
+  // Values supplied with the selection replace the items' values for this write only.
+  const std::vector<std::string> values = {"from-values"};
+  ASSERT_NO_THROW(request.Set(false, "2", &values));
+  check.Get(true);
+  EXPECT_EQ(check.VarList.GetItem(2)->Value, "from-values");
+  EXPECT_EQ(request.VarList.GetItem(2)->Value, "rack 7");
+}
+
+TEST_F(RequestWalk, RefusedSetRaisesTheAgentsCodeAndKeepsTheList) {
+  const KvSNMPVarDef defs[] = {
+      {"1.3.6.1.2.1.1.3", "sysUpTime", Syntax::TimeTicks, Access::ReadWrite, nullptr},
+      {"1.3.6.1.2.1.1.4", "sysContact", Syntax::DisplayStr, Access::ReadWrite, nullptr},
+      {nullptr, nullptr, 0, 0, nullptr}};
+  KvSNMPRequest request;
+  Aim(request, 1, defs, SVT_SV, 0);
+  request.VarList.GetItem(0)->Value = "0:00:01.00";
+  request.VarList.GetItem(1)->Value = "x";
+  const KvSNMPVarList before = request.VarList;
+  const int code = CodeOf([&] { request.Set(false); });
+  EXPECT_EQ(code, -117);  // notWritable
+  EXPECT_EQ(request.VarList.GetItem(0)->Value, before.GetItem(0)->Value);
+  EXPECT_EQ(request.VarList.GetItem(1)->Access, before.GetItem(1)->Access);
+}
+
+TEST_F(RequestWalk, DoubleIsWrittenAsEightOctetsAndReadsBackTheSame) {
+  // One target address row, addressed through the list's instance suffix; its
+  // transport address column carries the double's eight octets.
+  const KvSNMPVarDef defs[] = {
+      {"1.3.6.1.6.3.12.1.2.1.2", "snmpTargetAddrTDomain", Syntax::ObjectId, Access::ReadWrite, nullptr},
+      {"1.3.6.1.6.3.12.1.2.1.3", "snmpTargetAddrTAddress", Syntax::Double, Access::ReadWrite, nullptr},
+      {"1.3.6.1.6.3.12.1.2.1.7", "snmpTargetAddrParams", Syntax::DisplayStr, Access::ReadWrite, nullptr},
+      {"1.3.6.1.6.3.12.1.2.1.9", "snmpTargetAddrRowStatus", Syntax::Integer, Access::ReadWrite, nullptr},
+      {nullptr, nullptr, 0, 0, nullptr}};
+  KvSNMPRequest request;
+  Aim(request, 1, defs, MVT_SV, 0);
+  request.VarList.InstanceSuffix = "107.118.100";  // "kvd"
+  const std::vector<std::string> row = {"1.3.6.1.6.1.1", "-1234.5625", "kvparams", "4"};
+  ASSERT_NO_THROW(request.Set(false, "0,1,2,3", &row));
+  request.Get(true);
+  EXPECT_EQ(request.VarList.GetItem(1)->Value, "-1234.5625");
+  EXPECT_EQ(request.VarList.GetItem(1)->Instance, "1.3.6.1.6.3.12.1.2.1.3.107.118.100");
+  const std::vector<std::string> destroy = {"6"};
+  EXPECT_NO_THROW(request.Set(false, "3", &destroy));
+}
+
+TEST_F(RequestWalk, SilentPortTimesOut) {
+  KvSNMPRequest request;
+  Aim(request, 1, kScalarDefs, SVT_SV, 0);
+  request.Port = static_cast<uint16_t>(FreeUdpPort());
+  request.Timeout = 10;
+  request.Retries = 0;
+  EXPECT_EQ(CodeOf([&] { request.Get(true); }), -405);
+}
+
+TEST_F(RequestWalk, DestroyingARequestWaitsForItsOutstandingAnswers) {
+  const int outstandingBefore = GlobalSnmp->OutstandingCount();
+  int callbacks = 0;
+  const auto start = std::chrono::steady_clock::now();
+  {
+    auto request = std::make_unique<KvSNMPRequest>();
+    Aim(*request, 1, kScalarDefs, SVT_SV, 0);
+    request->Port = static_cast<uint16_t>(FreeUdpPort());
+    request->Timeout = 30;
+    request->Retries = 0;
+    auto count = [&](void *, KvSNMPError *, KvSNMPVarList *) { ++callbacks; };
+    request->GetAsync(count, nullptr, true);
+    request->GetAsync(count, nullptr, true);
+    EXPECT_EQ(request->PendingCount(), 2);
+  }
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(waited, std::chrono::milliseconds(250));  // both time-outs ran out
+  EXPECT_LT(waited, std::chrono::milliseconds(KvSNMPRequest::kDestroyWaitMs));
+  EXPECT_EQ(GlobalSnmp->OutstandingCount(), outstandingBefore);
+  EXPECT_EQ(callbacks, 0);  // a request being destroyed hands nothing on
+}
+
+TEST_F(RequestWalk, AnswerArrivingAfterTheRequestIsGoneIsDropped) {
+  int callbacks = 0;
+  {
+    KvSNMPRequest request;
+    Aim(request, 1, kScalarDefs, SVT_SV, 0);
+    request.GetAsync([&](void *, KvSNMPError *, KvSNMPVarList *) { ++callbacks; }, nullptr, true);
+    request.SetEnabled(false);  // as a window switching pages does
+    ASSERT_TRUE(PumpUntil([&] { return request.PendingCount() == 0; }));
+  }
+  EXPECT_EQ(callbacks, 0);
+}
