@@ -72,6 +72,8 @@ SimAgent::SimAgent(SwitchModel &model, const SimOptions &options) : model_(model
   netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, options_.stateDir.c_str());
   netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, options_.listen.c_str());
 
+  char noSmux[] = "-smux";  // no SMUX listener on TCP port 199 of every interface
+  add_to_init_list(noSmux);
   if (init_agent(kAppName) != 0) throw SimError(kSimErrAgent, "net-snmp agent library failed to initialise");
   init_vacm_vars();
   init_vacm_conf();
