@@ -3,6 +3,8 @@
 #include "kv_exception.h"
 #include "kv_snmp_var_def.h"
 
+#include "error_code.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,17 +12,6 @@
 using namespace std::string_literals;
 
 namespace {
-
-// Runs `call` and gives the code it raised, 0 when it raised nothing.
-template <typename F>
-int CodeOf(F call) {
-  try {
-    call();
-  } catch (const KvException &e) {
-    return e.Code();
-  }
-  return 0;
-}
 
 const unsigned kAllSyntaxes[] = {
     Syntax::Boolean,   Syntax::Integer,  Syntax::BitStr,     Syntax::OctetStr,   Syntax::Null,
@@ -83,7 +74,7 @@ TEST(ValueConversion, AddressesHaveOneBytePerDottedNumber) {
   EXPECT_EQ(RawToText("\x0A\x01\x02\x03"s, Syntax::IpAddress), "10.1.2.3");
   EXPECT_EQ(RawToText("\x0A\x01\x02\x03\x04\x05"s, Syntax::NsapAddr), "10.1.2.3");
   EXPECT_EQ(TextToRaw("1.2.3.4.5", Syntax::NsapAddr), "\x01\x02\x03\x04\x05"s);
-  EXPECT_EQ(CodeOf([] { TextToRaw("10.1.2.256", Syntax::IpAddress); }), -518);
+  EXPECT_EQ(ErrorCodeOf([] { TextToRaw("10.1.2.256", Syntax::IpAddress); }), -518);
 }
 
 TEST(ValueConversion, EverySyntaxRoundTripsThroughItsRawForm) {
@@ -137,9 +128,9 @@ TEST(ValueConversion, RawValuesShorterThanTheirSyntaxAreRefused) {
   for (const auto &c : cases) {
     const std::string zeros(c.minimum, '\0');
     if (c.minimum > 1) {
-      EXPECT_EQ(CodeOf([&] { RawToText(zeros.substr(1), c.syntax); }), -518) << c.syntax;
+      EXPECT_EQ(ErrorCodeOf([&] { RawToText(zeros.substr(1), c.syntax); }), -518) << c.syntax;
     }
-    EXPECT_EQ(CodeOf([&] { RawToText(zeros, c.syntax); }), 0) << c.syntax;
+    EXPECT_EQ(ErrorCodeOf([&] { RawToText(zeros, c.syntax); }), 0) << c.syntax;
   }
   try {
     RawToText("\x01\x02\x03"s, Syntax::Integer);
@@ -150,9 +141,9 @@ TEST(ValueConversion, RawValuesShorterThanTheirSyntaxAreRefused) {
 }
 
 TEST(ValueConversion, RawValuesWithoutAMeaningAreRefused) {
-  EXPECT_EQ(CodeOf([] { RawToText("\x01\x00\x00\x00\x02"s, Syntax::ObjectId); }), -518);
+  EXPECT_EQ(ErrorCodeOf([] { RawToText("\x01\x00\x00\x00\x02"s, Syntax::ObjectId); }), -518);
   const std::string nan = "\x00\x00\x00\x00\x00\x00\xF8\x7F"s;
-  EXPECT_EQ(CodeOf([&] { RawToText(nan, Syntax::BcDateTime); }), -518);
+  EXPECT_EQ(ErrorCodeOf([&] { RawToText(nan, Syntax::BcDateTime); }), -518);
   EXPECT_EQ(RawToText(nan, Syntax::Double), "nan");
 }
 
@@ -168,7 +159,7 @@ TEST(ValueConversion, TextsThatAreNoValueOfTheirSyntaxAreRefused) {
       {Syntax::Counter64, "1.5"},      {Syntax::Double, "x"},         {Syntax::BcDateTime, "2004/13/01"},
   };
   for (const auto &c : cases)
-    EXPECT_EQ(CodeOf([&] { TextToRaw(c.text, c.syntax); }), -518) << c.syntax << " " << c.text;
+    EXPECT_EQ(ErrorCodeOf([&] { TextToRaw(c.text, c.syntax); }), -518) << c.syntax << " " << c.text;
 }
 
 TEST(ValueConversion, UnknownSyntaxIsRefusedByAllThree) {
@@ -180,8 +171,8 @@ TEST(ValueConversion, UnknownSyntaxIsRefusedByAllThree) {
       EXPECT_EQ(e.Code(), -511);
       EXPECT_STREQ(e.what(), "(KvSNMP++) Bad SNMP syntax!");
     }
-    EXPECT_EQ(CodeOf([&] { RawToText("\x01"s, syntax); }), -511) << syntax;
-    EXPECT_EQ(CodeOf([&] { ExtractPart("\x01"s, 0, syntax); }), -511) << syntax;
+    EXPECT_EQ(ErrorCodeOf([&] { RawToText("\x01"s, syntax); }), -511) << syntax;
+    EXPECT_EQ(ErrorCodeOf([&] { ExtractPart("\x01"s, 0, syntax); }), -511) << syntax;
   }
 }
 
@@ -203,11 +194,11 @@ TEST(ValueConversion, ExtractPartTakesTheSyntaxLengthFromTheIndex) {
     EXPECT_STREQ(e.what(), "(KvSNMP++) Out of range for the bit(byte) index of the associated "
                            "SNMP variable's (partial) data!");
   }
-  EXPECT_EQ(CodeOf([&] { ExtractPart(raw, 0, Syntax::DateTime); }), -519);
-  EXPECT_EQ(CodeOf([&] { ExtractPart(raw, 10, Syntax::Bool8); }), -519);
-  EXPECT_EQ(CodeOf([&] { ExtractPart(raw, 10, Syntax::OctetStr); }), -519);
-  EXPECT_EQ(CodeOf([&] { ExtractPart(raw, 11, Syntax::ObjectId); }), -519);
-  EXPECT_EQ(CodeOf([&] { ExtractPart(raw, -1, Syntax::UInt8); }), -519);
+  EXPECT_EQ(ErrorCodeOf([&] { ExtractPart(raw, 0, Syntax::DateTime); }), -519);
+  EXPECT_EQ(ErrorCodeOf([&] { ExtractPart(raw, 10, Syntax::Bool8); }), -519);
+  EXPECT_EQ(ErrorCodeOf([&] { ExtractPart(raw, 10, Syntax::OctetStr); }), -519);
+  EXPECT_EQ(ErrorCodeOf([&] { ExtractPart(raw, 11, Syntax::ObjectId); }), -519);
+  EXPECT_EQ(ErrorCodeOf([&] { ExtractPart(raw, -1, Syntax::UInt8); }), -519);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include "kv_index_codec.h"
 #include "kv_snmp_var_def.h"
 
+#include "error_code.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -17,14 +19,6 @@ std::string Decode(unsigned syntax, const std::vector<uint32_t> &subids, size_t 
   return DecodeIndexValue(syntax, implied, subids, pos);
 }
 
-int CodeOf(const std::function<void()> &f) {
-  try {
-    f();
-  } catch (const KvException &e) {
-    return e.Code();
-  }
-  return 0;
-}
 }  // namespace
 
 TEST(IndexCodec, DisplayStringsCarryALengthUnlessImplied) {
@@ -69,21 +63,21 @@ TEST(IndexCodec, RoundTripsEverySyntax) {
 
 TEST(IndexCodec, NeverReadsPastTheEnd) {
   size_t pos = 0;
-  EXPECT_EQ(CodeOf([&] { Decode(Syntax::DisplayStr, {5, 97}, pos); }), -511);
+  EXPECT_EQ(ErrorCodeOf([&] { Decode(Syntax::DisplayStr, {5, 97}, pos); }), -511);
   pos = 0;
-  EXPECT_EQ(CodeOf([&] { Decode(Syntax::IpAddress, {10, 1}, pos); }), -511);
+  EXPECT_EQ(ErrorCodeOf([&] { Decode(Syntax::IpAddress, {10, 1}, pos); }), -511);
   pos = 0;
-  EXPECT_EQ(CodeOf([&] { Decode(Syntax::Integer, {}, pos); }), -511);
+  EXPECT_EQ(ErrorCodeOf([&] { Decode(Syntax::Integer, {}, pos); }), -511);
   pos = 0;
-  EXPECT_EQ(CodeOf([&] { Decode(Syntax::OctetStr, {1, 256}, pos); }), -511);
+  EXPECT_EQ(ErrorCodeOf([&] { Decode(Syntax::OctetStr, {1, 256}, pos); }), -511);
   pos = 0;
-  EXPECT_EQ(CodeOf([&] { Decode(Syntax::DisplayStr, {0xFFFFFFFF}, pos); }), -511);
+  EXPECT_EQ(ErrorCodeOf([&] { Decode(Syntax::DisplayStr, {0xFFFFFFFF}, pos); }), -511);
 }
 
 TEST(IndexCodec, PartialDataSyntaxesAreNoIndexes) {
   size_t pos = 0;
-  EXPECT_EQ(CodeOf([&] { Decode(Syntax::Int8, {1}, pos); }), -511);
-  EXPECT_EQ(CodeOf([] { Encode(Syntax::UInt16, "1"); }), -511);
+  EXPECT_EQ(ErrorCodeOf([&] { Decode(Syntax::Int8, {1}, pos); }), -511);
+  EXPECT_EQ(ErrorCodeOf([] { Encode(Syntax::UInt16, "1"); }), -511);
 }
 
 TEST(IndexCodec, MacAddressShorterThanSixOctetsEncodesNothing) {

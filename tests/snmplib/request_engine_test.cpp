@@ -3,20 +3,13 @@
 #include "kv_option_list.h"
 #include "kv_snmp_request.h"
 
+#include "error_code.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
-int CodeOf(const std::function<void()> &f) {
-  try {
-    f();
-  } catch (const KvException &e) {
-    return e.Code();
-  }
-  return 0;
-}
-
 const KvIntOption kOnOff[] = {{1, "on"}, {2, "off"}, {0, nullptr}};
 const KvOptionList OnOff(kOnOff);
 
@@ -32,11 +25,11 @@ TEST(RequestEngine, ContinuingAScalarListIsRefused) {
   KvSNMPRequest request;
   request.Address = "127.0.0.1";
   request.VarList = KvSNMPVarList(kScalars, SVT_SV, 0);
-  EXPECT_EQ(CodeOf([&] { request.Get(false); }), -510);
+  EXPECT_EQ(ErrorCodeOf([&] { request.Get(false); }), -510);
   request.VarList.ItemType = MVT_SV;
-  EXPECT_EQ(CodeOf([&] { request.Get(false); }), -510);
+  EXPECT_EQ(ErrorCodeOf([&] { request.Get(false); }), -510);
   request.VarList.ItemType = 7;
-  EXPECT_EQ(CodeOf([&] { request.Get(true); }), -515);
+  EXPECT_EQ(ErrorCodeOf([&] { request.Get(true); }), -515);
 }
 
 TEST(RequestEngine, DisabledRequestDoesNothing) {
@@ -72,8 +65,8 @@ TEST(RequestEngine, TooFewSubIdentifiersForTheKeysIsABadKeyCount) {
       {nullptr, nullptr, 0, 0, nullptr}};
   KvSNMPRequest request;
   request.VarList = KvSNMPVarList(defs, MVT_FMV, 2);
-  EXPECT_EQ(CodeOf([&] { request.DecodeRowIndexes("5"); }), -514);
-  EXPECT_EQ(CodeOf([&] { request.DecodeRowIndexes(""); }), -514);
+  EXPECT_EQ(ErrorCodeOf([&] { request.DecodeRowIndexes("5"); }), -514);
+  EXPECT_EQ(ErrorCodeOf([&] { request.DecodeRowIndexes(""); }), -514);
 }
 
 TEST(RequestEngine, ImpliedDisplayStringIndexHasNoLength) {
@@ -106,9 +99,9 @@ TEST(RequestEngine, SubstitutesItemValuesByTheirSyntax) {
   request.VarList.GetItem(4)->Value = "off";
   EXPECT_EQ(request.SubstituteValues("$0+$1*$2-$4", false, "$"), "12+1*150-2");
   EXPECT_EQ(request.SubstituteValues("$3=x", true, "$"), "\"x&y\"=x");
-  EXPECT_EQ(CodeOf([&] { request.SubstituteValues("$3", false, "$"); }), -513);
+  EXPECT_EQ(ErrorCodeOf([&] { request.SubstituteValues("$3", false, "$"); }), -513);
   request.VarList.GetItem(0)->Value = "(NULL)";
-  EXPECT_EQ(CodeOf([&] { request.SubstituteValues("$0", false, "$"); }), -512);
+  EXPECT_EQ(ErrorCodeOf([&] { request.SubstituteValues("$0", false, "$"); }), -512);
   EXPECT_TRUE(request.MatchesFilter("$3=\"x&y\""));
   EXPECT_TRUE(request.MatchesFilter(""));
   EXPECT_FALSE(request.MatchesFilter("$4=on"));
@@ -127,7 +120,7 @@ TEST(RequestEngine, DerivesValuesFromExpressions) {
   EXPECT_EQ(request.VarList.GetItem(1)->Value, "12");
   request.DeriveValue(1, false);  // no write expression: unchanged
   EXPECT_EQ(request.VarList.GetItem(1)->Value, "12");
-  EXPECT_EQ(CodeOf([&] { request.DeriveValue(2, true); }), -513);
+  EXPECT_EQ(ErrorCodeOf([&] { request.DeriveValue(2, true); }), -513);
 }
 
 TEST(RequestEngine, ValuesGoOutAndComeBackInTheirTextForm) {
@@ -191,6 +184,6 @@ TEST(RequestEngine, PartialDataSyntaxesAreNoItemSyntaxes) {
   request.VarList = KvSNMPVarList(defs, SVT_SV, 0);
   request.VarList.GetItem(0)->Value = "1";
   SnmpVb vb;
-  EXPECT_EQ(CodeOf([&] { request.LoadVbValue(0, vb); }), -511);
-  EXPECT_EQ(CodeOf([&] { request.StoreVbValue(0, SnmpVb({1}, SnmpValue::Integer(1))); }), -511);
+  EXPECT_EQ(ErrorCodeOf([&] { request.LoadVbValue(0, vb); }), -511);
+  EXPECT_EQ(ErrorCodeOf([&] { request.StoreVbValue(0, SnmpVb({1}, SnmpValue::Integer(1))); }), -511);
 }

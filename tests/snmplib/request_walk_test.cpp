@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+#include "error_code.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -75,15 +77,6 @@ const KvSNMPVarDef kScalarDefs[] = {
     {"1.3.6.1.2.1.1.5", "sysName", Syntax::DisplayStr, Access::ReadWrite, nullptr},
     {nullptr, nullptr, 0, 0, nullptr}};
 
-int CodeOf(const std::function<void()> &f) {
-  try {
-    f();
-  } catch (const KvException &e) {
-    return e.Code();
-  }
-  return 0;
-}
-
 // Rows that snmpwalk sees under a column.
 int CountRows(int port, const std::string &column) {
   const std::string out = RunTool({"snmpwalk", "-v2c", "-c", "rdwalk", "-On", "-Cc",
@@ -114,27 +107,15 @@ protected:
   // A request aimed at the agent with `version` and the given list.
   static void Aim(KvSNMPRequest &request, int version, const KvSNMPVarDef *defs, unsigned char type,
                   int keys) {
-    request.Address = "127.0.0.1";
-    request.Port = static_cast<uint16_t>(agent_->Port());
-    request.Version = static_cast<uint8_t>(version);
-    request.ReadCommunity = SnmpdAgent::kReadCommunity;
-    request.WriteCommunity = SnmpdAgent::kWriteCommunity;
+    agent_->AimAt(request, version);
     request.Timeout = 100;
-    request.Retries = 1;
     request.VarList = KvSNMPVarList(defs, type, keys);
   }
 
   static void AimV3(KvSNMPRequest &request, const std::string &user, const KvSNMPVarDef *defs,
                     unsigned char type, int keys) {
     Aim(request, 3, defs, type, keys);
-    const SnmpdUser &u = SnmpdAgent::User(user);
-    request.SecurityModel = 3;
-    request.SecurityName = u.Name;
-    request.AuthPassword = u.AuthPassword;
-    request.PrivPassword = u.PrivPassword;
-    request.AuthProtocol = u.Auth == "MD5" ? SnmpAuth::Md5 : u.Auth == "SHA" ? SnmpAuth::Sha : SnmpAuth::None;
-    request.PrivProtocol = u.Priv == "DES" ? SnmpPriv::Des : u.Priv == "AES" ? SnmpPriv::Aes128 : SnmpPriv::None;
-    request.SecurityLevel = u.Auth.empty() ? 1 : u.Priv.empty() ? 2 : 3;
+    SnmpdAgent::UseUser(request, user);
   }
 
   // Every row of a synchronous walk, each row as its items' values joined by "|".
@@ -177,7 +158,7 @@ TEST_F(RequestWalk, ScalarGroupSendsOneBindingPerReadableItem) {
   EXPECT_EQ(request.VarList.GetItem(1)->Instance, "1.3.6.1.2.1.1.3.0");
   EXPECT_EQ(request.VarList.GetItem(2)->Instance, "");  // never asked for
   EXPECT_EQ(request.VarList.GetItem(3)->Instance, "1.3.6.1.2.1.1.5.0");
-  EXPECT_EQ(CodeOf([&] { request.Get(false); }), -510);
+  EXPECT_EQ(ErrorCodeOf([&] { request.Get(false); }), -510);
 }
 
 TEST_F(RequestWalk, TwoColumnTableIsReadOneRowPerCall) {
@@ -353,7 +334,7 @@ TEST_F(RequestWalk, RefusedSetRaisesTheAgentsCodeAndKeepsTheList) {
   request.VarList.GetItem(0)->Value = "0:00:01.00";
   request.VarList.GetItem(1)->Value = "x";
   const KvSNMPVarList before = request.VarList;
-  const int code = CodeOf([&] { request.Set(false); });
+  const int code = ErrorCodeOf([&] { request.Set(false); });
   EXPECT_EQ(code, -117);  // notWritable
   EXPECT_EQ(request.VarList.GetItem(0)->Value, before.GetItem(0)->Value);
   EXPECT_EQ(request.VarList.GetItem(1)->Access, before.GetItem(1)->Access);
@@ -386,7 +367,7 @@ TEST_F(RequestWalk, SilentPortTimesOut) {
   request.Port = static_cast<uint16_t>(FreeUdpPort());
   request.Timeout = 10;
   request.Retries = 0;
-  EXPECT_EQ(CodeOf([&] { request.Get(true); }), -405);
+  EXPECT_EQ(ErrorCodeOf([&] { request.Get(true); }), -405);
 }
 
 TEST_F(RequestWalk, DestroyingARequestWaitsForItsOutstandingAnswers) {

@@ -43,32 +43,13 @@ protected:
   // Settings for the agent with `version`, short time-outs.
   static KvSNMPSessionSettings Settings(int version) {
     KvSNMPSessionSettings s;
-    s.Address = "127.0.0.1";
-    s.Port = static_cast<uint16_t>(agent_->Port());
-    s.Version = static_cast<uint8_t>(version);
-    s.ReadCommunity = SnmpdAgent::kReadCommunity;
-    s.WriteCommunity = SnmpdAgent::kWriteCommunity;
-    s.Timeout = 50;
-    s.Retries = 1;
+    agent_->AimAt(s, version);
     return s;
   }
 
   static KvSNMPSessionSettings V3(const std::string &user) {
     KvSNMPSessionSettings s = Settings(3);
-    const SnmpdUser &u = SnmpdAgent::User(user);
-    s.SecurityModel = 3;
-    s.SecurityName = u.Name;
-    s.AuthPassword = u.AuthPassword;
-    s.PrivPassword = u.PrivPassword;
-    s.AuthProtocol = u.Auth == "MD5"       ? SnmpAuth::Md5
-                     : u.Auth == "SHA"     ? SnmpAuth::Sha
-                     : u.Auth == "SHA-256" ? SnmpAuth::Sha256
-                                           : SnmpAuth::None;
-    s.PrivProtocol = u.Priv == "DES"       ? SnmpPriv::Des
-                     : u.Priv == "AES"     ? SnmpPriv::Aes128
-                     : u.Priv == "AES-256" ? SnmpPriv::Aes256
-                                           : SnmpPriv::None;
-    s.SecurityLevel = u.Auth.empty() ? 1 : u.Priv.empty() ? 2 : 3;
+    SnmpdAgent::UseUser(s, user);
     return s;
   }
 
