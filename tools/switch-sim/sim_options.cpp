@@ -104,7 +104,11 @@ SimOptions ParseOptions(const std::vector<std::string> &args) {
       o.help = true;
       continue;
     }
-    if (a.rfind("--", 0) != 0) throw SimError(kSimErrUsage, "unexpected argument '" + a + "' (see --help)");
+    static const char *const kOptions[] = {"--listen", "--port", "--read-community", "--write-community", "--user",
+                                           "--data", "--state-dir", "--log", "--rows", "--delay-ms", "--drop-every",
+                                           "--wrong-type", "--short"};
+    if (std::none_of(std::begin(kOptions), std::end(kOptions), [&](const char *o) { return a == o; }))
+      throw SimError(kSimErrUsage, "unknown option '" + a + "' (see --help)");
     if (i + 1 >= args.size()) throw SimError(kSimErrUsage, a + " needs a value (see --help)");
     const std::string &v = args[++i];
     if (a == "--listen") o.listen = v;
@@ -123,8 +127,7 @@ SimOptions ParseOptions(const std::vector<std::string> &args) {
       const size_t colon = v.rfind(':');
       if (colon == std::string::npos) throw SimError(kSimErrUsage, "--short wants OID:LEN, not '" + v + "'");
       o.shortened.emplace_back(ToOid(a, v.substr(0, colon)), static_cast<size_t>(ToCount(a, v.substr(colon + 1), 65535)));
-    } else
-      throw SimError(kSimErrUsage, "unknown option '" + a + "' (see --help)");
+    }
   }
   if (o.listen.empty()) throw SimError(kSimErrUsage, "--listen wants an address");
   for (const std::string *c : {&o.readCommunity, &o.writeCommunity})

@@ -1,0 +1,373 @@
+// The simulated switch against net-snmp's command-line tools, over loopback.
+
+#include "switch_sim_agent.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <thread>
+
+namespace {
+
+const std::string kTrunk = "1.3.6.1.4.1.171.11.43.2.2.9.3.1";
+const std::string kHistControl = "1.3.6.1.2.1.16.2.1.1";
+const std::string kEtherHistory = "1.3.6.1.2.1.16.2.2.1";
+const std::string kLed = "1.3.6.1.4.1.171.11.43.2.2.1.1.4.0";
+const std::string kPortAdmin = "1.3.6.1.4.1.171.11.43.2.2.3.2.1.3";
+const std::string kRmonState = "1.3.6.1.4.1.171.11.43.2.2.1.2.3.0";
+const std::string kSysName = "1.3.6.1.2.1.1.5.0";
+const std::string kPing = "1.3.6.1.4.1.171.12.1.5";
+
+std::string Quote(const std::string &s) { return "'" + s + "'"; }
+
+std::string Trim(std::string s) {
+  while (!s.empty() && (s.back() == '\n' || s.back() == ' ')) s.pop_back();
+  return s;
+}
+
+// A net-snmp tool with its stderr folded into the output, so that refusals can be read.
+std::string Tool(const std::string &tool, const std::vector<std::string> &args, int *rc = nullptr) {
+  std::string cmd = tool;
+  for (const auto &a : args) cmd += " " + Quote(a);
+  return RunTool({"sh", "-c", cmd + " 2>&1"}, rc);
+}
+
+std::vector<std::string> V2(const SwitchSimAgent &sw, const char *community, std::vector<std::string> more) {
+  std::vector<std::string> args = {"-v2c", "-c", community, "-r0", "-t2"};
+  args.insert(args.end(), more.begin(), more.end());
+  args.insert(args.end(), sw.Target());
+  return args;
+}
+
+std::string Get(const SwitchSimAgent &sw, const std::string &oid, const std::string &format = "-Oqv",
+                const std::string &timeout = "2") {
+  auto args = V2(sw, SwitchSimAgent::kReadCommunity, {format, "-t", timeout});
+  args.push_back(oid);
+  return Trim(Tool("snmpget", args));
+}
+
+// snmpset with `bindings` as OID TYPE VALUE triples; the tool's output (errors included).
+std::string Set(const SwitchSimAgent &sw, const std::vector<std::string> &bindings, int *rc = nullptr) {
+  auto args = V2(sw, SwitchSimAgent::kWriteCommunity, {"-On"});
+  args.insert(args.end(), bindings.begin(), bindings.end());
+  return Tool("snmpset", args, rc);
+}
+
+std::string Walk(const SwitchSimAgent &sw, const std::string &oid) {
+  auto args = V2(sw, SwitchSimAgent::kReadCommunity, {"-On"});
+  args.push_back(oid);
+  return Tool("snmpbulkwalk", args);
+}
+
+// Instances in a walk's output (an empty subtree prints one "No Such ..." line).
+int Lines(const std::string &text) {
+  int n = 0;
+  for (size_t at = 0; (at = text.find(" = ", at)) != std::string::npos; ++at) ++n;
+  return n - static_cast<int>(text.find("No Such") != std::string::npos);
+}
+
+// The octets of a value printed with -Oqvx ("02 00 00 82 ...", broken into lines).
+std::vector<std::string> HexOctets(const std::string &printed) {
+  std::vector<std::string> out;
+  std::string word;
+  for (char c : printed + " ") {
+    if (std::isxdigit(static_cast<unsigned char>(c))) word += c;
+    else if (!word.empty()) out.push_back(word), word.clear();
+  }
+  return out;
+}
+
+// Polls `probe` until it returns true or `ms` pass.
+template <class F>
+bool Eventually(F probe, int ms = 3000) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() < end) {
+    if (probe()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return probe();
+}
+
+}  // namespace
+
+TEST(SwitchSim, EveryGroupAnswers) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started()) << sw.Output();
+  const std::string all = Walk(sw, ".1");
+  // The maker's groups, the standard groups the windows read and net-snmp's SNMPv3 framework.
+  for (const char *prefix : {".1.3.6.1.2.1.1.1.0", ".1.3.6.1.2.1.2.2.1.1.24", ".1.3.6.1.2.1.31.1.1.1.18.24",
+                             ".1.3.6.1.2.1.31.1.5.0", ".1.3.6.1.2.1.10.7.2.1.9.24", ".1.3.6.1.2.1.16.2.1.1.7.1",
+                             ".1.3.6.1.2.1.16.2.2.1.15.1.", ".1.3.6.1.2.1.17.2.15.1.3.24", ".1.3.6.1.2.1.17.2.19.1.6.24",
+                             ".1.3.6.1.2.1.17.6.1.2.3.1.2.24.7", ".1.3.6.1.2.1.17.7.1.4.5.1.1.24",
+                             ".1.0.8802.1.1.1.1.2.4.1.9.24", ".1.3.6.1.4.1.171.12.1.1.6.0",
+                             ".1.3.6.1.4.1.171.12.9.2.2.1.21.2.1", ".1.3.6.1.4.1.171.11.43.2.1.1.1.1.5.24",
+                             ".1.3.6.1.6.3.10.2.1.1.0", ".1.3.6.1.6.3.11.2.1.1.0", ".1.3.6.1.6.3.15.1.1.1.0",
+                             ".1.3.6.1.6.3.16.1.2.1.3", ".1.3.6.1.6.3.12.1.1.0", ".1.3.6.1.6.3.18.1.1.1.8."})
+    EXPECT_NE(all.find(std::string(prefix)), std::string::npos) << prefix;
+  EXPECT_GT(Lines(all), 6000);
+  EXPECT_EQ(Get(sw, "1.3.6.1.4.1.171.12.1.1.6.0").substr(0, 11), "\"Build 2.03");
+  EXPECT_EQ(Get(sw, kRmonState), "3");
+  EXPECT_EQ(Get(sw, "1.3.6.1.2.1.2.1.0"), "24");
+  EXPECT_NE(Get(sw, "1.3.6.1.2.1.1.99.0", "-Oqn").find("No Such Object"), std::string::npos);
+  EXPECT_NE(Get(sw, "1.3.6.1.2.1.2.2.1.1.99", "-Oqn").find("No Such Instance"), std::string::npos);
+}
+
+TEST(SwitchSim, CountersAndTimeTicksAdvance) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  const auto before = std::stoull(Get(sw, "1.3.6.1.2.1.2.2.1.10.1"));
+  const auto upBefore = std::stoull(Get(sw, "1.3.6.1.2.1.1.3.0", "-Oqvt"));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_GT(std::stoull(Get(sw, "1.3.6.1.2.1.2.2.1.10.1")), before);
+  EXPECT_GE(std::stoull(Get(sw, "1.3.6.1.2.1.1.3.0", "-Oqvt")), upBefore + 20);
+  EXPECT_EQ(Get(sw, "1.3.6.1.2.1.2.2.1.10.24"), Get(sw, "1.3.6.1.2.1.2.2.1.10.24"));  // port 24 is disabled
+}
+
+TEST(SwitchSim, CreateAndGoMakesARowFromThePduAndDestroyRemovesIt) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  int rc = -1;
+  Set(sw, {kTrunk + ".6.3", "i", "4", kTrunk + ".2.3", "i", "1", kTrunk + ".3.3", "x", "F0000000", kTrunk + ".5.3", "i", "3"}, &rc);
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, kTrunk + ".1.3"), "3");               // index column from the row name
+  EXPECT_EQ(Get(sw, kTrunk + ".3.3", "-Oqvx"), "\"F0 00 00 00 \"");
+  EXPECT_EQ(Get(sw, kTrunk + ".4.3"), "1");               // flooding port follows the master
+  EXPECT_EQ(Get(sw, kTrunk + ".5.3"), "3");
+  EXPECT_EQ(Get(sw, kTrunk + ".6.3"), "1");               // active
+  Set(sw, {kTrunk + ".6.3", "i", "6"}, &rc);
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Walk(sw, kTrunk).find(".3 ="), std::string::npos);
+}
+
+TEST(SwitchSim, RowStatusRulesForRowsThatDoNotExist) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  const std::string mask = "1.3.6.1.4.1.171.12.9.1.1.1";
+  EXPECT_NE(Set(sw, {mask + ".3.7", "i", "1"}).find("inconsistentName"), std::string::npos);
+  EXPECT_NE(Set(sw, {mask + ".9.7", "i", "1"}).find("inconsistentValue"), std::string::npos);
+  EXPECT_NE(Set(sw, {mask + ".9.300", "i", "4"}).find("noCreation"), std::string::npos);     // index 1..255
+  EXPECT_NE(Set(sw, {mask + ".9.1", "i", "4"}).find("inconsistentValue"), std::string::npos);  // exists already
+  EXPECT_NE(Set(sw, {mask + ".9.7", "i", "3"}).find("wrongValue"), std::string::npos);         // notReady
+  // createAndWait leaves the row notInService until it is made active.
+  int rc = -1;
+  Set(sw, {mask + ".9.7", "i", "5"}, &rc);
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, mask + ".9.7"), "2");
+  Set(sw, {mask + ".9.7", "i", "1", mask + ".4.7", "i", "2"}, &rc);
+  EXPECT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, mask + ".9.7"), "1");
+  EXPECT_EQ(Get(sw, mask + ".4.7"), "2");
+}
+
+TEST(SwitchSim, RmonEntryStatusSequenceSamplesAndRemoves) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  int rc = -1;
+  Set(sw, {kHistControl + ".7.9", "i", "2"}, &rc);  // createRequest
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, kHistControl + ".7.9"), "3");    // underCreation
+  Set(sw, {kHistControl + ".2.9", "o", "1.3.6.1.2.1.2.2.1.1.5", kHistControl + ".3.9", "i", "2", kHistControl + ".5.9", "i", "1",
+           kHistControl + ".6.9", "s", "tester"},
+      &rc);
+  ASSERT_EQ(rc, 0);
+  Set(sw, {kHistControl + ".7.9", "i", "1"}, &rc);  // valid
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, kHistControl + ".4.9"), "2");    // granted
+  // While valid, the interval is locked.
+  EXPECT_NE(Set(sw, {kHistControl + ".5.9", "i", "5"}).find("inconsistentValue"), std::string::npos);
+  ASSERT_TRUE(Eventually([&] { return Lines(Walk(sw, kEtherHistory + ".2.9")) == 2; }, 4000));
+  std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+  const std::string samples = Walk(sw, kEtherHistory + ".2.9");
+  EXPECT_EQ(Lines(samples), 2) << samples;                       // at most the granted number
+  EXPECT_EQ(samples.find(kEtherHistory + ".2.9.1 "), std::string::npos) << samples;  // the oldest went
+  Set(sw, {kHistControl + ".7.9", "i", "4"}, &rc);  // invalid
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Walk(sw, kHistControl).find(".9 ="), std::string::npos);
+  EXPECT_EQ(Lines(Walk(sw, kEtherHistory + ".2.9")), 0);
+}
+
+TEST(SwitchSim, SetRefusesWrongTypesReadOnlyObjectsAndValuesOutsideTheirRangeAllOrNothing) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  EXPECT_NE(Set(sw, {kRmonState, "s", "enabled"}).find("wrongType"), std::string::npos);
+  EXPECT_NE(Set(sw, {"1.3.6.1.4.1.171.12.1.1.6.0", "s", "x"}).find("notWritable"), std::string::npos);
+  EXPECT_NE(Set(sw, {kRmonState, "i", "9"}).find("wrongValue"), std::string::npos);
+  EXPECT_NE(Set(sw, {"1.3.6.1.2.1.17.2.12.0", "i", "500"}).find("wrongValue"), std::string::npos);
+  EXPECT_NE(Set(sw, {"1.3.6.1.4.1.171.11.43.2.2.10.2.0", "x", "F000"}).find("wrongLength"), std::string::npos);
+  // One refused binding leaves the others unwritten too.
+  EXPECT_NE(Set(sw, {kSysName, "s", "changed", kRmonState, "i", "9"}).find("wrongValue"), std::string::npos);
+  EXPECT_EQ(Get(sw, kSysName), "\"MS-2416X\"");
+  // The read community cannot write at all.
+  auto args = V2(sw, SwitchSimAgent::kReadCommunity, {});
+  args.insert(args.end(), {kSysName, "s", "x"});
+  EXPECT_NE(Tool("snmpset", args).find("noAccess"), std::string::npos);
+}
+
+TEST(SwitchSim, LedStatusFollowsThePortControlTable) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  auto ledByte = [&](size_t i) {
+    const auto octets = HexOctets(Get(sw, kLed, "-Oqvx"));
+    return i < octets.size() ? octets[i] : std::string("missing");
+  };
+  EXPECT_EQ(HexOctets(Get(sw, kLed, "-Oqvx")).size(), 55u);
+  EXPECT_EQ(ledByte(0), "02");  // power
+  EXPECT_EQ(ledByte(3), "82");  // port 1: gigabit link, busy
+  EXPECT_EQ(ledByte(4), "03");
+  EXPECT_EQ(ledByte(49), "06");  // port 24 is disabled: dark
+  int rc = -1;
+  Set(sw, {kPortAdmin + ".1", "i", "2"}, &rc);
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(ledByte(3), "06");
+  EXPECT_EQ(Get(sw, "1.3.6.1.2.1.2.2.1.8.1"), "2");  // ifOperStatus down
+  Set(sw, {kPortAdmin + ".24", "i", "3"}, &rc);
+  EXPECT_EQ(ledByte(49), "00");  // enabled, but no cable in
+}
+
+TEST(SwitchSim, PingTestRunsToFinishWithCounts) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  int rc = -1;
+  Set(sw, {kPing + ".1.0", "a", "10.1.2.3", kPing + ".2.0", "i", "3", kPing + ".3.0", "i", "1"}, &rc);
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, kPing + ".4.0"), "1");  // proceeding
+  ASSERT_TRUE(Eventually([&] { return Get(sw, kPing + ".4.0") == "0"; }));
+  EXPECT_EQ(Get(sw, kPing + ".5.0"), "3");
+  EXPECT_EQ(Get(sw, kPing + ".6.0"), "0");
+  Set(sw, {kPing + ".1.0", "a", "192.0.2.7", kPing + ".2.0", "i", "2", kPing + ".3.0", "i", "1"}, &rc);
+  ASSERT_TRUE(Eventually([&] { return Get(sw, kPing + ".4.0") == "0"; }));
+  EXPECT_EQ(Get(sw, kPing + ".5.0"), "0");
+  EXPECT_EQ(Get(sw, kPing + ".6.0"), "2");
+}
+
+TEST(SwitchSim, RebootForgetsUnsavedChangesAndKeepsSavedOnes) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  const std::string reset = "1.3.6.1.4.1.171.12.1.2.3.0", save = "1.3.6.1.4.1.171.12.1.2.6.0",
+                    saveState = "1.3.6.1.4.1.171.12.1.1.4.0";
+  int rc = -1;
+  Set(sw, {kSysName, "s", "unsaved"}, &rc);
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, saveState), "4");  // changed-not-save
+  Set(sw, {reset, "i", "2"}, &rc);
+  ASSERT_EQ(rc, 0);
+  ASSERT_TRUE(Eventually([&] { return Get(sw, kSysName, "-Oqv", "0.2") == "\"MS-2416X\""; }, 5000));
+  Set(sw, {kSysName, "s", "kept", save, "i", "3"}, &rc);
+  ASSERT_EQ(rc, 0);
+  ASSERT_TRUE(Eventually([&] { return Get(sw, saveState) == "3"; }));
+  Set(sw, {reset, "i", "3"}, &rc);
+  std::this_thread::sleep_for(std::chrono::milliseconds(600));
+  ASSERT_TRUE(Eventually([&] { return Get(sw, kSysName, "-Oqv", "0.2") == "\"kept\""; }, 5000));
+  EXPECT_LT(std::stoull(Get(sw, "1.3.6.1.2.1.1.3.0", "-Oqvt")), 1000u);  // uptime started again
+}
+
+TEST(SwitchSim, V3UsersWithEachProtocolPair) {
+  SwitchSimAgent sw({{"md5des:MD5:md5password:DES:despassword", "shaaes:SHA:shapassword:AES:aespassword",
+                      "sha256:SHA-256:sha256password:AES:aespassword", "authonly:SHA:shapassword", "plain"}, false, {}});
+  ASSERT_TRUE(sw.Started()) << sw.Output();
+  struct Case {
+    std::vector<std::string> args;
+  };
+  const std::vector<Case> cases = {
+      {{"-l", "authPriv", "-u", "md5des", "-a", "MD5", "-A", "md5password", "-x", "DES", "-X", "despassword"}},
+      {{"-l", "authPriv", "-u", "shaaes", "-a", "SHA", "-A", "shapassword", "-x", "AES", "-X", "aespassword"}},
+      {{"-l", "authPriv", "-u", "sha256", "-a", "SHA-256", "-A", "sha256password", "-x", "AES", "-X", "aespassword"}},
+      {{"-l", "authNoPriv", "-u", "authonly", "-a", "SHA", "-A", "shapassword"}},
+      {{"-l", "noAuthNoPriv", "-u", "plain"}},
+  };
+  for (const auto &c : cases) {
+    std::vector<std::string> args = {"-v3", "-r0", "-t2", "-Oqv"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    args.insert(args.end(), {sw.Target(), "1.3.6.1.2.1.2.1.0"});
+    EXPECT_EQ(Trim(Tool("snmpget", args)), "24") << c.args[3];
+  }
+  // Users may write, and a wrong password gets nowhere.
+  int rc = -1;
+  Tool("snmpset", {"-v3", "-r0", "-t2", "-l", "authPriv", "-u", "sha256", "-a", "SHA-256", "-A", "sha256password", "-x", "AES",
+                   "-X", "aespassword", sw.Target(), kSysName, "s", "by-v3"},
+       &rc);
+  EXPECT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, kSysName), "\"by-v3\"");
+  Tool("snmpget", {"-v3", "-r0", "-t1", "-l", "authNoPriv", "-u", "shaaes", "-a", "SHA", "-A", "wrongpassword", sw.Target(),
+                   "1.3.6.1.2.1.2.1.0"},
+       &rc);
+  EXPECT_NE(rc, 0);
+  EXPECT_NE(Walk(sw, "1.3.6.1.6.3.15.1.2.2.1.3").find("\"sha256\""), std::string::npos);  // usmUserTable
+}
+
+TEST(SwitchSim, RequestLogHasEveryBindingWithTypeAndValue) {
+  SwitchSimAgent sw({{}, true, {}});
+  ASSERT_TRUE(sw.Started());
+  int rc = -1;
+  Set(sw, {"1.3.6.1.4.1.171.11.43.2.2.10.2.0", "x", "80800000", kRmonState, "i", "3"}, &rc);
+  ASSERT_EQ(rc, 0);
+  const auto sets = sw.LogLinesWith({"\"op\":\"set\""});
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_NE(sets[0].find("\"version\":\"2c\",\"community\":\"wrtgate\""), std::string::npos) << sets[0];
+  EXPECT_NE(sets[0].find("{\"oid\":\"1.3.6.1.4.1.171.11.43.2.2.10.2.0\",\"type\":\"STRING\",\"value\":\"0x80800000\"}"),
+            std::string::npos)
+      << sets[0];
+  EXPECT_NE(sets[0].find("{\"oid\":\"" + kRmonState + "\",\"type\":\"INTEGER\",\"value\":\"3\"}"), std::string::npos);
+  EXPECT_FALSE(sw.LogLinesWith({"\"op\":\"get\"", "\"community\":\"rdwalk\"", "1.3.6.1.2.1.1.3.0"}).empty());
+}
+
+TEST(SwitchSim, DelayedAnswersArriveLate) {
+  SwitchSimAgent sw({{}, false, {"--delay-ms", "400"}});
+  ASSERT_TRUE(sw.Started());
+  int rc = -1;
+  Tool("snmpget", {"-v2c", "-c", "rdwalk", "-r0", "-t0.15", sw.Target(), "1.3.6.1.2.1.1.5.0"}, &rc);
+  EXPECT_NE(rc, 0);  // timed out
+  const auto start = std::chrono::steady_clock::now();
+  Tool("snmpget", {"-v2c", "-c", "rdwalk", "-r0", "-t3", sw.Target(), "1.3.6.1.2.1.1.5.0"}, &rc);
+  EXPECT_EQ(rc, 0);
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(380));
+}
+
+TEST(SwitchSim, DropEveryNthRequest) {
+  SwitchSimAgent sw({{}, true, {"--drop-every", "3"}});
+  ASSERT_TRUE(sw.Started());
+  int answered = 0;
+  for (int i = 0; i < 6; ++i) {
+    int rc = -1;
+    Tool("snmpget", {"-v2c", "-c", "rdwalk", "-r0", "-t0.3", sw.Target(), kSysName}, &rc);
+    answered += rc == 0;
+  }
+  // Six requests in a row hold two multiples of three, whatever came before them.
+  EXPECT_EQ(answered, 4);
+  EXPECT_EQ(sw.LogLinesWith({"\"dropped\":true", kSysName}).size(), 2u);
+  EXPECT_EQ(sw.LogLinesWith({"\"dropped\":false", kSysName}).size(), 4u);
+}
+
+TEST(SwitchSim, WrongTypeAndShortStringFaults) {
+  SwitchSimAgent sw({{}, false, {"--wrong-type", kRmonState, "--short", kLed + ":10"}});
+  ASSERT_TRUE(sw.Started());
+  EXPECT_EQ(Get(sw, kRmonState, "-Oqn"), "." + kRmonState + " \"3\"");  // an OCTET STRING now
+  EXPECT_EQ(HexOctets(Get(sw, kLed, "-Oqvx")).size(), 10u);
+  EXPECT_EQ(Get(sw, "1.3.6.1.4.1.171.11.43.2.2.1.2.2.0"), "2");        // others unchanged
+}
+
+TEST(SwitchSim, StopsWithStatusZeroAndRefusesBadCommandLinesAndData) {
+  {
+    SwitchSimAgent sw;
+    ASSERT_TRUE(sw.Started());
+    const int status = sw.Stop();
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+  }
+  int rc = -1;
+  EXPECT_NE(Tool(SwitchSimAgent::SimulatorPath(), {"--bogus"}, &rc).find("unknown option"), std::string::npos);
+  EXPECT_EQ(rc, 2);
+  EXPECT_NE(Tool(SwitchSimAgent::SimulatorPath(), {"--user", "bob:SHA:short"}, &rc).find("at least 8"), std::string::npos);
+  EXPECT_EQ(rc, 2);
+  const std::string dir = MakeTempDir("switchsim_data_");
+  std::ofstream(dir + "/bad.simdata") << "@subtree 1.3.6.1.4.1.171\n1.3.6.1.4.1.171.1.0 INTEGER ro twelve\n";
+  const std::string out = Tool(SwitchSimAgent::SimulatorPath(), {"--data", dir + "/bad.simdata", "--state-dir", dir + "/s"}, &rc);
+  EXPECT_EQ(rc, 3);
+  EXPECT_NE(out.find("bad.simdata:2: bad integer 'twelve'"), std::string::npos) << out;
+  std::filesystem::remove_all(dir);
+}
