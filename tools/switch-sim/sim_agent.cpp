@@ -120,6 +120,9 @@ SimAgent::~SimAgent() {
 // Communities and users as com2sec/group/access lines: the read community may read
 // everything, the write community and every user may also write.
 void SimAgent::ConfigureAccess() {
+  // A stable engine ID per listening address, as a real switch keeps its own.
+  const std::string where = options_.listen.substr(options_.listen.find_last_of(":.") + 1);
+  Remember("engineID ms2416x:" + where.substr(0, 16));
   Remember("com2sec simRead default " + options_.readCommunity);
   Remember("com2sec simWrite default " + options_.writeCommunity);
   for (const char *model : {"v1", "v2c"}) {
