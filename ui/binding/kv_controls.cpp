@@ -1,0 +1,88 @@
+#include "kv_controls.h"
+
+#include "kv_option_list.h"
+#include "kv_radio_group.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+
+QString ToQt(const std::string &text) {
+  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string FromQt(const QString &text) { return text.toLocal8Bit().toStdString(); }
+
+KvControlKind ControlKindOf(const QWidget *control) {
+  if (!control) return KvControlKind::Unknown;
+  if (qobject_cast<const QLabel *>(control)) return KvControlKind::Label;
+  if (qobject_cast<const QCheckBox *>(control)) return KvControlKind::CheckBox;
+  if (qobject_cast<const QComboBox *>(control)) return KvControlKind::ComboBox;
+  if (qobject_cast<const KvRadioGroup *>(control)) return KvControlKind::RadioGroup;
+  if (qobject_cast<const QLineEdit *>(control)) return KvControlKind::Edit;
+  return KvControlKind::Unknown;
+}
+
+QLabel *MakeStaticText(QWidget *parent) {
+  auto *label = new QLabel(parent);
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  return label;
+}
+
+QTreeWidget *MakeListView(QWidget *parent) {
+  auto *listView = new QTreeWidget(parent);
+  SetReportStyle(listView);
+  return listView;
+}
+
+void SetReportStyle(QTreeWidget *listView) {
+  listView->setRootIsDecorated(false);
+  listView->setItemsExpandable(false);
+  listView->setUniformRowHeights(true);  // rows of one height: adding one costs no re-measure
+  listView->setSortingEnabled(false);
+  listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  listView->setSelectionBehavior(QAbstractItemView::SelectRows);
+  listView->setSelectionMode(QAbstractItemView::SingleSelection);
+  listView->setAllColumnsShowFocus(true);
+  listView->header()->setStretchLastSection(false);
+  listView->header()->setSectionResizeMode(QHeaderView::Interactive);
+  listView->setStyleSheet("QTreeView::item { border-right: 1px solid palette(midlight);"
+                          " border-bottom: 1px solid palette(midlight); }");
+}
+
+QPlainTextEdit *MakeMemo(QWidget *parent) {
+  auto *memo = new QPlainTextEdit(parent);
+  memo->setReadOnly(true);
+  return memo;
+}
+
+void FillItems(const KvOptionList &options, QComboBox *box) {
+  box->clear();
+  for (int i = 0; i < options.GetCount(); ++i) box->addItem(ToQt(options.GetItem(i).Label));
+}
+
+void FillItems(const KvOptionList &options, KvRadioGroup *group) {
+  std::vector<std::string> labels;
+  for (int i = 0; i < options.GetCount(); ++i) labels.push_back(options.GetItem(i).Label);
+  group->SetItems(labels);
+}
+
+namespace {
+int IndexIn(const KvOptionList &options, const std::string &text) {
+  const int i = options.IndexOfLabel(text);
+  return i >= 0 ? i : options.IndexOfValue(text);
+}
+}  // namespace
+
+void SelectInControl(const KvOptionList &options, QComboBox *box, const std::string &text) {
+  box->setCurrentIndex(IndexIn(options, text));
+}
+
+void SelectInControl(const KvOptionList &options, KvRadioGroup *group, const std::string &text) {
+  group->SetItemIndex(IndexIn(options, text));
+}

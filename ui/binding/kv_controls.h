@@ -1,0 +1,49 @@
+#pragma once
+// The Qt classes that stand for the visual controls of the windows, chosen here once
+// so that every window and binding uses the same ones:
+//   edit                 QLineEdit
+//   label, static text   QLabel (a static text has a sunken frame: MakeStaticText)
+//   check box            QCheckBox
+//   combo box            QComboBox (drop-down list: not editable; drop-down: editable)
+//   radio group          KvRadioGroup
+//   list view            QTreeWidget in report style (MakeListView / SetReportStyle)
+//   memo                 QPlainTextEdit
+//   status bar           KvStatusBar
+//   shape                KvShape
+// Also the text boundary: library texts are bytes in the local 8-bit code page, Qt's
+// are QString; ToQt and FromQt convert between them.
+
+#include <QString>
+
+#include <string>
+
+class KvOptionList;
+class KvRadioGroup;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QTreeWidget;
+class QWidget;
+
+QString ToQt(const std::string &text);
+std::string FromQt(const QString &text);
+
+// The kinds of control a binding knows how to show a value in.
+enum class KvControlKind { Unknown, Label, CheckBox, ComboBox, RadioGroup, Edit };
+KvControlKind ControlKindOf(const QWidget *control);
+
+// A label with a sunken frame, as static texts are drawn.
+QLabel *MakeStaticText(QWidget *parent);
+// A list view in report style: rows with a caption and sub-items, no tree decoration.
+QTreeWidget *MakeListView(QWidget *parent);
+void SetReportStyle(QTreeWidget *listView);
+// A multi-line memo for status lines.
+QPlainTextEdit *MakeMemo(QWidget *parent);
+
+// Clears the control's entries and adds every label of the option list in order.
+void FillItems(const KvOptionList &options, QComboBox *box);
+void FillItems(const KvOptionList &options, KvRadioGroup *group);
+// Selects the entry whose label matches `text`, else the one whose value matches it;
+// neither clears the selection.
+void SelectInControl(const KvOptionList &options, QComboBox *box, const std::string &text);
+void SelectInControl(const KvOptionList &options, KvRadioGroup *group, const std::string &text);

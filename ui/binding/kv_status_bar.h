@@ -1,0 +1,37 @@
+#pragma once
+// The status bar of the windows: a row of panels, each with a text and a width, and a
+// simple-text mode in which one text covers the whole bar instead of the panels.
+
+#include <QStatusBar>
+
+#include <string>
+#include <vector>
+
+class QLabel;
+
+class KvStatusBar : public QStatusBar {
+  Q_OBJECT
+public:
+  explicit KvStatusBar(QWidget *parent = nullptr);
+
+  // Appends a panel of that width in pixels (0 = takes the rest); returns its index.
+  int AddPanel(int width);
+  int PanelCount() const { return static_cast<int>(panels_.size()); }
+  // Texts are library texts. An index outside the panels is ignored (reads as "").
+  void SetPanelText(int index, const std::string &text);
+  std::string PanelText(int index) const;
+
+  // In simple-text mode the bar shows SimpleText and hides the panels.
+  void SetSimplePanel(bool simple);
+  bool SimplePanel() const { return simple_; }
+  void SetSimpleText(const std::string &text);
+  std::string SimpleText() const { return simpleText_; }
+
+private:
+  void ShowMode();
+
+  std::vector<QLabel *> panels_;  // children of the bar
+  QLabel *simpleLabel_;
+  bool simple_ = false;
+  std::string simpleText_;
+};
