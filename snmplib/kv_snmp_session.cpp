@@ -2,7 +2,10 @@
 
 #include "kv_messages.h"
 #include "kv_text.h"
+#include "snmp_event_processor.h"
 #include "snmp_printable.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cstdio>
@@ -109,6 +112,10 @@ void KvSNMPCreateSession(const std::string &bootCounterDir) {
   SNMPSecurity.ReadCommunity = "rdwalk";
   SNMPSecurity.WriteCommunity = "wrtgate";
   SNMPTimeout = 100;
+
+  // Answers to asynchronous requests are delivered on the window thread's event loop,
+  // when the program has one.
+  if (QCoreApplication::instance()) SnmpEventPump().Start();
 }
 
 void KvSNMPSessionSettings::LoadSessionSettings() {

@@ -45,7 +45,8 @@ inline constexpr const char *kBootCounterFileName = "KvSNMP_PP_BootCounter";
 
 // Creates the global session (once; later calls keep it), counts this start in the
 // boot counter file inside `bootCounterDir` ("" for the working directory), gives the
-// local engine its identity and fills the settings records with their defaults.
+// local engine its identity, fills the settings records with their defaults and, when
+// there is a Qt application, starts the event pump.
 // Raises KvException -506, -507 or -508.
 void KvSNMPCreateSession(const std::string &bootCounterDir);
 

@@ -94,7 +94,7 @@ protected:
     static char name[] = "request_walk";
     static char *argv[] = {name, nullptr};
     if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-    if (!GlobalSnmp) KvSNMPCreateSession(MakeTempDir("kvboot"));
+    KvSNMPCreateSession(MakeTempDir("kvboot"));
     agent_ = new SnmpdAgent();
     ASSERT_TRUE(agent_->Start()) << agent_->Log();
   }
@@ -195,7 +195,8 @@ TEST_F(RequestWalk, AsynchronousWalkEqualsTheSynchronousOne) {
   Aim(sync, 1, kViewTreeDefs, MVT_FMV, 2);
   const auto expected = WalkRows(sync);
 
-  SnmpEventPump().Start();
+  // The session was created with an application, so its pump runs.
+  ASSERT_TRUE(SnmpEventPump().Running());
   const long wakeupsBefore = SnmpEventPump().SocketWakeups();
   KvSNMPRequest async;
   Aim(async, 1, kViewTreeDefs, MVT_FMV, 2);
@@ -215,7 +216,6 @@ TEST_F(RequestWalk, AsynchronousWalkEqualsTheSynchronousOne) {
   QElapsedTimer clock;
   clock.start();
   while (!done && clock.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-  SnmpEventPump().Stop();
   ASSERT_TRUE(done);
   EXPECT_EQ(lastCode, 0);
   EXPECT_EQ(rows, expected);
