@@ -1,0 +1,290 @@
+// The bindings against the simulated switch: scalar groups in edits and combo boxes,
+// table walks into a list view in both modes, Sets of what the controls hold, refusals,
+// LED polls, and bindings that go away while an answer is on its way.
+
+#include "error_code.h"
+#include "kv_controls.h"
+#include "kv_mib_core_set.h"
+#include "kv_shape.h"
+#include "kv_snmp_request2_edits.h"
+#include "kv_snmp_request2_leds.h"
+#include "kv_snmp_session.h"
+#include "kv_status_bar.h"
+#include "snmp_event_processor.h"
+#include "switch_sim_agent.h"
+
+#include <QAbstractItemModel>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <regex>
+
+namespace {
+constexpr int kGeneratedRows = 300;
+constexpr int kDataFileGroups = 3;  // IGMP groups in the simulator's own data
+
+// Lets the event loop run until `done` holds, for at most `ms`.
+bool RunUntil(const std::function<bool()> &done, int ms = 15000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > ms) return false;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  }
+  return true;
+}
+
+class BindingsAgent : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    if (!GlobalSnmp) KvSNMPCreateSession(MakeTempDir("kvboot"));
+    SwitchSimOptions options;
+    options.log = true;
+    options.extraArgs = {"--rows", std::to_string(kGeneratedRows)};
+    sim_ = new SwitchSimAgent(options);
+    SnmpEventPump().Start();
+  }
+  static void TearDownTestSuite() {
+    SnmpEventPump().Stop();
+    delete sim_;
+    sim_ = nullptr;
+  }
+  void SetUp() override {
+    ASSERT_TRUE(sim_ && sim_->Started()) << (sim_ ? sim_->Output() : "");
+    window_ = std::make_unique<QWidget>();
+    memo_ = MakeMemo(window_.get());
+  }
+
+  static void Aim(KvSNMPRequest &request, const KvSNMPVarDef *defs, unsigned char type, int keys) {
+    request.Address = "127.0.0.1";
+    request.Port = static_cast<uint16_t>(sim_->Port());
+    request.Version = 1;
+    request.ReadCommunity = SwitchSimAgent::kReadCommunity;
+    request.WriteCommunity = SwitchSimAgent::kWriteCommunity;
+    request.Timeout = 100;
+    request.Retries = 1;
+    request.VarList = KvSNMPVarList(defs, type, keys);
+  }
+  std::unique_ptr<KvSNMPRequest2Edits> MakeBinding(const KvSNMPVarDef *defs, unsigned char type, int keys) {
+    auto binding = std::make_unique<KvSNMPRequest2Edits>(window_.get());
+    Aim(binding->Request, defs, type, keys);
+    binding->SetStatusOutput(memo_);
+    return binding;
+  }
+  std::string LastStatus() const {
+    const QStringList lines = memo_->toPlainText().split('\n');
+    return FromQt(lines.last());
+  }
+  static bool WaitIdle(const KvSNMPRequest2Controls &binding) {
+    return RunUntil([&] { return !binding.Busy(); });
+  }
+
+  static SwitchSimAgent *sim_;
+  std::unique_ptr<QWidget> window_;
+  QPlainTextEdit *memo_ = nullptr;
+};
+SwitchSimAgent *BindingsAgent::sim_ = nullptr;
+
+TEST_F(BindingsAgent, ScalarGroupShowsTheAgentsValuesInEditsAndComboBoxesInBothModes) {
+  const std::regex okLine(R"(Get: \(KvSNMP\+\+\) Ok!\. Receive at \d\d:\d\d:\d\d [AP]M\.)");
+  for (unsigned char mode : {KvSNMPRequest2Controls::Blocking, KvSNMPRequest2Controls::Asynchronous}) {
+    auto binding = MakeBinding(DevCtrlDefs, SVT_SV, 0);
+    binding->RequestMode = mode;
+    auto *stp = new QComboBox(window_.get());
+    auto *igmp = new QComboBox(window_.get());
+    auto *realTime = new QLineEdit(window_.get());
+    auto *fdbVlan = new QLineEdit(window_.get());
+    binding->AssociateComboBox(0, stp);
+    binding->AssociateComboBox(1, igmp);
+    binding->AssociateFormat(4, "%s{l32}", {realTime});
+    binding->AssociateFormat(8, "%u{n1x4094}", {fdbVlan});
+
+    binding->Refresh();
+    ASSERT_TRUE(WaitIdle(*binding));
+    EXPECT_EQ(stp->currentText(), "enabled") << "mode " << int(mode);
+    EXPECT_EQ(igmp->currentText(), "disabled");
+    EXPECT_EQ(realTime->text(), "2004/08/24 09:00:00");
+    EXPECT_EQ(fdbVlan->text(), "1");
+    EXPECT_EQ(binding->RowCount, 1);
+    EXPECT_TRUE(std::regex_match(LastStatus(), okLine)) << LastStatus();
+  }
+}
+
+TEST_F(BindingsAgent, TableWalkFillsTheListViewWithEveryRowInBothModes) {
+  for (unsigned char mode : {KvSNMPRequest2Controls::Blocking, KvSNMPRequest2Controls::Asynchronous}) {
+    auto binding = MakeBinding(IgmpInfoDefs, MVT_FMV, 2);
+    binding->RequestMode = mode;
+    auto *list = MakeListView(window_.get());
+    binding->BindListView(list, true);
+    binding->Refresh();
+    ASSERT_TRUE(WaitIdle(*binding));
+    EXPECT_EQ(list->topLevelItemCount(), kGeneratedRows + kDataFileGroups) << "mode " << int(mode);
+    EXPECT_EQ(binding->RowCount, list->topLevelItemCount());
+    // The first row: VLAN 1, group 224.0.1.60, its MAC, ports and report count.
+    ASSERT_GT(list->topLevelItemCount(), 0);
+    const QTreeWidgetItem *row = list->topLevelItem(0);
+    EXPECT_EQ(row->text(0), "1");
+    EXPECT_EQ(row->text(1), "224.0.1.60");
+    EXPECT_EQ(row->text(2), "01005E00013C");
+    EXPECT_EQ(row->text(3), "20000000");
+  }
+}
+
+TEST_F(BindingsAgent, ApplyWritesWhatTheControlsHoldAndRefreshesTheTable) {
+  auto binding = MakeBinding(IgmpCtrlDefs, MVT_FMV, 1);
+  binding->RequestMode = KvSNMPRequest2Controls::Blocking;
+  auto *list = MakeListView(window_.get());
+  auto *queryInterval = new QLineEdit(window_.get());
+  binding->BindListView(list, true);
+  binding->AssociateFormat(1, "%u{n1x65535}", {queryInterval});
+  binding->Refresh();
+  ASSERT_EQ(list->topLevelItemCount(), 3);
+  EXPECT_FALSE(queryInterval->isEnabled());  // waits for a selection
+
+  list->setCurrentItem(list->topLevelItem(1));  // VLAN 10
+  EXPECT_TRUE(queryInterval->isEnabled());
+  EXPECT_EQ(queryInterval->text(), "125");
+  queryInterval->setText("200");
+  binding->Apply(true, true);
+
+  EXPECT_EQ(sim_->LogLinesWith({"\"op\":\"set\"", "1.3.6.1.4.1.171.11.43.2.2.11.3.1.2.10\"", "\"200\""}).size(), 1u);
+  // The table was read again after the Set.
+  ASSERT_EQ(list->topLevelItemCount(), 3);
+  EXPECT_EQ(list->topLevelItem(1)->text(1), "200");
+  EXPECT_EQ(list->topLevelItem(0)->text(1), "125");
+}
+
+TEST_F(BindingsAgent, AsynchronousApplyOfAScalarGroupSendsTheComboBoxChoice) {
+  auto binding = MakeBinding(DevCtrlDefs, SVT_SV, 0);
+  auto *jumbo = new QComboBox(window_.get());
+  binding->AssociateComboBox(6, jumbo);
+  binding->Refresh();
+  ASSERT_TRUE(WaitIdle(*binding));
+  jumbo->setCurrentIndex(jumbo->findText("enable"));
+  binding->Apply(true, true, "6");
+  ASSERT_TRUE(WaitIdle(*binding));
+  EXPECT_EQ(LastStatus().rfind("Set: (KvSNMP++) Ok!. Receive at ", 0), 0u) << LastStatus();
+  EXPECT_EQ(sim_->LogLinesWith({"\"op\":\"set\"", "1.3.6.1.4.1.171.11.43.2.2.1.2.7.0\"", "\"3\""}).size(), 1u);
+}
+
+TEST_F(BindingsAgent, RefusalByTheAgentReachesTheStatusOutputInBothModes) {
+  auto binding = MakeBinding(DevCtrlDefs, SVT_SV, 0);
+  auto *fdbVlan = new QLineEdit(window_.get());
+  binding->Associate(8, fdbVlan);
+  binding->Refresh();
+  ASSERT_TRUE(WaitIdle(*binding));
+  fdbVlan->setText("5000");  // outside 1..4094
+
+  binding->Apply(false, true, "8");
+  ASSERT_TRUE(WaitIdle(*binding));
+  const std::string line = LastStatus();
+  EXPECT_EQ(line.rfind("Set: (SNMP) ", 0), 0u) << line;
+  EXPECT_EQ(line.find("Ok!"), std::string::npos) << line;
+
+  binding->RequestMode = KvSNMPRequest2Controls::Blocking;
+  EXPECT_LT(ErrorCodeOf([&] { binding->Apply(false, true, "8"); }), -100);
+  EXPECT_FALSE(binding->Busy());
+}
+
+// A binding whose ShowRow counts the rows it was given, in a counter that outlives it.
+class CountingBinding : public KvSNMPRequest2Edits {
+public:
+  CountingBinding(QWidget *owner, int &rows) : KvSNMPRequest2Edits(owner), rows_(rows) {}
+  void ShowRow() override {
+    ++rows_;
+    KvSNMPRequest2Edits::ShowRow();
+  }
+
+private:
+  int &rows_;
+};
+
+TEST_F(BindingsAgent, BindingDestroyedWhileAnAnswerIsOnItsWayIsNeverCalled) {
+  int rows = 0;
+  auto binding = std::make_unique<CountingBinding>(window_.get(), rows);
+  Aim(binding->Request, IgmpInfoDefs, MVT_FMV, 2);
+  binding->BindListView(MakeListView(window_.get()));
+  binding->Refresh();
+  ASSERT_TRUE(binding->Busy());
+  binding.reset();
+  window_.reset();
+  // Long enough for the answer to arrive and be dropped.
+  RunUntil([] { return false; }, 500);
+  EXPECT_EQ(rows, 0);
+}
+
+TEST_F(BindingsAgent, BindingDestroyedWhileItsRowLetsEventsRunStopsTheWalk) {
+  int rows = 0;
+  auto binding = std::make_unique<CountingBinding>(window_.get(), rows);
+  Aim(binding->Request, IgmpInfoDefs, MVT_FMV, 2);
+  auto *list = MakeListView(window_.get());
+  binding->BindListView(list);
+  // The window closes while the fifth row is being added.
+  QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list, [&] {
+    if (list->topLevelItemCount() == 5) QTimer::singleShot(0, [&] { binding.reset(); });
+  });
+  binding->Refresh();
+  ASSERT_TRUE(RunUntil([&] { return !binding; }));
+  RunUntil([] { return false; }, 300);
+  EXPECT_EQ(rows, 5);
+  EXPECT_EQ(list->topLevelItemCount(), 5);
+}
+
+TEST_F(BindingsAgent, DisabledMidWalkTheBindingBecomesIdleAndWalksAgainWhenEnabled) {
+  auto binding = MakeBinding(IgmpInfoDefs, MVT_FMV, 2);
+  auto *list = MakeListView(window_.get());
+  binding->BindListView(list);
+  QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list, [&] {
+    if (list->topLevelItemCount() == 10) binding->Request.SetEnabled(false);
+  });
+  binding->Refresh();
+  ASSERT_TRUE(WaitIdle(*binding));
+  EXPECT_LT(list->topLevelItemCount(), kGeneratedRows);
+
+  binding->Request.SetEnabled(true);
+  EXPECT_FALSE(binding->Busy());
+  QObject::disconnect(list->model(), nullptr, list, nullptr);
+  binding->Refresh();
+  ASSERT_TRUE(WaitIdle(*binding));
+  EXPECT_EQ(list->topLevelItemCount(), kGeneratedRows + kDataFileGroups);
+}
+
+TEST_F(BindingsAgent, LedPollColoursEveryLedAndATimeOutTurnsThemDark) {
+  auto *bar = new KvStatusBar(window_.get());
+  KvSNMPRequest2Leds leds(window_.get());
+  Aim(leds.Request, FrontPanelLedDefs, SVT_SV, 0);
+  leds.SetStatusOutput(bar);
+  auto *panel = new QWidget(window_.get());
+  std::string bytes;
+  for (int b = 0; b < 55; ++b) bytes += (b ? "," : "") + std::to_string(b);
+  leds.AddLedGroup(0, bytes, PortLedColors, panel, 1, 1, 0, 5, 5);
+
+  leds.PollTimerTimer();
+  ASSERT_TRUE(WaitIdle(leds));
+  EXPECT_EQ(leds.Request.VarList.GetItem(0)->Value.size(), 110u);
+  EXPECT_EQ(leds.Leds[0]->Color, PortLedColors.ColorOf(2));  // power on: green
+  EXPECT_EQ(leds.Leds[0]->Shape->BrushColor(), PortLedColors.ColorOf(2));
+  EXPECT_NE(bar->SimpleText().find("(KvSNMP++) Ok!"), std::string::npos);
+
+  // Nobody answers at this port: all LEDs dark and the message in the status bar.
+  for (const auto &led : leds.Leds) led->Shape->SetBrushColor(KvRgb(0, 255, 0));
+  leds.Request.Port = static_cast<uint16_t>(FreeUdpPort());
+  leds.Request.Timeout = 20;
+  leds.Request.Retries = 0;
+  leds.PollTimerTimer();
+  ASSERT_TRUE(WaitIdle(leds));
+  for (const auto &led : leds.Leds) EXPECT_EQ(led->Shape->BrushColor(), PortLedColors.OffColor);
+  EXPECT_EQ(bar->SimpleText().find("Ok!"), std::string::npos) << bar->SimpleText();
+  EXPECT_EQ(bar->SimpleText().rfind("Get: (", 0), 0u) << bar->SimpleText();
+}
+}  // namespace
