@@ -6,6 +6,7 @@
 //   build/bench/list_view_fill_bench [rows] [rounds]
 
 #include "kv_controls.h"
+#include "kv_mib_core_set.h"
 #include "kv_snmp_request2_edits.h"
 #include "kv_snmp_session.h"
 #include "snmp_event_processor.h"
@@ -23,15 +24,6 @@
 #include <functional>
 
 namespace {
-// The switch's IGMP group table (VLAN and group address as index).
-const KvSNMPVarDef kIgmpInfoDefs[] = {
-    {"1.3.6.1.4.1.171.11.43.2.2.11.5.1.1", "swL2IGMPVid", Syntax::Integer, Access::NotAccess, nullptr},
-    {"1.3.6.1.4.1.171.11.43.2.2.11.5.1.2", "swL2IGMPGroupIpAddr", Syntax::IpAddress, Access::NotAccess, nullptr},
-    {"1.3.6.1.4.1.171.11.43.2.2.11.5.1.3", "swL2IGMPMacAddr", Syntax::MacAddress, Access::ReadOnly, nullptr},
-    {"1.3.6.1.4.1.171.11.43.2.2.11.5.1.4", "swL2IGMPPortMap", Syntax::BitStr, Access::ReadOnly, nullptr},
-    {"1.3.6.1.4.1.171.11.43.2.2.11.5.1.5", "swL2IGMPIpGroupReportCount", Syntax::Integer, Access::ReadOnly, nullptr},
-    {nullptr, nullptr, 0, 0, nullptr}};
-
 void Aim(KvSNMPRequest &request, int port) {
   request.Address = "127.0.0.1";
   request.Port = static_cast<uint16_t>(port);
@@ -39,7 +31,8 @@ void Aim(KvSNMPRequest &request, int port) {
   request.ReadCommunity = SwitchSimAgent::kReadCommunity;
   request.Timeout = 200;
   request.Retries = 1;
-  request.VarList = KvSNMPVarList(kIgmpInfoDefs, MVT_FMV, 2);
+  // The switch's IGMP group table, the one the simulator fills with --rows.
+  request.VarList = KvSNMPVarList(IgmpInfoDefs, MVT_FMV, 2);
 }
 
 double Best(const std::function<int()> &run, int rounds, int &rows) {
