@@ -613,7 +613,12 @@ rows(SI + ".4.1", [(1, "INTEGER", "ro", 1), (2, "STRING", "ro", q("Switch-B")),
                    (3, "STRING", "ro", hexs([0x00, 0x1D, 0x4F, 0x00, 0x00, 0x02])), (4, "STRING", "ro", q("1.61")),
                    (5, "STRING", "ro", q("Basic")), (6, "STRING", "ro", q("MS-2416X L2 Switch")),
                    (7, "INTEGER", "ro", 100)], [1])
-emit("@table %s.5.1" % SI)
+# One other SIM group heard on the network: a commander with two members.
+emit("@table %s.5.1 index=mac" % SI)
+rows(SI + ".5.1", [(2, "STRING", "ro", q("Lab-Group")), (3, "STRING", "ro", q("Switch-C")), (4, "INTEGER", "ro", 2),
+                   (5, "STRING", "ro", q("1.61")), (6, "STRING", "ro", q("Basic")),
+                   (7, "STRING", "ro", q("MS-2416X L2 Switch")), (8, "INTEGER", "ro", 100)],
+     [(0x00, 0x1D, 0x4F, 0x00, 0x00, 0x03)])
 rows(SI + ".6.1", [(3, "INTEGER", "ro", 2, "enum=O48")], [(5, 0x00, 0x1D, 0x4F, 0x00, 0x00, 0x02)])
 emit()
 
