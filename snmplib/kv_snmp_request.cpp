@@ -163,6 +163,11 @@ bool KvSNMPRequest::Get(bool first) {
 bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const SnmpPdu &response,
                                     bool &finished) {
   finished = false;
+  // Whether the INDEX items hold a row's values: after a row was read, not on the first
+  // read of a walk.
+  bool rowKnown = IsTable();
+  for (int k = 0; k < VarList.KeyCount && k < VarList.GetCount() && rowKnown; ++k)
+    rowKnown = !VarList.GetItem(k)->Value.empty();
   std::string row;
   int readable = 0, past = 0;
   size_t next = 0;
@@ -196,7 +201,9 @@ bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const Snm
     if (IsPastColumn(base, item->Instance, received)) {
       ++past;
       item->Value = "(NOTDONE)";
-      const std::string current = RowInstance();
+      // The next read of this column starts again from the row shown last; before any
+      // row was read (an empty table) there is none, and it goes on from the answer.
+      const std::string current = rowKnown ? RowInstance() : std::string();
       item->Instance = current.empty() ? received : base + "." + current;
     } else {
       StoreVbValue(i, vb);

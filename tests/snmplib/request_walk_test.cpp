@@ -176,6 +176,25 @@ TEST_F(RequestWalk, TwoColumnTableIsReadOneRowPerCall) {
   }
 }
 
+TEST_F(RequestWalk, EmptyTableWithIntegerKeysEndsAtOnce) {
+  // Nothing lives under this enterprise, so both columns run past at the first read,
+  // before any key was decoded.
+  const KvSNMPVarDef defs[] = {
+      {"1.3.6.1.4.1.99999.1.1.1", "a", Syntax::Integer, Access::NotAccess, nullptr},
+      {"1.3.6.1.4.1.99999.1.1.2", "b", Syntax::Integer, Access::NotAccess, nullptr},
+      {"1.3.6.1.4.1.99999.1.1.3", "c", Syntax::Integer, Access::ReadOnly, nullptr},
+      {"1.3.6.1.4.1.99999.1.1.4", "d", Syntax::DisplayStr, Access::ReadOnly, nullptr},
+      {nullptr, nullptr, 0, 0, nullptr}};
+  for (int version : {0, 1}) {
+    KvSNMPRequest request;
+    Aim(request, version, defs, MVT_UMV, 2);
+    bool more = true;
+    EXPECT_EQ(ErrorCodeOf([&] { more = request.Get(true); }), 0) << "version " << version;
+    EXPECT_FALSE(more);
+    EXPECT_EQ(request.VarList.GetItem(2)->Value, "(NOTDONE)");
+  }
+}
+
 TEST_F(RequestWalk, ShorterColumnShowsNotDoneWhileTheWalkGoesOn) {
   const int longer = CountRows(agent_->Port(), "1.3.6.1.2.1.1.9.1.2");
   const int shorter = CountRows(agent_->Port(), "1.3.6.1.2.1.2.2.1.1");
