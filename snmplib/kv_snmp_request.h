@@ -61,6 +61,8 @@ public:
                                        const std::string &marker);
   virtual std::string DecodeIndex(int itemIndex, const std::string &instance);
   virtual std::string EncodeIndex(int itemIndex);
+  // A value that the item's syntax cannot be read from (another type, or fewer octets
+  // than a double, bcdatetime or datetime needs) is stored as no value: "(NULL)".
   virtual void StoreVbValue(int itemIndex, const SnmpVb &vb);
   virtual void LoadVbValue(int itemIndex, SnmpVb &vb);
   virtual void DeriveValue(int itemIndex, bool afterRead);
@@ -80,8 +82,9 @@ private:
   std::string ItemValue(int itemIndex) const;  // the value text, label turned back into value
   SnmpPdu BuildPdu(PduKind kind);
   SnmpOperation ReadOperation() const;
-  // True for a row read with more to follow; `allPast` tells whether every readable item
-  // ran past its column. Raises the -102 that is not the end of a walk.
+  // True for a row read with more to follow; `finished` tells that the walk ended (every
+  // readable item past its column, or SNMPv1's noSuchName for the OID asked for).
+  // Raises the -102 that is not the end of a walk.
   bool ProcessResponse(int code, const std::string &text, const SnmpPdu &response, bool &finished);
   void PrepareSet(const std::string &selection, const std::vector<std::string> *values);
   void SendAsync(SnmpOperation op, const SnmpPdu &pdu, KvSNMPCallback callback, void *userData,
