@@ -159,35 +159,34 @@ TEST(SessionSettings, VersionTwoIsAnInvalidTargetAndSendsNothing) {
 }
 
 namespace {
-// Gets over v2c and SNMPv3 from a fresh agent, with HOME and the working directory in
-// `probe`; exits with the number of results that were not as expected.
-[[noreturn]] void RunProbe(const std::string &probe) {
-  SnmpdAgent agent;
-  if (!agent.Start()) std::_Exit(3);
+// Gets over v2c and SNMPv3 from `agent`, with HOME and the working directory in
+// `probe`; the number of results that were not as expected.
+int Probe(const SnmpdAgent &agent, const std::string &probe) {
   fs::create_directories(probe + "/home");
   ::setenv("HOME", (probe + "/home").c_str(), 1);
-  if (::chdir(probe.c_str()) != 0) std::_Exit(4);
+  if (::chdir(probe.c_str()) != 0) return 100;
   KvSNMPCreateSession("");
   KvSNMPSessionSettings s;
-  s.Port = static_cast<uint16_t>(agent.Port());
-  s.Version = 1;
+  agent.AimAt(s, 1);
   SnmpPdu request, response;
   request.AddVb("1.3.6.1.2.1.1.1.0");
   int failures = GlobalSnmp->Get(s.BuildTarget(), request, response) != 0;
-  const SnmpdUser &u = SnmpdAgent::User("shaaesuser");
-  s.Version = 3;
-  s.SecurityModel = 3;
-  s.SecurityName = u.Name;
-  s.AuthProtocol = SnmpAuth::Sha;
-  s.AuthPassword = u.AuthPassword;
-  s.PrivProtocol = SnmpPriv::Aes128;
-  s.PrivPassword = u.PrivPassword;
-  s.SecurityLevel = 3;
+  SnmpdAgent::UseUser(s, "shaaesuser");
   s.PreparePdu(request);
   failures += GlobalSnmp->Get(s.BuildTarget(), request, response) != 0;
   s.AuthPassword = "short";  // refused by USM: must fail quietly
   failures += GlobalSnmp->Get(s.BuildTarget(), request, response) == 0;
   delete GlobalSnmp;
+  return failures;
+}
+
+// The child process of the test: exits with Probe's count, after its agent stopped.
+[[noreturn]] void RunProbe(const std::string &probe) {
+  int failures = 3;
+  {
+    SnmpdAgent agent;
+    if (agent.Start()) failures = Probe(agent, probe);
+  }
   std::_Exit(failures);
 }
 }  // namespace
