@@ -7,6 +7,16 @@ int HexDigitValue(char c) {
   return -1;
 }
 
+void AppendLittleEndian(std::string &out, uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+uint64_t ReadLittleEndian(const std::string &raw, size_t at, int bytes) {
+  uint64_t value = 0;
+  for (int i = bytes - 1; i >= 0; --i) value = value << 8 | static_cast<uint8_t>(raw[at + i]);
+  return value;
+}
+
 KvBinaryString::KvBinaryString(const std::string &hex) {
   const size_t n = hex.size() / 2;
   Data.resize(n);

@@ -18,3 +18,9 @@ public:
 
 // Value of one hex digit, or -1.
 int HexDigitValue(char c);
+
+// Raw numbers in host order as this system stores them: little-endian, least
+// significant byte first, whatever the machine. `bytes` is 1 to 8.
+void AppendLittleEndian(std::string &out, uint64_t value, int bytes);
+// Reads `bytes` octets from `at`; the caller makes sure they are there.
+uint64_t ReadLittleEndian(const std::string &raw, size_t at, int bytes);

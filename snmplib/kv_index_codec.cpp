@@ -7,19 +7,7 @@
 #include "kv_text.h"
 #include "snmp_printable.h"
 
-#include <cstring>
-
-uint64_t DoubleBits(double value) {
-  uint64_t bits;
-  std::memcpy(&bits, &value, sizeof bits);
-  return bits;
-}
-
-double DoubleFromBits(uint64_t bits) {
-  double value;
-  std::memcpy(&value, &bits, sizeof value);
-  return value;
-}
+#include <bit>
 
 namespace {
 [[noreturn]] void BadSyntax() { RaiseLibrary(LibraryMsg::BadSyntax); }
@@ -56,7 +44,7 @@ void AppendOctets(const std::string &octets, bool implied, std::vector<uint32_t>
 }
 
 void AppendDouble(double value, std::vector<uint32_t> &out) {
-  const uint64_t bits = DoubleBits(value);
+  const uint64_t bits = std::bit_cast<uint64_t>(value);
   out.push_back(static_cast<uint32_t>(bits));
   out.push_back(static_cast<uint32_t>(bits >> 32));
 }
@@ -85,13 +73,13 @@ std::string DecodeIndexValue(unsigned syntax, bool lastImplied, const std::vecto
     }
     case Syntax::Double: {
       const auto p = Take(subids, pos, 2);
-      return FormatReal(DoubleFromBits(Join64(p[1], p[0])));
+      return FormatReal(std::bit_cast<double>(Join64(p[1], p[0])));
     }
     case Syntax::MacAddress: return OctetsToPrintableHex(Octets(Take(subids, pos, 6)));
     case Syntax::DateTime: return KvDateTime::FromOctets(Octets(Take(subids, pos, 11))).ToText();
     case Syntax::BcDateTime: {
       const auto p = Take(subids, pos, 2);
-      return FormatBcDateTime(DoubleFromBits(Join64(p[1], p[0])));
+      return FormatBcDateTime(std::bit_cast<double>(Join64(p[1], p[0])));
     }
     case Syntax::DisplayStr: return Octets(TakeVariable(subids, pos, lastImplied));
     default: BadSyntax();

@@ -20,7 +20,3 @@ std::string DecodeIndexValue(unsigned syntax, bool lastImplied, const std::vecto
 // the conversion error ("'x' is not a valid integer value").
 void EncodeIndexValue(unsigned syntax, bool lastImplied, const std::string &value,
                       std::vector<uint32_t> &out);
-
-// The IEEE double of a decimal real, and the two 32-bit halves of its bit pattern.
-uint64_t DoubleBits(double value);
-double DoubleFromBits(uint64_t bits);

@@ -1,5 +1,6 @@
 #include "kv_snmp_request.h"
 
+#include "kv_binary_string.h"
 #include "kv_date_time.h"
 #include "kv_exception.h"
 #include "kv_expression.h"
@@ -10,8 +11,8 @@
 #include "snmp_event_processor.h"
 #include "snmp_printable.h"
 
+#include <bit>
 #include <chrono>
-#include <cstring>
 
 namespace {
 constexpr int kNoSuchName = -102;
@@ -43,17 +44,12 @@ bool Fits(unsigned syntax, SnmpType type) {
 
 // The octets of an 8-byte IEEE double, least significant byte first.
 std::string DoubleOctets(double value) {
-  const uint64_t bits = DoubleBits(value);
-  std::string octets(8, '\0');
-  for (int i = 0; i < 8; ++i) octets[i] = static_cast<char>(bits >> (8 * i));
+  std::string octets;
+  AppendLittleEndian(octets, std::bit_cast<uint64_t>(value), 8);
   return octets;
 }
 
-double OctetsDouble(const std::string &octets) {
-  uint64_t bits = 0;
-  for (int i = 7; i >= 0; --i) bits = bits << 8 | static_cast<unsigned char>(octets[i]);
-  return DoubleFromBits(bits);
-}
+double OctetsDouble(const std::string &octets) { return std::bit_cast<double>(ReadLittleEndian(octets, 0, 8)); }
 
 // The global session; a request made before it exists fails as its creation would.
 KvSnmpSession &Session() {

@@ -1,5 +1,6 @@
 #include "kv_value_conversion.h"
 
+#include "kv_binary_string.h"
 #include "kv_date_time.h"
 #include "kv_messages.h"
 #include "kv_snmp_var_def.h"
@@ -57,18 +58,8 @@ int RawLength(unsigned syntax) {
   }
 }
 
-void PutLE(std::string &out, uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
 void PutBE(std::string &out, uint64_t value, int bytes) {
   for (int i = bytes - 1; i >= 0; --i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-uint64_t GetLE(const std::string &raw, size_t at, int bytes) {
-  uint64_t value = 0;
-  for (int i = bytes - 1; i >= 0; --i) value = value << 8 | static_cast<uint8_t>(raw[at + i]);
-  return value;
 }
 
 uint64_t GetBE(const std::string &raw, size_t at, int bytes) {
@@ -119,7 +110,7 @@ std::string TextToRaw(const std::string &text, unsigned syntax) {
     case Syntax::Null:
       break;
     case Syntax::Boolean:
-      PutLE(raw, text == "true", 4);
+      AppendLittleEndian(raw, text == "true", 4);
       break;
     case Syntax::Bool8:
       PutBE(raw, text == "true", 1);
@@ -131,7 +122,7 @@ std::string TextToRaw(const std::string &text, unsigned syntax) {
     case Syntax::Counter:
     case Syntax::Gauge:
     case Syntax::UInteger:
-      PutLE(raw, ReadInteger(text, 4), 4);
+      AppendLittleEndian(raw, ReadInteger(text, 4), 4);
       break;
     case Syntax::Int8:
     case Syntax::UInt8:
@@ -148,7 +139,7 @@ std::string TextToRaw(const std::string &text, unsigned syntax) {
       if (!ParsePrintableHex(text, raw)) BadValue();
       break;
     case Syntax::ObjectId:
-      for (uint32_t subid : ReadOid(text)) PutLE(raw, subid, 4);
+      for (uint32_t subid : ReadOid(text)) AppendLittleEndian(raw, subid, 4);
       break;
     case Syntax::IpAddress:
     case Syntax::NsapAddr:
@@ -160,18 +151,18 @@ std::string TextToRaw(const std::string &text, unsigned syntax) {
     case Syntax::TimeTicks: {
       uint32_t ticks = 0;
       if (!TextToTimeTicks(text, ticks)) BadValue();
-      PutLE(raw, ticks, 4);
+      AppendLittleEndian(raw, ticks, 4);
       break;
     }
     case Syntax::Counter64: {
       uint64_t value = 0;
       if (!TextToCounter64(text, value)) BadValue();
-      PutLE(raw, value & 0xFFFFFFFFu, 4);
-      PutLE(raw, value >> 32, 4);
+      AppendLittleEndian(raw, value & 0xFFFFFFFFu, 4);
+      AppendLittleEndian(raw, value >> 32, 4);
       break;
     }
     case Syntax::Double:
-      PutLE(raw, std::bit_cast<uint64_t>(ReadDouble(text)), 8);
+      AppendLittleEndian(raw, std::bit_cast<uint64_t>(ReadDouble(text)), 8);
       break;
     case Syntax::DateTime:
       raw = KvDateTime(text).ToOctets();
@@ -179,7 +170,7 @@ std::string TextToRaw(const std::string &text, unsigned syntax) {
     case Syntax::BcDateTime: {
       double days = 0;
       if (!ParseBcDateTime(text, days)) BadValue();
-      PutLE(raw, std::bit_cast<uint64_t>(days), 8);
+      AppendLittleEndian(raw, std::bit_cast<uint64_t>(days), 8);
       break;
     }
     case Syntax::DisplayStr:
@@ -198,17 +189,17 @@ std::string RawToText(const std::string &raw, unsigned syntax) {
   if (raw.size() < static_cast<size_t>(length)) BadValue();
   switch (syntax) {
     case Syntax::Boolean:
-      return GetLE(raw, 0, 4) ? "true" : "false";
+      return ReadLittleEndian(raw, 0, 4) ? "true" : "false";
     case Syntax::Bool8:
       return raw[0] ? "true" : "false";
     case Syntax::Bool16:
       return GetBE(raw, 0, 2) ? "true" : "false";
     case Syntax::Integer:
-      return std::to_string(static_cast<int32_t>(GetLE(raw, 0, 4)));
+      return std::to_string(static_cast<int32_t>(ReadLittleEndian(raw, 0, 4)));
     case Syntax::Counter:
     case Syntax::Gauge:
     case Syntax::UInteger:
-      return std::to_string(GetLE(raw, 0, 4));
+      return std::to_string(ReadLittleEndian(raw, 0, 4));
     case Syntax::Int8:
       return std::to_string(static_cast<int8_t>(raw[0]));
     case Syntax::UInt8:
@@ -228,22 +219,22 @@ std::string RawToText(const std::string &raw, unsigned syntax) {
       if (raw.size() % 4 != 0) BadValue();
       std::vector<uint32_t> subids;
       for (size_t at = 0; at < raw.size(); at += 4)
-        subids.push_back(static_cast<uint32_t>(GetLE(raw, at, 4)));
+        subids.push_back(static_cast<uint32_t>(ReadLittleEndian(raw, at, 4)));
       return OidToText(subids);
     }
     case Syntax::IpAddress:
     case Syntax::NsapAddr:
       return IpAddressToText(raw.substr(0, 4));
     case Syntax::TimeTicks:
-      return TimeTicksToText(static_cast<uint32_t>(GetLE(raw, 0, 4)));
+      return TimeTicksToText(static_cast<uint32_t>(ReadLittleEndian(raw, 0, 4)));
     case Syntax::Counter64:
-      return Counter64ToText(GetLE(raw, 0, 4) | GetLE(raw, 4, 4) << 32);
+      return Counter64ToText(ReadLittleEndian(raw, 0, 4) | ReadLittleEndian(raw, 4, 4) << 32);
     case Syntax::Double:
-      return DoubleToText(std::bit_cast<double>(GetLE(raw, 0, 8)));
+      return DoubleToText(std::bit_cast<double>(ReadLittleEndian(raw, 0, 8)));
     case Syntax::DateTime:
       return KvDateTime::FromOctets(raw).ToText();
     case Syntax::BcDateTime: {
-      const std::string text = FormatBcDateTime(std::bit_cast<double>(GetLE(raw, 0, 8)));
+      const std::string text = FormatBcDateTime(std::bit_cast<double>(ReadLittleEndian(raw, 0, 8)));
       if (text.empty()) BadValue();  // no calendar date
       return text;
     }
