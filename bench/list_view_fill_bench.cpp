@@ -24,13 +24,9 @@
 #include <functional>
 
 namespace {
-void Aim(KvSNMPRequest &request, int port) {
-  request.Address = "127.0.0.1";
-  request.Port = static_cast<uint16_t>(port);
-  request.Version = 1;
-  request.ReadCommunity = SwitchSimAgent::kReadCommunity;
+void Aim(KvSNMPRequest &request, const SwitchSimAgent &sim) {
+  sim.AimAt(request, 1);
   request.Timeout = 200;
-  request.Retries = 1;
   // The switch's IGMP group table, the one the simulator fills with --rows.
   request.VarList = KvSNMPVarList(IgmpInfoDefs, MVT_FMV, 2);
 }
@@ -45,18 +41,18 @@ double Best(const std::function<int()> &run, int rounds, int &rows) {
   return best;
 }
 
-int BareWalk(int port) {
+int BareWalk(const SwitchSimAgent &sim) {
   KvSNMPRequest request;
-  Aim(request, port);
+  Aim(request, sim);
   int rows = 0;
   for (bool more = request.Get(true); more; more = request.Get(false)) ++rows;
   return rows;
 }
 
-int FillListView(int port, unsigned char mode) {
+int FillListView(const SwitchSimAgent &sim, unsigned char mode) {
   QWidget window;
   KvSNMPRequest2Edits binding(&window);
-  Aim(binding.Request, port);
+  Aim(binding.Request, sim);
   binding.RequestMode = mode;
   QTreeWidget *list = MakeListView(&window);
   binding.BindListView(list);
@@ -83,11 +79,11 @@ int main(int argc, char **argv) {
   SnmpEventPump().Start();
 
   int bareRows = 0, blockingRows = 0, asyncRows = 0;
-  const double bare = Best([&] { return BareWalk(sim.Port()); }, rounds, bareRows);
+  const double bare = Best([&] { return BareWalk(sim); }, rounds, bareRows);
   const double blocking =
-      Best([&] { return FillListView(sim.Port(), KvSNMPRequest2Controls::Blocking); }, rounds, blockingRows);
+      Best([&] { return FillListView(sim, KvSNMPRequest2Controls::Blocking); }, rounds, blockingRows);
   const double async =
-      Best([&] { return FillListView(sim.Port(), KvSNMPRequest2Controls::Asynchronous); }, rounds, asyncRows);
+      Best([&] { return FillListView(sim, KvSNMPRequest2Controls::Asynchronous); }, rounds, asyncRows);
 
   std::printf("IGMP group table, %d generated rows, best of %d\n", rows, rounds);
   std::printf("  reference: bare blocking walk   %5d rows  %8.3f s\n", bareRows, bare);

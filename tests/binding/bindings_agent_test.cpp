@@ -66,13 +66,7 @@ protected:
   }
 
   static void Aim(KvSNMPRequest &request, const KvSNMPVarDef *defs, unsigned char type, int keys) {
-    request.Address = "127.0.0.1";
-    request.Port = static_cast<uint16_t>(sim_->Port());
-    request.Version = 1;
-    request.ReadCommunity = SwitchSimAgent::kReadCommunity;
-    request.WriteCommunity = SwitchSimAgent::kWriteCommunity;
-    request.Timeout = 100;
-    request.Retries = 1;
+    sim_->AimAt(request, 1);
     request.VarList = KvSNMPVarList(defs, type, keys);
   }
   std::unique_ptr<KvSNMPRequest2Edits> MakeBinding(const KvSNMPVarDef *defs, unsigned char type, int keys) {

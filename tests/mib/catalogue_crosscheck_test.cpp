@@ -116,13 +116,7 @@ protected:
   void SetUp() override { ASSERT_TRUE(switch_->Started()) << switch_->Output(); }
 
   static void Aim(KvSNMPRequest &request, const KvMibTable &table) {
-    request.Address = "127.0.0.1";
-    request.Port = static_cast<uint16_t>(switch_->Port());
-    request.Version = 1;  // v2c: a missing object comes back per binding, not as one error
-    request.ReadCommunity = SwitchSimAgent::kReadCommunity;
-    request.WriteCommunity = SwitchSimAgent::kWriteCommunity;
-    request.Timeout = 100;
-    request.Retries = 1;
+    switch_->AimAt(request, 1);  // v2c: a missing object comes back per binding, not as one error
     request.VarList = KvSNMPVarList(table.Defs, table.ItemType, table.KeyCount);
     if (auto suffix = kWindowSuffixes.find(table.Name); suffix != kWindowSuffixes.end())
       request.VarList.AppendOidSuffix(suffix->second);
