@@ -5,6 +5,7 @@
 //
 //   build/bench/list_view_fill_bench [rows] [rounds]
 
+#include "event_wait.h"
 #include "kv_controls.h"
 #include "kv_mib_core_set.h"
 #include "kv_snmp_request2_edits.h"
@@ -13,7 +14,6 @@
 #include "switch_sim_agent.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -57,10 +57,7 @@ int FillListView(const SwitchSimAgent &sim, unsigned char mode) {
   QTreeWidget *list = MakeListView(&window);
   binding.BindListView(list);
   binding.Refresh();
-  QElapsedTimer limit;
-  limit.start();
-  while (binding.Busy() && limit.elapsed() < 120000)
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  RunEventsUntil([&] { return !binding.Busy(); }, 120000);
   return list->topLevelItemCount();
 }
 }  // namespace

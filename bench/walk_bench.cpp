@@ -5,6 +5,7 @@
 //
 //   build/bench/walk_bench [rows] [rounds]
 
+#include "event_wait.h"
 #include "kv_snmp_request.h"
 #include "kv_snmp_session.h"
 #include "snmp_event_processor.h"
@@ -111,7 +112,7 @@ int AsyncEngineWalk(int port) {
     request.GetAsync(onRow, nullptr, false);
   };
   request.GetAsync(onRow, nullptr, true);
-  while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  RunEventsUntil([&] { return done; }, 600000);
   return rows;
 }
 }  // namespace

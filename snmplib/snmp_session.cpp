@@ -528,6 +528,7 @@ void KvSnmpSession::ForgetStaleUsers(const SnmpTarget &target, const std::string
     it = sessions_.erase(it);
     closed = true;
   }
+  if (closed && workQueued_) workQueued_();
   for (struct usmUser *user = usm_get_userList(); user;) {
     struct usmUser *next = user->next;
     const std::string engine(reinterpret_cast<const char *>(user->engineID), user->engineID ? user->engineIDLen : 0);
@@ -648,6 +649,7 @@ int KvSnmpSession::OnNetSnmpEvent(int op, netsnmp_session *sess, int, netsnmp_pd
   c->response = std::move(response);
   self->completed_.push_back(std::move(c));
   self->outstanding_.erase(it);
+  if (self->workQueued_) self->workQueued_();
   return 1;
 }
 
@@ -702,6 +704,7 @@ int KvSnmpSession::SendAsync(SnmpOperation op, const SnmpTarget &target, const S
   }
   o->session = session;
   if (idOut) *idOut = id;
+  if (workQueued_) workQueued_();
   return SnmpStatus::Success;
 }
 
@@ -749,7 +752,7 @@ void KvSnmpSession::ProcessPendingEvents() {
   PollSockets(0);
   // One completion at a time, so that a completion that sends again or cancels
   // another finds the queue in order.
-  while (!completed_.empty()) {
+  for (size_t due = completed_.size(); due > 0 && !completed_.empty(); --due) {
     std::unique_ptr<Completed> c = std::move(completed_.front());
     completed_.erase(completed_.begin());
     if (!c->done) continue;

@@ -147,16 +147,21 @@ public:
   // Asynchronous requests whose completion has not run (cancelled ones not counted).
   int OutstandingCount() const;
 
-  // Receives what has arrived, runs time-outs and retries, then runs the completions.
-  // Never blocks.
+  // Receives what has arrived, runs time-outs and retries, then runs the completions
+  // that were queued when it began; those queued while it runs wait for the next call,
+  // so that the caller's event loop gets its turn between them. Never blocks.
   void ProcessPendingEvents();
 
   // The sockets of the open sessions, for an event loop to watch; the hook runs after
   // a socket was added or removed.
   std::vector<int> SocketDescriptors() const;
   void SetSocketsChangedHook(std::function<void()> hook) { socketsChanged_ = std::move(hook); }
+  // Runs after an asynchronous request was sent or a completion was queued, so that an
+  // event loop that sleeps while nothing is outstanding knows to look again.
+  void SetWorkQueuedHook(std::function<void()> hook) { workQueued_ = std::move(hook); }
 
-  // Milliseconds until the next retry or time-out is due, -1 when nothing waits.
+  // Milliseconds until the next retry or time-out is due (0 while completions wait to
+  // run), -1 when nothing waits.
   int MillisecondsToNextTimeout() const;
 
   // Net-snmp sessions open now (one per distinct target and credential set).
@@ -180,4 +185,5 @@ private:
   std::vector<std::unique_ptr<Completed>> completed_;
   uint64_t nextId_ = 1;
   std::function<void()> socketsChanged_;
+  std::function<void()> workQueued_;
 };

@@ -3,6 +3,7 @@
 // LED polls, and bindings that go away while an answer is on its way.
 
 #include "error_code.h"
+#include "event_wait.h"
 #include "kv_controls.h"
 #include "kv_mib_core_set.h"
 #include "kv_shape.h"
@@ -16,7 +17,6 @@
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -34,15 +34,7 @@ constexpr int kGeneratedRows = 300;
 constexpr int kDataFileGroups = 3;  // IGMP groups in the simulator's own data
 
 // Lets the event loop run until `done` holds, for at most `ms`.
-bool RunUntil(const std::function<bool()> &done, int ms = 15000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-  }
-  return true;
-}
+bool RunUntil(const std::function<bool()> &done, int ms = 15000) { return RunEventsUntil(done, ms); }
 
 class BindingsAgent : public ::testing::Test {
 protected:
