@@ -164,7 +164,8 @@ void SimAgent::OnTick(unsigned int, void *) {
   if (instance_) instance_->model_.Tick();
 }
 
-// Every request passes here first: counted, logged, dropped, delayed or handed on.
+// Every request passes here first: counted, logged, dropped, delayed, answered tooBig
+// or handed on.
 int SimAgent::OnPacket(int op, snmp_session *session, int reqid, snmp_pdu *pdu, void *magic) {
   SimAgent *self = instance_;
   if (!self || op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || !pdu)
@@ -172,15 +173,9 @@ int SimAgent::OnPacket(int op, snmp_session *session, int reqid, snmp_pdu *pdu, 
   const long n = ++self->received_;
   const bool dropped =
       self->model_.Rebooting() || (self->options_.dropEvery > 1 && n % self->options_.dropEvery == 0);
-  if (self->log_) self->log_->Write(*pdu, n, dropped);
+  if (self->log_) self->log_->Write(*pdu, n, dropped, !dropped && self->TooBig(*pdu));
   if (dropped) return 1;  // net-snmp frees the PDU; nothing is sent
   if (self->options_.delayMs > 0) {
-    struct Delayed {
-      snmp_session *session;
-      int reqid;
-      snmp_pdu *pdu;
-      void *magic;
-    };
     snmp_pdu *copy = snmp_clone_pdu(pdu);
     if (!copy) return 1;
     auto *d = new Delayed{session, reqid, copy, magic};
@@ -188,20 +183,42 @@ int SimAgent::OnPacket(int op, snmp_session *session, int reqid, snmp_pdu *pdu, 
     snmp_alarm_register_hr(when, 0, &SimAgent::OnDelayed, d);
     return 1;
   }
-  return self->packetHandler_(op, session, reqid, pdu, magic);
+  return self->Deliver(*session, reqid, pdu, magic);
 }
 
 void SimAgent::OnDelayed(unsigned int, void *arg) {
-  struct Delayed {
-    snmp_session *session;
-    int reqid;
-    snmp_pdu *pdu;
-    void *magic;
-  };
   auto *d = static_cast<Delayed *>(arg);
-  if (instance_) instance_->packetHandler_(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, d->session, d->reqid, d->pdu, d->magic);
+  if (instance_) instance_->Deliver(*d->session, d->reqid, d->pdu, d->magic);
   snmp_free_pdu(d->pdu);
   delete d;
+}
+
+// Whether an answer to the request could hold more values than --too-big allows.
+bool SimAgent::TooBig(const snmp_pdu &pdu) const {
+  if (options_.tooBigAbove <= 0) return false;
+  long bindings = 0;
+  for (const netsnmp_variable_list *vb = pdu.variables; vb; vb = vb->next_variable) ++bindings;
+  long values = bindings;
+  if (pdu.command == SNMP_MSG_GETBULK) {
+    const long nonRepeaters = std::clamp<long>(pdu.errstat, 0, bindings);
+    values = nonRepeaters + (bindings - nonRepeaters) * std::max<long>(pdu.errindex, 0);
+  }
+  return values > options_.tooBigAbove;
+}
+
+int SimAgent::Deliver(snmp_session &session, int reqid, snmp_pdu *pdu, void *magic) {
+  if (!TooBig(*pdu)) return packetHandler_(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, &session, reqid, pdu, magic);
+  // The answer to a request that would not fit: the request's own header, error-status
+  // tooBig, error-index 0 and no bindings.
+  snmp_pdu *answer = snmp_clone_pdu(pdu);
+  if (!answer) return 1;
+  snmp_free_varbind(answer->variables);
+  answer->variables = nullptr;
+  answer->command = SNMP_MSG_RESPONSE;
+  answer->errstat = SNMP_ERR_TOOBIG;
+  answer->errindex = 0;
+  if (!snmp_send(&session, answer)) snmp_free_pdu(answer);
+  return 1;
 }
 
 int SimAgent::Handle(netsnmp_mib_handler_s *, netsnmp_handler_registration_s *reg, netsnmp_agent_request_info_s *info,

@@ -25,6 +25,7 @@ struct SimOptions {
   int rows = 0;
   int delayMs = 0;
   int dropEvery = 0;
+  int tooBigAbove = 0;  // 0: never
   std::vector<Oid> wrongType;
   std::vector<std::pair<Oid, size_t>> shortened;
   bool help = false;
