@@ -343,7 +343,7 @@ TEST(SwitchSim, DropEveryNthRequest) {
   EXPECT_EQ(sw.LogLinesWith({"\"dropped\":false", kSysName}).size(), 4u);
 }
 
-TEST(SwitchSim, TooBigAboveTheGivenNumberOfValues) {
+TEST(SwitchSim, TooBigAboveTheGivenNumberOfValuesAndErrorAnswersToGetBulk) {
   SwitchSimAgent sw({{}, true, {"--too-big", "10"}});
   ASSERT_TRUE(sw.Started());
   auto bulk = [&](const std::string &repetitions, int *rc) {
@@ -359,6 +359,13 @@ TEST(SwitchSim, TooBigAboveTheGivenNumberOfValues) {
   EXPECT_EQ(sw.LogLinesWith({"\"maxRepetitions\":5", "\"tooBig\":true"}).size(), 1u);
   EXPECT_EQ(sw.LogLinesWith({"\"tooBig\":true"}).size(), 1u);
   EXPECT_EQ(Get(sw, kSysName).empty(), false);  // a Get of one value is answered
+
+  SwitchSimAgent refusing({{}, false, {"--bulk-error", "5"}});
+  ASSERT_TRUE(refusing.Started());
+  auto args = V2(refusing, SwitchSimAgent::kReadCommunity, {"-Cr2"});
+  args.push_back(kTrunk);
+  EXPECT_NE(Tool("snmpbulkget", args, &rc).find("genErr"), std::string::npos);
+  EXPECT_EQ(Get(refusing, kSysName).empty(), false);
 }
 
 TEST(SwitchSim, WrongTypeAndShortStringFaults) {

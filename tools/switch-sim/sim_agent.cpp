@@ -207,16 +207,21 @@ bool SimAgent::TooBig(const snmp_pdu &pdu) const {
 }
 
 int SimAgent::Deliver(snmp_session &session, int reqid, snmp_pdu *pdu, void *magic) {
-  if (!TooBig(*pdu)) return packetHandler_(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, &session, reqid, pdu, magic);
-  // The answer to a request that would not fit: the request's own header, error-status
-  // tooBig, error-index 0 and no bindings.
-  snmp_pdu *answer = snmp_clone_pdu(pdu);
+  if (TooBig(*pdu)) return AnswerError(session, *pdu, SNMP_ERR_TOOBIG, 0);
+  if (pdu->command == SNMP_MSG_GETBULK && options_.bulkError) return AnswerError(session, *pdu, options_.bulkError, 1);
+  return packetHandler_(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, &session, reqid, pdu, magic);
+}
+
+// An error answer made here rather than by net-snmp's agent: the request's own header,
+// the error-status and error-index, and no bindings.
+int SimAgent::AnswerError(snmp_session &session, const snmp_pdu &request, int status, int index) {
+  snmp_pdu *answer = snmp_clone_pdu(const_cast<snmp_pdu *>(&request));
   if (!answer) return 1;
   snmp_free_varbind(answer->variables);
   answer->variables = nullptr;
   answer->command = SNMP_MSG_RESPONSE;
-  answer->errstat = SNMP_ERR_TOOBIG;
-  answer->errindex = 0;
+  answer->errstat = status;
+  answer->errindex = index;
   if (!snmp_send(&session, answer)) snmp_free_pdu(answer);
   return 1;
 }
