@@ -72,6 +72,9 @@ public:
 
   // The longest the destructor waits for outstanding answers.
   static constexpr int kDestroyWaitMs = 6000;
+  // Values a bulk walk asks for per answer when the settings leave it the choice: rows
+  // enough to fill about this many, well inside what agents answer.
+  static constexpr int kBulkValuesPerAnswer = 60;
 
 private:
   enum PduKind { ReadFirst = 0, ReadOnwards = 1, Write = 2 };

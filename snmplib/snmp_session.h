@@ -108,7 +108,15 @@ using SnmpCompletion = std::function<void(int status, const SnmpPdu &response)>;
 // Identifies an outstanding asynchronous operation; 0 is none.
 using SnmpRequestId = uint64_t;
 
-enum class SnmpOperation { Get, GetNext, Set };
+// GetBulk takes its non-repeaters and max-repetitions from the request PDU; SNMPv1
+// targets refuse it (-16).
+enum class SnmpOperation { Get, GetNext, Set, GetBulk };
+
+// What an agent has shown of GetBulk, kept for as long as the session lives.
+struct SnmpBulkState {
+  bool Refused = false;    // it gave an error answer to a GetBulk
+  int MostRepetitions = 0; // the most repetitions to ask for; 0 while no tooBig was seen
+};
 
 class KvSnmpSession {
 public:
@@ -141,6 +149,14 @@ public:
   int SendAsync(SnmpOperation op, const SnmpTarget &target, const SnmpPdu &request,
                 SnmpCompletion done, SnmpRequestId *id = nullptr);
 
+  // Queues a completion with `status` and `response` as though an answer had arrived:
+  // it runs in a later ProcessPendingEvents, never inside this call, and can be
+  // cancelled as any other. `id` names it.
+  void Post(int status, const SnmpPdu &response, SnmpCompletion done, SnmpRequestId *id = nullptr);
+
+  // The GetBulk record of the agent and credentials that `target` names.
+  SnmpBulkState &BulkState(const SnmpTarget &target) { return bulk_[SessionKey(target)]; }
+
   // Forgets the completion of an outstanding request: it will not be called.
   void Cancel(SnmpRequestId id);
 
@@ -172,6 +188,7 @@ private:
   struct Outstanding;
   struct Completed;
 
+  static std::string SessionKey(const SnmpTarget &target);
   Session *SessionFor(const SnmpTarget &target, int &status);
   int Dispatch(SnmpOperation op, const SnmpTarget &target, const SnmpPdu &request,
                uint64_t id, Session *&session);
@@ -186,4 +203,5 @@ private:
   uint64_t nextId_ = 1;
   std::function<void()> socketsChanged_;
   std::function<void()> workQueued_;
+  std::map<std::string, SnmpBulkState> bulk_;
 };
