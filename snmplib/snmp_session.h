@@ -156,6 +156,8 @@ public:
   // cancelled as any other. `id` names it.
   void Post(int status, const SnmpPdu &response, SnmpCompletion done, SnmpRequestId *id = nullptr);
 
+  // Names the agent and credentials of a target: targets with the same key share a session.
+  static std::string SessionKey(const SnmpTarget &target);
   // The GetBulk record of the agent and credentials that `target` names.
   SnmpBulkState &BulkState(const SnmpTarget &target) { return bulk_[SessionKey(target)]; }
 
@@ -190,7 +192,6 @@ private:
   struct Outstanding;
   struct Completed;
 
-  static std::string SessionKey(const SnmpTarget &target);
   Session *SessionFor(const SnmpTarget &target, int &status);
   int Dispatch(SnmpOperation op, const SnmpTarget &target, const SnmpPdu &request,
                uint64_t id, Session *&session);

@@ -57,8 +57,12 @@ protected:
     memo_ = MakeMemo(window_.get());
   }
 
-  static void Aim(KvSNMPRequest &request, const KvSNMPVarDef *defs, unsigned char type, int keys) {
+  // The rows a table walk asks for per request (see SNMPMaxRepetitions).
+  virtual int Repetitions() const { return SNMPMaxRepetitions; }
+
+  void Aim(KvSNMPRequest &request, const KvSNMPVarDef *defs, unsigned char type, int keys) const {
     sim_->AimAt(request, 1);
+    request.MaxRepetitions = Repetitions();
     request.VarList = KvSNMPVarList(defs, type, keys);
   }
   std::unique_ptr<KvSNMPRequest2Edits> MakeBinding(const KvSNMPVarDef *defs, unsigned char type, int keys) {
@@ -80,6 +84,14 @@ protected:
   QPlainTextEdit *memo_ = nullptr;
 };
 SwitchSimAgent *BindingsAgent::sim_ = nullptr;
+
+// Table walks, once with one row per request and once with as many as the walk chooses.
+class BindingsWalk : public BindingsAgent, public ::testing::WithParamInterface<int> {
+protected:
+  int Repetitions() const override { return GetParam(); }
+};
+INSTANTIATE_TEST_SUITE_P(Modes, BindingsWalk, ::testing::Values(0, -1),
+                         [](const ::testing::TestParamInfo<int> &info) { return info.param == 0 ? "OneRow" : "Bulk"; });
 
 TEST_F(BindingsAgent, ScalarGroupShowsTheAgentsValuesInEditsAndComboBoxesInBothModes) {
   const std::regex okLine(R"(Get: \(KvSNMP\+\+\) Ok!\. Receive at \d\d:\d\d:\d\d [AP]M\.)");
@@ -106,7 +118,7 @@ TEST_F(BindingsAgent, ScalarGroupShowsTheAgentsValuesInEditsAndComboBoxesInBothM
   }
 }
 
-TEST_F(BindingsAgent, TableWalkFillsTheListViewWithEveryRowInBothModes) {
+TEST_P(BindingsWalk, TableWalkFillsTheListViewWithEveryRowInBothModes) {
   for (unsigned char mode : {KvSNMPRequest2Controls::Blocking, KvSNMPRequest2Controls::Asynchronous}) {
     auto binding = MakeBinding(IgmpInfoDefs, MVT_FMV, 2);
     binding->RequestMode = mode;
@@ -126,7 +138,7 @@ TEST_F(BindingsAgent, TableWalkFillsTheListViewWithEveryRowInBothModes) {
   }
 }
 
-TEST_F(BindingsAgent, ApplyWritesWhatTheControlsHoldAndRefreshesTheTable) {
+TEST_P(BindingsWalk, ApplyWritesWhatTheControlsHoldAndRefreshesTheTable) {
   auto binding = MakeBinding(IgmpCtrlDefs, MVT_FMV, 1);
   binding->RequestMode = KvSNMPRequest2Controls::Blocking;
   auto *list = MakeListView(window_.get());
@@ -195,7 +207,7 @@ private:
   int &rows_;
 };
 
-TEST_F(BindingsAgent, BindingDestroyedWhileAnAnswerIsOnItsWayIsNeverCalled) {
+TEST_P(BindingsWalk, BindingDestroyedWhileAnAnswerIsOnItsWayIsNeverCalled) {
   int rows = 0;
   auto binding = std::make_unique<CountingBinding>(window_.get(), rows);
   Aim(binding->Request, IgmpInfoDefs, MVT_FMV, 2);
@@ -209,7 +221,7 @@ TEST_F(BindingsAgent, BindingDestroyedWhileAnAnswerIsOnItsWayIsNeverCalled) {
   EXPECT_EQ(rows, 0);
 }
 
-TEST_F(BindingsAgent, BindingDestroyedWhileItsRowLetsEventsRunStopsTheWalk) {
+TEST_P(BindingsWalk, BindingDestroyedWhileItsRowLetsEventsRunStopsTheWalk) {
   int rows = 0;
   auto binding = std::make_unique<CountingBinding>(window_.get(), rows);
   Aim(binding->Request, IgmpInfoDefs, MVT_FMV, 2);
@@ -226,7 +238,7 @@ TEST_F(BindingsAgent, BindingDestroyedWhileItsRowLetsEventsRunStopsTheWalk) {
   EXPECT_EQ(list->topLevelItemCount(), 5);
 }
 
-TEST_F(BindingsAgent, DisabledMidWalkTheBindingBecomesIdleAndWalksAgainWhenEnabled) {
+TEST_P(BindingsWalk, DisabledMidWalkTheBindingBecomesIdleAndWalksAgainWhenEnabled) {
   auto binding = MakeBinding(IgmpInfoDefs, MVT_FMV, 2);
   auto *list = MakeListView(window_.get());
   binding->BindListView(list);
