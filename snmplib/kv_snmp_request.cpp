@@ -16,6 +16,7 @@
 
 namespace {
 constexpr int kNoSuchName = -102;
+constexpr int kTooBigStatus = 1;  // the agent's error-status tooBig
 
 [[noreturn]] void BadSyntax() { RaiseLibrary(LibraryMsg::BadSyntax); }
 
@@ -146,8 +147,10 @@ bool KvSNMPRequest::Get(bool first) {
   const SnmpOperation op = ReadOperation();
   const SnmpTarget target = BuildTarget();
   const SnmpPdu pdu = BuildPdu(first ? ReadFirst : ReadOnwards);
+  if (first) ForgetRows();
   SnmpPdu response;
-  const int status = Session().Send(op, target, pdu, response);
+  const int status = op == SnmpOperation::GetNext && IsTable() ? ReadRows(target, pdu, response)
+                                                               : Session().Send(op, target, pdu, response);
   int code;
   std::string text;
   MapSnmpStatus(status, code, text);
@@ -479,6 +482,7 @@ void KvSNMPRequest::PrepareSet(const std::string &selection, const std::vector<s
 bool KvSNMPRequest::Set(bool readBack, const std::string &selection,
                         const std::vector<std::string> *values) {
   if (!enabled_) return false;
+  ForgetRows();  // what was read ahead may be what this writes
   const KvSNMPVarList saved = VarList;
   SnmpTarget target;
   SnmpPdu pdu;
@@ -506,12 +510,20 @@ void KvSNMPRequest::GetAsync(KvSNMPCallback callback, void *userData, bool first
   if (!enabled_) return;
   const SnmpOperation op = ReadOperation();
   const PduKind kind = first ? ReadFirst : ReadOnwards;
-  SendAsync(op, kind, BuildPdu(kind), std::move(callback), userData, true);
+  const SnmpPdu pdu = BuildPdu(kind);
+  if (first) ForgetRows();
+  if (op != SnmpOperation::GetNext || !IsTable()) {
+    SendAsync(op, kind, pdu, std::move(callback), userData, true);
+    return;
+  }
+  ReadRowsAsync(BuildTarget(), kind, pdu, std::move(callback), userData);
+  ++pendingCount_;
 }
 
 void KvSNMPRequest::SetAsync(KvSNMPCallback callback, void *userData, bool readBack,
                              const std::string &selection, const std::vector<std::string> *values) {
   if (!enabled_) return;
+  ForgetRows();
   const KvSNMPVarList saved = VarList;
   SnmpPdu pdu;
   try {
@@ -528,24 +540,201 @@ void KvSNMPRequest::SetAsync(KvSNMPCallback callback, void *userData, bool readB
 
 void KvSNMPRequest::SendAsync(SnmpOperation op, PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback,
                               void *userData, bool readBack) {
-  const SnmpTarget target = BuildTarget();
+  Launch(op, BuildTarget(), pdu,
+         [callback = std::move(callback), userData, readBack, kind](KvSNMPRequest &request, int status,
+                                                                     const SnmpPdu &response) {
+           request.Complete(status, response, callback, userData, readBack, kind);
+         });
+  ++pendingCount_;
+}
+
+void KvSNMPRequest::Launch(SnmpOperation op, const SnmpTarget &target, const SnmpPdu &pdu, Answered answered,
+                           const SnmpPdu *post) {
   auto self = self_;
   auto id = std::make_shared<SnmpRequestId>(0);
-  const int status = Session().SendAsync(
-      op, target, pdu,
-      [self, id, callback = std::move(callback), userData, readBack, kind](int st, const SnmpPdu &response) {
-        KvSNMPRequest *request = *self;
-        if (!request) return;  // the request is gone
-        request->outstanding_.erase(*id);
-        request->Complete(st, response, callback, userData, readBack, kind);
-      },
-      id.get());
-  int code;
-  std::string text;
-  MapSnmpStatus(status, code, text);
-  if (code != 0) throw KvException(text, code);
+  SnmpCompletion done = [self, id, answered = std::move(answered)](int status, const SnmpPdu &response) {
+    KvSNMPRequest *request = *self;
+    if (!request) return;  // the request is gone
+    request->outstanding_.erase(*id);
+    answered(*request, status, response);
+  };
+  if (post) {
+    Session().Post(SnmpStatus::Success, *post, std::move(done), id.get());
+  } else {
+    const int status = Session().SendAsync(op, target, pdu, std::move(done), id.get());
+    int code;
+    std::string text;
+    MapSnmpStatus(status, code, text);
+    if (code != 0) throw KvException(text, code);
+  }
   outstanding_.insert(*id);
-  ++pendingCount_;
+}
+
+// ---------------------------------------------------------------------------------
+// The bulk walk.
+
+int KvSNMPRequest::BulkRepetitions(const SnmpTarget &target, int columns) const {
+  if ((target.Version != 1 && target.Version != 3) || MaxRepetitions == 0 || columns <= 0) return 0;
+  const SnmpBulkState &state = Session().BulkState(target);
+  if (state.Refused) return 0;
+  int repetitions = MaxRepetitions > 0 ? std::min(MaxRepetitions, kMaxRepetitionsLimit)
+                                       : std::max(1, kBulkValuesPerAnswer / columns);
+  if (state.MostRepetitions > 0) repetitions = std::min(repetitions, state.MostRepetitions);
+  return repetitions;
+}
+
+SnmpPdu KvSNMPRequest::BulkPdu(const SnmpPdu &pdu, int repetitions) {
+  SnmpPdu bulk = pdu;
+  bulk.NonRepeaters = 0;
+  bulk.MaxRepetitions = repetitions;
+  return bulk;
+}
+
+std::string KvSNMPRequest::RowsKey(const SnmpTarget &target, const SnmpPdu &pdu) const {
+  return KvSnmpSession::SessionKey(target) + "|" + std::to_string(pdu.SecurityLevel) + "|" + pdu.ContextName +
+         "|" + pdu.ContextEngineId;
+}
+
+int KvSNMPRequest::ReadRows(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPdu &response) {
+  if (AnswerFromRows(target, pdu, response)) return SnmpStatus::Success;
+  ForgetRows();
+  for (;;) {
+    const int repetitions = BulkRepetitions(target, static_cast<int>(pdu.Vbs.size()));
+    if (repetitions <= 1) return Session().Send(SnmpOperation::GetNext, target, pdu, response);
+    SnmpPdu answer;
+    const int status = Session().Send(SnmpOperation::GetBulk, target, BulkPdu(pdu, repetitions), answer);
+    switch (TakeBulkAnswer(target, pdu, repetitions, status, answer)) {
+      case BulkOutcome::Kept:
+        if (AnswerFromRows(target, pdu, response)) return SnmpStatus::Success;
+        return Session().Send(SnmpOperation::GetNext, target, pdu, response);
+      case BulkOutcome::AskAgain: continue;
+      case BulkOutcome::Unanswered: {
+        const int next = Session().Send(SnmpOperation::GetNext, target, pdu, response);
+        NoteOneRowAnswer(target, next);
+        return next;
+      }
+      case BulkOutcome::Failed: response = std::move(answer); return status;
+    }
+  }
+}
+
+void KvSNMPRequest::NoteOneRowAnswer(const SnmpTarget &target, int status) {
+  // An agent that answers GetNext where a GetBulk went unanswered does not take GetBulk.
+  if (status != SnmpStatus::Timeout) Session().BulkState(target).Refused = true;
+}
+
+void KvSNMPRequest::ReadRowsAsync(const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu,
+                                  KvSNMPCallback callback, void *userData) {
+  Answered complete = [callback, userData, kind](KvSNMPRequest &request, int status, const SnmpPdu &response) {
+    request.Complete(status, response, callback, userData, true, kind);
+  };
+  SnmpPdu response;
+  if (AnswerFromRows(target, pdu, response)) {
+    // Handed out from a later round of the event pump, as an answer would be, so that
+    // the caller's events run between rows.
+    Launch(SnmpOperation::GetNext, target, pdu, std::move(complete), &response);
+    return;
+  }
+  ForgetRows();
+  AskInBulkAsync(target, kind, pdu, std::move(callback), userData);
+}
+
+void KvSNMPRequest::AskInBulkAsync(const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu,
+                                   KvSNMPCallback callback, void *userData) {
+  Answered complete = [callback, userData, kind](KvSNMPRequest &request, int status, const SnmpPdu &response) {
+    request.Complete(status, response, callback, userData, true, kind);
+  };
+  const int repetitions = BulkRepetitions(target, static_cast<int>(pdu.Vbs.size()));
+  if (repetitions <= 1) {
+    Launch(SnmpOperation::GetNext, target, pdu, std::move(complete));
+    return;
+  }
+  Launch(SnmpOperation::GetBulk, target, BulkPdu(pdu, repetitions),
+         [target, kind, pdu, repetitions, callback, userData, complete](KvSNMPRequest &request, int status,
+                                                                        const SnmpPdu &answer) {
+           const BulkOutcome outcome = request.TakeBulkAnswer(target, pdu, repetitions, status, answer);
+           SnmpPdu response;
+           if (outcome == BulkOutcome::Failed) return complete(request, status, answer);
+           if (outcome == BulkOutcome::Kept && request.AnswerFromRows(target, pdu, response))
+             return complete(request, status, response);
+           // A request going away hands nothing on; Complete only counts the answer.
+           if (!request.enabled_) return complete(request, status, answer);
+           try {
+             if (outcome == BulkOutcome::AskAgain)
+               request.AskInBulkAsync(target, kind, pdu, callback, userData);
+             else
+               request.Launch(SnmpOperation::GetNext, target, pdu,
+                              [target, complete, outcome](KvSNMPRequest &r, int st, const SnmpPdu &resp) {
+                                if (outcome == BulkOutcome::Unanswered) r.NoteOneRowAnswer(target, st);
+                                complete(r, st, resp);
+                              });
+           } catch (const KvException &) {
+             complete(request, status == SnmpStatus::Success ? kTooBigStatus : status, answer);
+           }
+         });
+}
+
+KvSNMPRequest::BulkOutcome KvSNMPRequest::TakeBulkAnswer(const SnmpTarget &target, const SnmpPdu &pdu,
+                                                         int repetitions, int status, const SnmpPdu &answer) {
+  SnmpBulkState &state = Session().BulkState(target);
+  // An answer without even one binding per column did not fit either.
+  if (status == kTooBigStatus || (status == SnmpStatus::Success && answer.Vbs.size() < pdu.Vbs.size())) {
+    const int half = std::max(1, repetitions / 2);
+    state.MostRepetitions = state.MostRepetitions > 0 ? std::min(state.MostRepetitions, half) : half;
+    return BulkOutcome::AskAgain;
+  }
+  // Any other error-status, even one outside the protocol's: the agent will not be
+  // asked in bulk again.
+  if ((status > 0 && status < SnmpStatus::UsmError) || status == SnmpStatus::BadErrorStatus) {
+    state.Refused = true;
+    return BulkOutcome::AskAgain;
+  }
+  // Some agents ignore GetBulk: the read is asked once more one row at a time.
+  if (status == SnmpStatus::Timeout) return BulkOutcome::Unanswered;
+  if (status != SnmpStatus::Success) return BulkOutcome::Failed;
+  KeepRows(target, pdu, answer);
+  return BulkOutcome::Kept;
+}
+
+void KvSNMPRequest::KeepRows(const SnmpTarget &target, const SnmpPdu &pdu, const SnmpPdu &answer) {
+  ahead_.clear();
+  aheadKey_ = RowsKey(target, pdu);
+  aheadAgent_ = answer.AgentAddress;
+  aheadPort_ = answer.AgentPort;
+  // The answer holds the columns' next OIDs round by round: column c of round r at
+  // r * columns + c, each the next of the one before it in its column.
+  const size_t columns = pdu.Vbs.size();
+  for (size_t c = 0; c < columns; ++c) {
+    std::vector<uint32_t> from = pdu.Vbs[c].Oid;
+    for (size_t k = c; k < answer.Vbs.size(); k += columns) {
+      const SnmpVb &vb = answer.Vbs[k];
+      Next next{vb, vb.Value.Type() == SnmpType::EndOfMibView, false};
+      next.ExactOnly = !next.EndOfView && !(from < vb.Oid);
+      ahead_.emplace(from, next);
+      if (next.EndOfView) break;
+      from = vb.Oid;
+    }
+  }
+}
+
+bool KvSNMPRequest::AnswerFromRows(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPdu &response) const {
+  if (ahead_.empty() || pdu.Vbs.empty() || RowsKey(target, pdu) != aheadKey_) return false;
+  SnmpPdu answer;
+  for (const SnmpVb &asked : pdu.Vbs) {
+    auto it = ahead_.upper_bound(asked.Oid);
+    if (it == ahead_.begin()) return false;
+    const auto &[from, next] = *std::prev(it);
+    if (next.EndOfView)
+      answer.Vbs.emplace_back(asked.Oid, SnmpValue::Exception(SnmpType::EndOfMibView));
+    else if (from == asked.Oid || (!next.ExactOnly && asked.Oid < next.Vb.Oid))
+      answer.Vbs.push_back(next.Vb);
+    else
+      return false;
+  }
+  answer.AgentAddress = aheadAgent_;
+  answer.AgentPort = aheadPort_;
+  response = std::move(answer);
+  return true;
 }
 
 void KvSNMPRequest::Complete(int status, const SnmpPdu &response, const KvSNMPCallback &callback,

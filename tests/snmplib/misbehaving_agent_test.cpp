@@ -1,6 +1,7 @@
 // The request engine against an agent that answers wrongly on purpose: every answer
 // ends in a clear outcome, blocking or through the callback, and no walk runs for ever.
 
+#include "event_wait.h"
 #include "kv_exception.h"
 #include "kv_snmp_request.h"
 #include "kv_snmp_session.h"
@@ -8,7 +9,6 @@
 #include "snmp_event_processor.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include "error_code.h"
 
@@ -66,10 +66,7 @@ protected:
       request.GetAsync(onAnswer, nullptr, false);
     };
     request.GetAsync(onAnswer, nullptr, true);
-    QElapsedTimer clock;
-    clock.start();
-    while (!done && clock.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    EXPECT_TRUE(done) << "the completion never ran";
+    EXPECT_TRUE(RunEventsUntil([&] { return done; }, 10000)) << "the completion never ran";
     if (rows) *rows = count;
     return last;
   }
@@ -136,6 +133,19 @@ TEST_F(Misbehaving, TableWithoutEndStopsAtTheRowBound) {
   EXPECT_EQ(error.Code, -531);
   EXPECT_EQ(rows, 40);
   EXPECT_GE(KvSNMPRequest::kMaxRows, 10000);
+}
+
+TEST_F(Misbehaving, AgentThatLeavesGetBulkUnansweredIsWalkedOneRowPerRequest) {
+  Request endless({kBase + ".4.1.1", kBase + ".4.1.2"}, MVT_FMV);
+  endless.request.MaxRows = 5;
+  const SnmpTarget target = endless.request.BuildTarget();
+  int rows = 0;
+  EXPECT_EQ(WalkCode(endless.request, rows), -531);  // as the one-row walk ends
+  EXPECT_EQ(rows, 5);
+  EXPECT_TRUE(GlobalSnmp->BulkState(target).Refused);
+  const KvSNMPError error = ReadAsync(endless.request, &rows);
+  EXPECT_EQ(error.Code, -531);
+  EXPECT_EQ(rows, 5);
 }
 
 TEST_F(Misbehaving, AnswersUnderOtherRequestIdsAreNotTaken) {

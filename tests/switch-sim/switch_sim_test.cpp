@@ -348,6 +348,31 @@ TEST(SwitchSim, DropEveryNthRequest) {
   EXPECT_EQ(sw.LogLinesWith({"\"dropped\":false", kSysName}).size(), 4u);
 }
 
+TEST(SwitchSim, TooBigAboveTheGivenNumberOfValuesAndErrorAnswersToGetBulk) {
+  SwitchSimAgent sw({{}, true, {"--too-big", "10"}});
+  ASSERT_TRUE(sw.Started());
+  auto bulk = [&](const std::string &repetitions, int *rc) {
+    auto args = V2(sw, SwitchSimAgent::kReadCommunity, {"-On", "-Cn1", "-Cr" + repetitions});
+    args.insert(args.end(), {kSysName, kTrunk, kPortAdmin});
+    return Tool("snmpbulkget", args, rc);
+  };
+  int rc = -1;
+  EXPECT_NE(bulk("4", &rc).find(kTrunk), std::string::npos);  // 1 + 2 x 4 values
+  EXPECT_EQ(rc, 0);
+  const std::string refused = bulk("5", &rc);  // 1 + 2 x 5
+  EXPECT_NE(refused.find("tooBig"), std::string::npos) << refused;
+  EXPECT_EQ(sw.LogLinesWith({"\"maxRepetitions\":5", "\"tooBig\":true"}).size(), 1u);
+  EXPECT_EQ(sw.LogLinesWith({"\"tooBig\":true"}).size(), 1u);
+  EXPECT_EQ(Get(sw, kSysName).empty(), false);  // a Get of one value is answered
+
+  SwitchSimAgent refusing({{}, false, {"--bulk-error", "5"}});
+  ASSERT_TRUE(refusing.Started());
+  auto args = V2(refusing, SwitchSimAgent::kReadCommunity, {"-Cr2"});
+  args.push_back(kTrunk);
+  EXPECT_NE(Tool("snmpbulkget", args, &rc).find("genErr"), std::string::npos);
+  EXPECT_EQ(Get(refusing, kSysName).empty(), false);
+}
+
 TEST(SwitchSim, WrongTypeAndShortStringFaults) {
   SwitchSimAgent sw({{}, false, {"--wrong-type", kRmonState, "--short", kLed + ":10"}});
   ASSERT_TRUE(sw.Started());

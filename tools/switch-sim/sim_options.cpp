@@ -25,6 +25,10 @@ const char *UsageText() {
          "                           (swL2IGMPInfoTable, the \"IGMP Information\" list)\n"
          "  --delay-ms N             answer every request N ms late\n"
          "  --drop-every N           answer nothing to every N-th request\n"
+         "  --too-big N              answer tooBig to a request that asks for more than\n"
+         "                           N values (a GetBulk asks for its non-repeaters and\n"
+         "                           max-repetitions times each further binding)\n"
+         "  --bulk-error N           answer every GetBulk with error-status N (1 to 18)\n"
          "  --wrong-type OID         answer the instances under OID with a wrong type\n"
          "                           (numbers as OCTET STRING, strings as INTEGER)\n"
          "  --short OID:LEN          cut octet strings under OID to LEN octets\n"
@@ -106,7 +110,7 @@ SimOptions ParseOptions(const std::vector<std::string> &args) {
     }
     static const char *const kOptions[] = {"--listen", "--port", "--read-community", "--write-community", "--user",
                                            "--data", "--state-dir", "--log", "--rows", "--delay-ms", "--drop-every",
-                                           "--wrong-type", "--short"};
+                                           "--too-big", "--bulk-error", "--wrong-type", "--short"};
     if (std::none_of(std::begin(kOptions), std::end(kOptions), [&](const char *o) { return a == o; }))
       throw SimError(kSimErrUsage, "unknown option '" + a + "' (see --help)");
     if (i + 1 >= args.size()) throw SimError(kSimErrUsage, a + " needs a value (see --help)");
@@ -122,6 +126,11 @@ SimOptions ParseOptions(const std::vector<std::string> &args) {
     else if (a == "--rows") o.rows = ToCount(a, v, 1000000);
     else if (a == "--delay-ms") o.delayMs = ToCount(a, v, 600000);
     else if (a == "--drop-every") o.dropEvery = ToCount(a, v, 1000000);
+    else if (a == "--too-big") o.tooBigAbove = ToCount(a, v, 1000000);
+    else if (a == "--bulk-error") {
+      o.bulkError = ToCount(a, v, 18);
+      if (o.bulkError == 0) throw SimError(kSimErrUsage, "--bulk-error wants an error-status from 1 to 18");
+    }
     else if (a == "--wrong-type") o.wrongType.push_back(ToOid(a, v));
     else if (a == "--short") {
       const size_t colon = v.rfind(':');
