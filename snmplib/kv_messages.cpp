@@ -308,13 +308,8 @@ std::string MessageFileName(KvMessageTableId id) {
 }
 
 void LoadMessageFiles(const std::string &directory) {
-  const KvMessageTableId order[] = {
-      KvMessageTableId::Common, KvMessageTableId::Snmp,       KvMessageTableId::SnmpV3,
-      KvMessageTableId::Usm,    KvMessageTableId::SnmpClass, KvMessageTableId::RequestLog,
-      KvMessageTableId::Library,
-  };
-  for (size_t i = 0; i < std::size(order); ++i)
-    LoadMessageTable(order[i], JoinPath(directory, kMessageFiles[i]));
+  for (const KvMessageTableId id : kMessageTables)
+    LoadMessageTable(id, JoinPath(directory, MessageFileName(id)));
 }
 
 std::string FormatRequestLog(int kind, const std::string &listName, const std::string &message,

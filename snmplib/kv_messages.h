@@ -67,6 +67,13 @@ constexpr int UnknownCode = 28;
 // The tables a message file can replace.
 enum class KvMessageTableId { Common, Snmp, SnmpV3, Usm, SnmpClass, RequestLog, Library };
 
+// Every table, in the order their files are loaded.
+inline constexpr KvMessageTableId kMessageTables[] = {
+    KvMessageTableId::Common,    KvMessageTableId::Snmp,       KvMessageTableId::SnmpV3,
+    KvMessageTableId::Usm,       KvMessageTableId::SnmpClass,  KvMessageTableId::RequestLog,
+    KvMessageTableId::Library,
+};
+
 // The table itself, and its built-in texts (the tables start as copies of these).
 KvMessageTable &MessageTable(KvMessageTableId id);
 const KvMessageTable &BuiltinMessages(KvMessageTableId id);

@@ -116,9 +116,7 @@ TEST_F(MainFormStart, MissingParametersAndConversionErrorsEndTheStartWithTheirMe
 
 TEST(MessageFiles, WrittenBesideTheProgramLoadBackAsTheBuiltInTexts) {
   LoadMessageFiles(KV_PROGRAM_FOLDER);
-  for (auto id : {KvMessageTableId::Common, KvMessageTableId::Snmp, KvMessageTableId::SnmpV3,
-                  KvMessageTableId::Usm, KvMessageTableId::SnmpClass, KvMessageTableId::RequestLog,
-                  KvMessageTableId::Library}) {
+  for (const KvMessageTableId id : kMessageTables) {
     EXPECT_TRUE(std::filesystem::exists(std::string(KV_PROGRAM_FOLDER) + "/" + MessageFileName(id)));
     EXPECT_EQ(MessageTable(id), BuiltinMessages(id)) << MessageFileName(id);
   }
