@@ -305,20 +305,19 @@ void LoadMessageTable(KvMessageTableId id, const std::string &fileName) {
       line.resize(line.size() - 2);
     else if (!line.empty() && line.back() == '\n')
       line.pop_back();
-    entries.push_back(std::move(line));
+    entries.push_back(ReplaceAll(line, "\\n", "\n"));
   }
   if (entries.empty()) return;
   MessageTable(id) = std::move(entries);
 }
 
+std::string MessageFileName(KvMessageTableId id) {
+  return kMessageFiles[static_cast<size_t>(id)];
+}
+
 void LoadMessageFiles(const std::string &directory) {
-  const KvMessageTableId order[] = {
-      KvMessageTableId::Common, KvMessageTableId::Snmp,       KvMessageTableId::SnmpV3,
-      KvMessageTableId::Usm,    KvMessageTableId::SnmpClass, KvMessageTableId::RequestLog,
-      KvMessageTableId::Library,
-  };
-  for (size_t i = 0; i < std::size(order); ++i)
-    LoadMessageTable(order[i], JoinPath(directory, kMessageFiles[i]));
+  for (const KvMessageTableId id : kMessageTables)
+    LoadMessageTable(id, JoinPath(directory, MessageFileName(id)));
 }
 
 std::string FormatRequestLog(int kind, const std::string &listName, const std::string &message,

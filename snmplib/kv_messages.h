@@ -70,6 +70,13 @@ constexpr int TooManyRows = 31;
 // The tables a message file can replace.
 enum class KvMessageTableId { Common, Snmp, SnmpV3, Usm, SnmpClass, RequestLog, Library };
 
+// Every table, in the order their files are loaded.
+inline constexpr KvMessageTableId kMessageTables[] = {
+    KvMessageTableId::Common,    KvMessageTableId::Snmp,       KvMessageTableId::SnmpV3,
+    KvMessageTableId::Usm,       KvMessageTableId::SnmpClass,  KvMessageTableId::RequestLog,
+    KvMessageTableId::Library,
+};
+
 // The table itself, and its built-in texts (the tables start as copies of these).
 KvMessageTable &MessageTable(KvMessageTableId id);
 const KvMessageTable &BuiltinMessages(KvMessageTableId id);
@@ -102,9 +109,13 @@ std::string CodeMessage(int code);
 // its text.
 void MapSnmpStatus(int status, int &code, std::string &text);
 
-// Replaces a table from a message file: one entry per non-blank line, in file order.
-// A missing, unreadable or blank file keeps the table as it is.
+// Replaces a table from a message file: one entry per non-blank line, in file order;
+// the two characters "\n" in a line stand for a line break inside the message (a few
+// built-in texts have one). A missing, unreadable or blank file keeps the table as it is.
 void LoadMessageTable(KvMessageTableId id, const std::string &fileName);
+
+// The message file of a table, relative to the program's folder ("errmsg/common.err").
+std::string MessageFileName(KvMessageTableId id);
 
 // Loads the seven message files from `directory`'s "errmsg" folder, in table order.
 void LoadMessageFiles(const std::string &directory);
