@@ -236,7 +236,7 @@ TEST_F(ConfigFormAgent, TableWithoutRowStatusEditsTheSelectedRowsCheckedColumns)
   EXPECT_TRUE(b->SetBtn->isHidden());
   ASSERT_TRUE(ShowAndRead(form));
   ASSERT_EQ(list->topLevelItemCount(), 3);
-  EXPECT_EQ(b->SampleCount->text(), "3");
+  EXPECT_TRUE(RunUntil([&] { return b->SampleCount->text() == "3"; }, 2000)) << FromQt(b->SampleCount->text());
   EXPECT_FALSE(b->EditBtn->isEnabled());
 
   list->setCurrentItem(list->topLevelItem(1));  // VLAN 10

@@ -72,10 +72,7 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, KvSNMPRequest2Edits *bin
     if (item && item->isSelected() && !Buttons->EditBtn->isHidden() && Buttons->EditBtn->isEnabled())
       EditClick(Buttons->EditBtn);
   });
-  QAbstractItemModel *model = list->model();
-  connect(model, &QAbstractItemModel::rowsInserted, this, [this] { ShowSampleCount(); });
-  connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { ShowSampleCount(); });
-  connect(model, &QAbstractItemModel::modelReset, this, [this] { ShowSampleCount(); });
+  connect(ListPanel, &TListViewPanel::RowsChanged, this, [this] { ShowSampleCount(); });
   list->viewport()->installEventFilter(this);
 
   // The Refresh of the base panel is replaced by the list refresh.
@@ -100,7 +97,7 @@ TSNMPListViewPanel::~TSNMPListViewPanel() {
   // The list view outlives this part of the panel while its children go.
   QTreeWidget *list = ListPanel->ListView;
   disconnect(list, nullptr, this, nullptr);
-  disconnect(list->model(), nullptr, this, nullptr);
+  disconnect(ListPanel, nullptr, this, nullptr);
   list->viewport()->removeEventFilter(this);
 }
 
