@@ -12,9 +12,7 @@
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QHelpEvent>
 #include <QLabel>
@@ -194,11 +192,7 @@ void TSNMPListViewPanel::RunRowDialog(DialogKind kind) {
   const std::shared_ptr<const bool> alive = binding->AliveFlag();
   if (kind == DialogKind::Edit && binding->RequestMode == KvSNMPRequest2Controls::Asynchronous && binding->Busy()) {
     binding->Request.SetEnabled(false);
-    QElapsedTimer clock;
-    clock.start();
-    while (*alive && binding->Busy() && clock.elapsed() < kIdleWaitMs)
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    if (!*alive) return;
+    if (!TBaseForm::WaitForIdle(*binding, kIdleWaitMs)) return;
     binding->Request.SetEnabled(true);
   }
 
