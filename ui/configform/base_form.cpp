@@ -74,7 +74,7 @@ bool TBaseForm::WaitForIdle(const KvSNMPRequest2Controls &binding, int maxMs) {
   const std::shared_ptr<const bool> alive = binding.AliveFlag();
   QElapsedTimer clock;
   clock.start();
-  while (*alive && binding.Busy() && clock.elapsed() < maxMs)
+  while (*alive && binding.Busy() && !binding.Answering() && clock.elapsed() < maxMs)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   return *alive;
 }
