@@ -43,8 +43,7 @@ TListViewPanel::TListViewPanel(QWidget *parent, KvSNMPRequest2Edits *binding) : 
   ListView = new TRowsListView(this);
   binding->BindListView(ListView, false);
   qsizetype characters = 0;
-  for (int c = 0; c < ListView->columnCount(); ++c)
-    if (!ListView->isColumnHidden(c)) characters += ListView->headerItem()->text(c).size();
+  for (int c = 0; c < ListView->columnCount(); ++c) characters += ListView->headerItem()->text(c).size();
   const int width = std::min<int>(2 * ListView->frameWidth() + 8 * static_cast<int>(characters), kMaxWidth);
   resize(width, kHeight);
   ListView->setGeometry(rect());
