@@ -11,6 +11,7 @@
 #include "kv_status_bar.h"
 #include "panel_form.h"
 #include "snmp_event_processor.h"
+#include "run_until.h"
 #include "snmpd_agent.h"
 #include "switch_sim_agent.h"
 
@@ -31,16 +32,6 @@ namespace {
 const char *const kLedOid = "1.3.6.1.4.1.171.11.43.2.2.1.1.4.0";
 constexpr int kUnpluggedPort = 9;  // linked in the data; its cable is pulled a few seconds in
 constexpr int kWhite = KvRgb(255, 255, 255), kBlack = 0, kGreen = KvRgb(0, 255, 0);
-
-bool RunUntil(const std::function<bool()> &done, int ms = 15000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-  }
-  return true;
-}
 
 // The switch's LED octets as snmpget reads them.
 std::string LedOctets(int port) {
