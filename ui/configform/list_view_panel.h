@@ -1,0 +1,45 @@
+#pragma once
+// A table's rows in a list view bound to the binding, and the RowStatus entries that
+// create and destroy a row (none: the table has no RowStatus column).
+
+#include <QTimer>
+#include <QWidget>
+
+#include <string>
+
+class KvSNMPRequest2Edits;
+class QTreeWidget;
+class TCtrlBtnPanel;
+
+class TListViewPanel : public QWidget {
+  Q_OBJECT
+public:
+  TListViewPanel(QWidget *parent, KvSNMPRequest2Edits *binding);
+
+  // Shows the sample counter, Refresh, Edit (disabled) and Close; Add and Delete only
+  // with their RowStatus entries.
+  virtual void ArrangeCtrlBtn(TCtrlBtnPanel *buttons);
+
+  static constexpr int kMaxWidth = 450;
+  static constexpr int kHeight = 350;
+
+  QTreeWidget *ListView;
+  int AddStatusIndex = -1;
+  int DeleteStatusIndex = -1;
+  std::string AddStatusValue;
+  std::string DeleteStatusValue;
+
+  // While rows keep arriving the list is drawn at most once per this many ms.
+  static constexpr int kRepaintIntervalMs = 100;
+
+signals:
+  // The rows changed: at once for removed rows, at the pace of drawing for added ones.
+  void RowsChanged();
+
+protected:
+  void resizeEvent(QResizeEvent *event) override;
+
+private:
+  void RowsArrived();
+  QTimer repaint_;
+};
