@@ -197,6 +197,8 @@ void TPanelForm::FormCreate() {
     if (statusBar_) Leds->SetStatusOutput(statusBar_);
   } catch (const std::exception &e) {
     ShowPanelText(LedSetupFailureText(e.what(), settings_.Version));
+    // Polling goes on after a failed first poll; its outcomes are reported all the same.
+    if (Leds && statusBar_ && !Leds->HasStatusOutput()) Leds->SetStatusOutput(statusBar_);
   }
 }
 

@@ -284,6 +284,17 @@ TEST_F(PanelForm, AnSnmpV3UserWhoMayNotReadTheLedsIsToldSo) {
             "'(NULL)' is not a valid integer value");
   EXPECT_EQ(TPanelForm::LedSetupFailureText("(SNMP) Timeout!", 3), "(SNMP) Timeout!");
 
+  // A first poll that fails at once: its message in the first panel, the later polls
+  // still reported.
+  {
+    KvSNMPSessionSettings nowhere;
+    nowhere.Address = "";
+    auto panel = MakePanel(nowhere);
+    EXPECT_FALSE(bar_->PanelText(0).empty());
+    EXPECT_TRUE(panel->Leds->HasStatusOutput());
+    EXPECT_TRUE(panel->Leds->PollTimer->isActive());
+  }
+
   // net-snmp's snmpd has no such object; its SNMPv3 user reads nothing there.
   SnmpdAgent snmpd;
   ASSERT_TRUE(snmpd.Start()) << snmpd.Log();
