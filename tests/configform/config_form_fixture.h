@@ -15,6 +15,8 @@
 
 namespace configform_test {
 
+using ::RunUntil;
+
 inline size_t Count(const std::string &text, const std::string &part) {
   size_t n = 0;
   for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++n;

@@ -29,6 +29,7 @@ struct SimOptions {
   int bulkError = 0;    // error-status answered to every GetBulk; 0: none
   std::vector<Oid> wrongType;
   std::vector<std::pair<Oid, size_t>> shortened;
+  std::vector<std::pair<int, double>> linkDown;  // port, seconds after start
   bool help = false;
 };
 
