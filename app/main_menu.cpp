@@ -85,8 +85,9 @@ Entry PortSessionStatistics() {
   return e;
 }
 
+// The window opens only for this runtime version; others start the Bridge companion.
 Entry StpInformation() {
-  Entry e = F("F7", "TSTP_Info");
+  Entry e = F("F7", "/TBridge_STPInfo");
   e.Value = "Build 2.03";
   return e;
 }

@@ -257,7 +257,7 @@ struct KvMenuEntry {
   unsigned Extras = EntryExtra::None;
   const KvRangeCheckDef *RangeCheck = nullptr;
   std::span<const KvPageDef> Pages = {};
-  const char *Value = nullptr;  // D1, D2: the value written; F7: the version that opens the window
+  const char *Value = nullptr;  // D1, D2: the value written; F7: the runtime version that has the window
   int Timeout = 0;              // D1, D2: the request's time-out, hundredths of a second
 };
 
