@@ -85,6 +85,11 @@ TMainForm::TMainForm(const std::vector<std::string> &parameters, QWidget *parent
 }
 
 TMainForm::~TMainForm() {
+  // The front panel and the RMON binding may wait for answers still on their way, letting
+  // events run: they go first, while the window is still whole.
+  delete PanelForm;
+  PanelForm = nullptr;
+  RmonStateBinding.reset();
   if (MainForm == this) MainForm = nullptr;
 }
 
