@@ -93,7 +93,7 @@ struct Run {
 
 Run Measure(const char *self, const char *mode, int port) {
   int out[2];
-  if (pipe(out) != 0) std::exit(1);
+  if (pipe(out) != 0) return {-1, 0};
   const auto start = std::chrono::steady_clock::now();
   const pid_t pid = fork();
   if (pid == 0) {
@@ -114,7 +114,8 @@ Run Measure(const char *self, const char *mode, int port) {
   waitpid(pid, &status, 0);
   if (line.rfind("painted ", 0) != 0) {
     std::fprintf(stderr, "%s did not paint (status %d)\n", mode, status);
-    std::exit(1);
+    run.Seconds = -1;
+    return run;
   }
   run.ResidentKiB = std::atol(line.c_str() + 8);
   return run;
@@ -144,10 +145,11 @@ int main(int argc, char **argv) {
   }
   std::vector<double> module, bare;
   long moduleKiB = 0, bareKiB = 0;
-  Measure(self, "--module", sw.Port());  // warm the caches once
+  if (Measure(self, "--module", sw.Port()).Seconds < 0) return 1;  // warms the caches once
   for (int i = 0; i < rounds; ++i) {
     const Run b = Measure(self, "--bare", sw.Port());
     const Run m = Measure(self, "--module", sw.Port());
+    if (b.Seconds < 0 || m.Seconds < 0) return 1;
     bare.push_back(b.Seconds);
     module.push_back(m.Seconds);
     bareKiB = std::max(bareKiB, b.ResidentKiB);
