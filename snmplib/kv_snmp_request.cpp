@@ -153,17 +153,37 @@ bool KvSNMPRequest::Get(bool first) {
   MapSnmpStatus(status, code, text);
   if (code != 0 && !(code == kNoSuchName && IsTable())) throw KvException(text, code);
   bool finished = false;
-  return ProcessResponse(code, text, response, finished);
+  return ProcessResponse(code, text, response, first ? ReadFirst : ReadOnwards, finished);
 }
 
+namespace {
+// Whether the dotted OID `a` comes after `b` in the agent's order.
+bool OidAfter(const std::string &a, const std::string &b) {
+  std::vector<uint32_t> x, y;
+  if (!ParseOid(a, x) || !ParseOid(b, y)) return a > b;
+  return std::lexicographical_compare(y.begin(), y.end(), x.begin(), x.end());
+}
+}  // namespace
+
 bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const SnmpPdu &response,
-                                    bool &finished) {
+                                    PduKind asked, bool &finished) {
   finished = false;
-  // Whether the INDEX items hold a row's values: after a row was read, not on the first
-  // read of a walk.
-  bool rowKnown = IsTable();
-  for (int k = 0; k < VarList.KeyCount && k < VarList.GetCount() && rowKnown; ++k)
-    rowKnown = !VarList.GetItem(k)->Value.empty();
+  const bool walking = IsTable() && asked != Write;
+  if (asked == ReadFirst) rowsRead_ = 0;
+  // The row shown last, from the INDEX items' values, taken before this answer changes
+  // them: a readable INDEX column is itself past its end at the last row. There is none
+  // on the first read of a walk.
+  std::string current;
+  if (IsTable() && asked == ReadOnwards) {
+    bool known = true;
+    for (int k = 0; k < VarList.KeyCount && k < VarList.GetCount() && known; ++k)
+      known = !VarList.GetItem(k)->Value.empty();
+    try {
+      if (known) current = RowInstance();
+    } catch (const KvException &) {
+      current.clear();  // values that name no row: the column goes on from the answer
+    }
+  }
   std::string row;
   int readable = 0, past = 0;
   size_t next = 0;
@@ -194,12 +214,20 @@ bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const Snm
       throw KvException(text, code);
     }
 
+    // An answer inside the column must pass the OID asked for, or the walk would
+    // never end (an agent going back and forth between rows). The OID asked for itself
+    // comes back with SNMPv2's end of the view, which ends the column.
+    const std::string &askedOid = item->Instance.empty() ? base : item->Instance;
+    if (walking && received.size() > base.size() && received.compare(0, base.size(), base) == 0 &&
+        received[base.size()] == '.' && !OidAfter(received, askedOid) &&
+        (received != askedOid || !vb.Value.IsException()))
+      RaiseLibrary(LibraryMsg::OidNotIncreasing);
+
     if (IsPastColumn(base, item->Instance, received)) {
       ++past;
       item->Value = "(NOTDONE)";
       // The next read of this column starts again from the row shown last; before any
       // row was read (an empty table) there is none, and it goes on from the answer.
-      const std::string current = rowKnown ? RowInstance() : std::string();
       item->Instance = current.empty() ? received : base + "." + current;
     } else {
       StoreVbValue(i, vb);
@@ -215,6 +243,7 @@ bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const Snm
   }
   if (IsTable()) DecodeRowIndexes(row);
   for (int j = 0; j < VarList.GetCount(); ++j) DeriveValue(j, true);
+  if (walking && ++rowsRead_ > MaxRows) RaiseLibrary(LibraryMsg::TooManyRows);
   return IsTable();
 }
 
@@ -257,7 +286,7 @@ void KvSNMPRequest::StoreVbValue(int k, const SnmpVb &vb) {
     case Syntax::BitStr:
     case Syntax::OctetStr:
     case Syntax::Opaque:
-    case Syntax::MacAddress: text = fits ? OctetsToPrintableHex(v.AsOctets()) : ""; break;
+    case Syntax::MacAddress: text = fits ? OctetsToPrintableHex(v.AsOctets()) : "(NULL)"; break;
     case Syntax::Null: text = "(NULL)"; break;
     case Syntax::ObjectId: text = OidToText(v.AsOid()); break;
     case Syntax::IpAddress:
@@ -278,8 +307,11 @@ void KvSNMPRequest::StoreVbValue(int k, const SnmpVb &vb) {
     case Syntax::DisplayStr: text = v.AsOctets(); break;
     default: BadSyntax();
   }
+  // An empty octet string is a value of its own; a missing value or one of another type
+  // is none. Only a display string shows a missing value as empty text.
   const bool octetKind = IsOctetKind(syntax) || syntax == Syntax::MacAddress;
-  if (!octetKind && (!fits || text.empty())) text = syntax == Syntax::DisplayStr ? "" : "(NULL)";
+  if (!fits && v.HasValue()) text = "(NULL)";
+  else if (!octetKind && (!fits || text.empty())) text = syntax == Syntax::DisplayStr ? "" : "(NULL)";
   item->Value = item->Options ? item->Options->ValueToLabel(text) : text;
 }
 
@@ -467,13 +499,14 @@ bool KvSNMPRequest::Set(bool readBack, const std::string &selection,
   if (code != 0) throw KvException(text, code);
   if (!readBack) return false;
   bool finished = false;
-  return ProcessResponse(code, text, response, finished);
+  return ProcessResponse(code, text, response, Write, finished);
 }
 
 void KvSNMPRequest::GetAsync(KvSNMPCallback callback, void *userData, bool first) {
   if (!enabled_) return;
   const SnmpOperation op = ReadOperation();
-  SendAsync(op, BuildPdu(first ? ReadFirst : ReadOnwards), std::move(callback), userData, true);
+  const PduKind kind = first ? ReadFirst : ReadOnwards;
+  SendAsync(op, kind, BuildPdu(kind), std::move(callback), userData, true);
 }
 
 void KvSNMPRequest::SetAsync(KvSNMPCallback callback, void *userData, bool readBack,
@@ -490,21 +523,21 @@ void KvSNMPRequest::SetAsync(KvSNMPCallback callback, void *userData, bool readB
     throw;
   }
   VarList = saved;
-  SendAsync(SnmpOperation::Set, pdu, std::move(callback), userData, readBack);
+  SendAsync(SnmpOperation::Set, Write, pdu, std::move(callback), userData, readBack);
 }
 
-void KvSNMPRequest::SendAsync(SnmpOperation op, const SnmpPdu &pdu, KvSNMPCallback callback,
+void KvSNMPRequest::SendAsync(SnmpOperation op, PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback,
                               void *userData, bool readBack) {
   const SnmpTarget target = BuildTarget();
   auto self = self_;
   auto id = std::make_shared<SnmpRequestId>(0);
   const int status = Session().SendAsync(
       op, target, pdu,
-      [self, id, callback = std::move(callback), userData, readBack](int st, const SnmpPdu &response) {
+      [self, id, callback = std::move(callback), userData, readBack, kind](int st, const SnmpPdu &response) {
         KvSNMPRequest *request = *self;
         if (!request) return;  // the request is gone
         request->outstanding_.erase(*id);
-        request->Complete(st, response, callback, userData, readBack);
+        request->Complete(st, response, callback, userData, readBack, kind);
       },
       id.get());
   int code;
@@ -516,7 +549,7 @@ void KvSNMPRequest::SendAsync(SnmpOperation op, const SnmpPdu &pdu, KvSNMPCallba
 }
 
 void KvSNMPRequest::Complete(int status, const SnmpPdu &response, const KvSNMPCallback &callback,
-                             void *userData, bool readBack) {
+                             void *userData, bool readBack, PduKind asked) {
   // Counted down first: a callback that closes the window destroys this request, and its
   // destructor must not wait for the answer it is being called from.
   --pendingCount_;
@@ -531,7 +564,7 @@ void KvSNMPRequest::Complete(int status, const SnmpPdu &response, const KvSNMPCa
   if ((error.Code == 0 && readBack) || (error.Code == kNoSuchName && IsTable())) {
     try {
       bool finished = false;
-      const bool more = ProcessResponse(error.Code, error.Message, response, finished);
+      const bool more = ProcessResponse(error.Code, error.Message, response, asked, finished);
       if (finished && error.Code == kNoSuchName) MapSnmpStatus(0, error.Code, error.Message);
       error.Done = !more;
     } catch (const KvException &e) {

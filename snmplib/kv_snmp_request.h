@@ -55,6 +55,9 @@ public:
   bool UseGetNext = false;
   KvSNMPVarList VarList;
   std::string RowFilter;
+  // A walk that reads more rows than this ends with an error (-531): an agent whose
+  // table never ends must not hold the window for ever.
+  int MaxRows = kMaxRows;
 
   // The points where a specialised request could change value handling.
   virtual std::string SubstituteValues(const std::string &expression, bool quoteText,
@@ -72,6 +75,7 @@ public:
 
   // The longest the destructor waits for outstanding answers.
   static constexpr int kDestroyWaitMs = 6000;
+  static constexpr int kMaxRows = 100000;
 
 private:
   enum PduKind { ReadFirst = 0, ReadOnwards = 1, Write = 2 };
@@ -84,16 +88,20 @@ private:
   SnmpOperation ReadOperation() const;
   // True for a row read with more to follow; `finished` tells that the walk ended (every
   // readable item past its column, or SNMPv1's noSuchName for the OID asked for).
-  // Raises the -102 that is not the end of a walk.
-  bool ProcessResponse(int code, const std::string &text, const SnmpPdu &response, bool &finished);
+  // `asked` is the kind of PDU answered. Raises the -102 that is not the end of a walk,
+  // -530 for a GetNext answer inside a column that does not pass the OID asked for, and
+  // -531 past MaxRows rows.
+  bool ProcessResponse(int code, const std::string &text, const SnmpPdu &response, PduKind asked,
+                       bool &finished);
   void PrepareSet(const std::string &selection, const std::vector<std::string> *values);
-  void SendAsync(SnmpOperation op, const SnmpPdu &pdu, KvSNMPCallback callback, void *userData,
-                 bool readBack);
+  void SendAsync(SnmpOperation op, PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback,
+                 void *userData, bool readBack);
   void Complete(int status, const SnmpPdu &response, const KvSNMPCallback &callback, void *userData,
-                bool readBack);
+                bool readBack, PduKind asked);
 
   bool enabled_ = true;
   int pendingCount_ = 0;
+  int rowsRead_ = 0;  // rows of the walk under way
   std::set<SnmpRequestId> outstanding_;
   // Shared with the completions in flight, so that one arriving after the request is
   // gone sees that it is gone.

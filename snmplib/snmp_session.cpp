@@ -624,8 +624,10 @@ int KvSnmpSession::OnNetSnmpEvent(int op, netsnmp_session *sess, int, netsnmp_pd
     ReadPdu(pdu, response);
     if (pdu->command == SNMP_MSG_REPORT)
       status = response.Vbs.empty() ? SnmpStatus::UsmError : StatusOfReport(response.Vbs.front().Oid);
-    else
+    else if (pdu->errstat >= 0 && pdu->errstat <= 18)
       status = static_cast<int>(pdu->errstat);
+    else  // never taken for another family's status, nor for success
+      status = SnmpStatus::BadErrorStatus;
   } else if (op == NETSNMP_CALLBACK_OP_SEND_FAILED || op == NETSNMP_CALLBACK_OP_SEC_ERROR) {
     const int err = sess ? sess->s_snmp_errno : SNMPERR_GENERR;
     status = err == SNMPERR_SUCCESS ? SnmpStatus::TransportFailed : StatusOfNetSnmpError(err);

@@ -93,6 +93,8 @@ constexpr int MpInvalidMessage = -1405;
 constexpr int MpUnknownPduHandlers = -1415;
 constexpr int MpUnavailableContext = -1416;
 constexpr int MpUnknownContext = -1417;
+// An answer whose error-status is none of the protocol's 0..18.
+constexpr int BadErrorStatus = 2000;
 }  // namespace SnmpStatus
 
 // Maps a net-snmp library error (SNMPERR_*) to a session status.

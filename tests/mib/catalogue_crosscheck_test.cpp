@@ -1,6 +1,7 @@
 // The catalogue against the simulated switch: every table, read through the request
 // engine the way its window reads it, answers every readable column. A scalar group is
-// one Get; a table is its first GetNext row. Each definition set is one test case.
+// one Get; a table is its first GetNext row, checked column by column, then the walk to
+// its end. Each definition set is one test case.
 
 #include "kv_exception.h"
 #include "kv_mib_catalogue.h"
@@ -81,6 +82,9 @@ const std::map<std::string, std::string> kEmptyOnTheSimulator = {
     // serves the community MIB from its own data and has no way to follow those rows.
     {"TargetAddrExtDefs", "rows follow net-snmp's target address rows"},
 };
+
+// More rows than the simulated switch has in any table.
+constexpr int kMaxRows = 5000;
 
 // The OID that names a table in messages: its first column with an OID of its own.
 std::string TableOid(const KvMibTable &table) {
@@ -171,6 +175,22 @@ protected:
       const std::string instance = item->Instance.substr(column.size() + 1);
       if (row.empty()) row = instance;
       if (instance != row) problems.push_back(item->Instance + " (" + item->Name + ") is not in row " + row);
+    }
+    // The rest of the walk, to its end, as the window reads it: the end of a table is
+    // success, not an error.
+    if (isTable && problems.empty()) {
+      int rows = 1;
+      try {
+        while (request.Get(false))
+          if (++rows > kMaxRows) {
+            problems.push_back("more than " + std::to_string(kMaxRows) + " rows under " + TableOid(table));
+            break;
+          }
+      } catch (const KvException &e) {
+        problems.push_back("error " + std::to_string(e.Code()) + " (" + e.what() + ") after row " +
+                           std::to_string(rows) + " of " + TableOid(table));
+      }
+      problems.insert(problems.end(), request.Faults.begin(), request.Faults.end());
     }
     return problems;
   }

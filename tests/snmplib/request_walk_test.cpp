@@ -209,6 +209,40 @@ TEST_F(RequestWalk, ShorterColumnShowsNotDoneWhileTheWalkGoesOn) {
     EXPECT_EQ(ifIndexes[row] == "(NOTDONE)", row >= shorter) << "row " << row;
 }
 
+TEST_F(RequestWalk, ReadableIndexColumnEndsTheWalkWithoutError) {
+  // ifIndex is both the key and a readable column: at the end it runs past first.
+  const KvSNMPVarDef defs[] = {
+      {"1.3.6.1.2.1.2.2.1.1", "ifIndex", Syntax::Integer, Access::ReadOnly, nullptr},
+      {"1.3.6.1.2.1.2.2.1.2", "ifDescr", Syntax::DisplayStr, Access::ReadOnly, nullptr},
+      {nullptr, nullptr, 0, 0, nullptr}};
+  const int interfaces = CountRows(agent_->Port(), "1.3.6.1.2.1.2.2.1.1");
+  ASSERT_GT(interfaces, 0);
+  for (int version : {0, 1, 3}) {
+    KvSNMPRequest request;
+    if (version == 3) AimV3(request, "shauser", defs, MVT_FMV, 1);
+    else Aim(request, version, defs, MVT_FMV, 1);
+    int rows = 0;
+    EXPECT_EQ(ErrorCodeOf([&] {
+                for (bool first = true; request.Get(first); first = false) ++rows;
+              }),
+              0)
+        << "version " << version;
+    EXPECT_EQ(rows, interfaces) << "version " << version;
+    // The same walk again, answered through the pump, ends with success.
+    KvSNMPError last;
+    rows = 0;
+    KvSNMPCallback onRow = [&](void *, KvSNMPError *error, KvSNMPVarList *) {
+      last = *error;
+      if (!error->Done) ++rows, request.GetAsync(onRow, nullptr, false);
+    };
+    request.GetAsync(onRow, nullptr, true);
+    ASSERT_TRUE(PumpUntil([&] { return request.PendingCount() == 0 && last.Done; }));
+    EXPECT_EQ(last.Code, 0) << last.Message;
+    EXPECT_EQ(last.Message, "(KvSNMP++) Ok!");
+    EXPECT_EQ(rows, interfaces);
+  }
+}
+
 TEST_F(RequestWalk, AsynchronousWalkEqualsTheSynchronousOne) {
   KvSNMPRequest sync;
   Aim(sync, 1, kViewTreeDefs, MVT_FMV, 2);

@@ -58,6 +58,18 @@ void Remember(const std::string &line) {
 
 SimAgent *SimAgent::instance_ = nullptr;
 
+// A request held back, with the clone of its PDU that the agent answers later.
+struct SimAgent::Delayed {
+  snmp_session *session = nullptr;
+  int reqid = 0;
+  snmp_pdu *pdu = nullptr;
+  void *magic = nullptr;
+  ~Delayed() {
+    if (pdu) snmp_free_pdu(pdu);
+  }
+};
+
+
 SimAgent::SimAgent(SwitchModel &model, const SimOptions &options) : model_(model), options_(options) {
   if (instance_) throw SimError(kSimErrAgent, "only one agent per process");
   if (!options_.logFile.empty()) log_ = std::make_unique<RequestLog>(options_.logFile);
@@ -112,6 +124,8 @@ SimAgent::SimAgent(SwitchModel &model, const SimOptions &options) : model_(model
 
 SimAgent::~SimAgent() {
   instance_ = nullptr;
+  for (const auto &[reg, d] : delayed_) snmp_alarm_unregister(reg);
+  delayed_.clear();
   // The master agent goes first: net-snmp's own shutdown forgets the state directory.
   shutdown_master_agent();
   snmp_shutdown(kAppName);
@@ -175,33 +189,29 @@ int SimAgent::OnPacket(int op, snmp_session *session, int reqid, snmp_pdu *pdu, 
   if (self->log_) self->log_->Write(*pdu, n, dropped);
   if (dropped) return 1;  // net-snmp frees the PDU; nothing is sent
   if (self->options_.delayMs > 0) {
-    struct Delayed {
-      snmp_session *session;
-      int reqid;
-      snmp_pdu *pdu;
-      void *magic;
-    };
-    snmp_pdu *copy = snmp_clone_pdu(pdu);
-    if (!copy) return 1;
-    auto *d = new Delayed{session, reqid, copy, magic};
+    auto d = std::make_unique<Delayed>();
+    d->session = session;
+    d->reqid = reqid;
+    d->magic = magic;
+    d->pdu = snmp_clone_pdu(pdu);
+    if (!d->pdu) return 1;
     const timeval when{self->options_.delayMs / 1000, (self->options_.delayMs % 1000) * 1000};
-    snmp_alarm_register_hr(when, 0, &SimAgent::OnDelayed, d);
+    const unsigned int reg = snmp_alarm_register_hr(when, 0, &SimAgent::OnDelayed, nullptr);
+    if (reg == 0) return 1;  // Delayed frees the clone
+    self->delayed_[reg] = std::move(d);
     return 1;
   }
   return self->packetHandler_(op, session, reqid, pdu, magic);
 }
 
-void SimAgent::OnDelayed(unsigned int, void *arg) {
-  struct Delayed {
-    snmp_session *session;
-    int reqid;
-    snmp_pdu *pdu;
-    void *magic;
-  };
-  auto *d = static_cast<Delayed *>(arg);
-  if (instance_) instance_->packetHandler_(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, d->session, d->reqid, d->pdu, d->magic);
-  snmp_free_pdu(d->pdu);
-  delete d;
+void SimAgent::OnDelayed(unsigned int reg, void *) {
+  SimAgent *self = instance_;
+  if (!self) return;
+  auto it = self->delayed_.find(reg);
+  if (it == self->delayed_.end()) return;
+  std::unique_ptr<Delayed> d = std::move(it->second);
+  self->delayed_.erase(it);
+  self->packetHandler_(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, d->session, d->reqid, d->pdu, d->magic);
 }
 
 int SimAgent::Handle(netsnmp_mib_handler_s *, netsnmp_handler_registration_s *reg, netsnmp_agent_request_info_s *info,

@@ -57,5 +57,9 @@ private:
     std::vector<netsnmp_request_info_s *> requests;  // in the order of the transaction's writes
   };
   std::map<TransactionKey, Pending> sets_;
+  // Requests held back by --delay-ms, by the alarm that answers them; freed when the
+  // agent stops with some still waiting.
+  struct Delayed;
+  std::map<unsigned int, std::unique_ptr<Delayed>> delayed_;
   int (*packetHandler_)(int, snmp_session *, int, snmp_pdu *, void *) = nullptr;
 };
