@@ -10,6 +10,7 @@
 #include "kv_snmp_request2_leds.h"
 #include "kv_snmp_session.h"
 #include "kv_status_bar.h"
+#include "run_until.h"
 #include "snmp_event_processor.h"
 #include "switch_sim_agent.h"
 
@@ -32,17 +33,6 @@
 namespace {
 constexpr int kGeneratedRows = 300;
 constexpr int kDataFileGroups = 3;  // IGMP groups in the simulator's own data
-
-// Lets the event loop run until `done` holds, for at most `ms`.
-bool RunUntil(const std::function<bool()> &done, int ms = 15000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-  }
-  return true;
-}
 
 class BindingsAgent : public ::testing::Test {
 protected:
