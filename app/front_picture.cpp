@@ -156,7 +156,7 @@ void KvFrontPicture::PaintFront(QPainter &p) const {
   const struct { QRect leds; const char *text; } strips[] = {
       {OddSpeedLeds, "SPEED"}, {OddLinkLeds, "LINK/ACT"}, {EvenSpeedLeds, "SPEED"}, {EvenLinkLeds, "LINK/ACT"}};
   for (const auto &s : strips)
-    Print(p, QRectF(s.leds.right() + 3, s.leds.top() - 2, 38, s.leds.height() + 4), s.text, 6,
+    Print(p, QRectF(s.leds.right() + 3, s.leds.top() - 2, 40, s.leds.height() + 4), s.text, 7,
           Qt::AlignLeft | Qt::AlignVCenter, kLabelDim);
 
   // The two blocks of copper ports in their bays, numbered above and below.

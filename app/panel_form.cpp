@@ -1,13 +1,17 @@
 #include "panel_form.h"
 
+#include "config_form.h"
+#include "edits_panel.h"
 #include "front_picture.h"
 #include "kv_controls.h"
 #include "kv_exception.h"
 #include "kv_mib_core_set.h"
 #include "kv_shape.h"
+#include "kv_snmp_request2_edits.h"
 #include "kv_snmp_request2_leds.h"
 #include "kv_status_bar.h"
 #include "kv_widget_tag.h"
+#include "snmp_editor_panel.h"
 
 #include <QFrame>
 
@@ -18,6 +22,7 @@ namespace {
 constexpr int kLedTimeout = 200;     // hundredths of a second per try
 constexpr int kPollPeriod = 500;     // hundredths of a second
 constexpr int kNoSuchName = -102;    // the agent has no such object
+constexpr int kPortWindowEditWidth = 200;
 constexpr const char *kNullConversion = "'(NULL)' is not a valid integer value";
 
 std::string ColourName(int colour) {
@@ -192,6 +197,8 @@ void TPanelForm::FormCreate() {
     if (statusBar_) Leds->SetStatusOutput(statusBar_);
   } catch (const std::exception &e) {
     ShowPanelText(LedSetupFailureText(e.what(), settings_.Version));
+    // Polling goes on after a failed first poll; its outcomes are reported all the same.
+    if (Leds && statusBar_ && !Leds->HasStatusOutput()) Leds->SetStatusOutput(statusBar_);
   }
 }
 
@@ -260,6 +267,20 @@ void TPanelForm::SpeedButton1DblClick(KvPortButton *) { OpenPortWindow(ComboPort
 std::string TPanelForm::PortWindowCaption(int port) { return " Port Control( Port " + std::to_string(port) + ")"; }
 
 void TPanelForm::OpenPortWindow(const KvSNMPVarDef *defs) {
-  (void)defs;
-  ShowPanelText(PortWindowCaption(SelectedPort) + ": the port control window is not available in this build");
+  try {
+    auto form = std::make_unique<TConfigForm>(window());
+    auto binding = std::make_unique<KvSNMPRequest2Edits>(form.get());
+    binding->Request.VarList = KvSNMPVarList(defs, MVT_SV, 0);
+    binding->RequestMode = KvSNMPRequest2Controls::Blocking;
+    static_cast<KvSNMPSessionSettings &>(binding->Request) = settings_;
+    binding->Request.VarList.AppendOidSuffix(std::to_string(SelectedPort));
+    TSNMPEditorPanel *editor = form->SetEditorPanel(std::move(binding));
+    editor->Edits->HideRow(0);
+    form->SetCaption(PortWindowCaption(SelectedPort));
+    editor->SetEditWidth(kPortWindowEditWidth);
+    form->ShowModal();
+    form.release()->DeleteWhenIdle();
+  } catch (const std::exception &e) {
+    ShowPanelText(e.what());
+  }
 }

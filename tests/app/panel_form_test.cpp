@@ -3,6 +3,8 @@
 // that go dark when disabled or unplugged, polls that fail, port selection, and the
 // message for an SNMPv3 user who may not read the LEDs.
 
+#include "config_form.h"
+#include "edits_panel.h"
 #include "front_picture.h"
 #include "kv_mib_core_set.h"
 #include "kv_shape.h"
@@ -10,11 +12,16 @@
 #include "kv_snmp_session.h"
 #include "kv_status_bar.h"
 #include "panel_form.h"
+#include "snmp_editor_panel.h"
 #include "snmp_event_processor.h"
+#include "run_until.h"
 #include "snmpd_agent.h"
 #include "switch_sim_agent.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QPushButton>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QTest>
@@ -31,16 +38,6 @@ namespace {
 const char *const kLedOid = "1.3.6.1.4.1.171.11.43.2.2.1.1.4.0";
 constexpr int kUnpluggedPort = 9;  // linked in the data; its cable is pulled a few seconds in
 constexpr int kWhite = KvRgb(255, 255, 255), kBlack = 0, kGreen = KvRgb(0, 255, 0);
-
-bool RunUntil(const std::function<bool()> &done, int ms = 15000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-  }
-  return true;
-}
 
 // The switch's LED octets as snmpget reads them.
 std::string LedOctets(int port) {
@@ -73,6 +70,35 @@ const sLedCtrl &Led(TPanelForm &panel, int byteIndex) {
   for (const auto &led : panel.Leds->Leds)
     if (led->ByteIndex == byteIndex) return *led;
   throw std::out_of_range("no LED for byte " + std::to_string(byteIndex));
+}
+
+// Opens a port window with `open`; once it shows what it read, runs `drive` on it and
+// closes it. False when no port window showed.
+bool WithPortWindow(const std::function<void()> &open, const std::function<void(TConfigForm &, TEditsPanel &)> &drive) {
+  bool seen = false;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    auto *form = qobject_cast<TConfigForm *>(QApplication::activeModalWidget());
+    auto *editor = form ? form->findChild<TSNMPEditorPanel *>() : nullptr;
+    if (seen || !editor || editor->Edits->RowText(1).empty()) return;
+    seen = true;
+    drive(*form, *editor->Edits);
+    form->reject();
+  });
+  watch.start(20);
+  open();
+  return seen;
+}
+
+// What a person's double-click delivers: a click, then the double-click.
+void DoubleClick(QWidget *button) {
+  QTest::mouseClick(button, Qt::LeftButton);
+  QTest::mouseDClick(button, Qt::LeftButton);
+}
+
+int NwayOptionCount(TEditsPanel &edits) {
+  auto *box = qobject_cast<QComboBox *>(edits.Rows[3].EditCtrl);
+  return box ? box->count() : -1;
 }
 
 class PanelForm : public ::testing::Test {
@@ -137,15 +163,24 @@ TEST_F(PanelForm, ShowsTheSwitchLedsAndPortsGoDarkWhenDisabledOrUnplugged) {
   EXPECT_NE(panel->SB_Port[0]->toolTip().toStdString().find("Port 1\nLink/Act: green"), std::string::npos)
       << panel->SB_Port[0]->toolTip().toStdString();
 
-  // Port 3 disabled on the switch: dark at the next poll.
-  int code = -1;
-  RunTool({"snmpset", "-v2c", "-c", "wrtgate", sim_->Target(), "1.3.6.1.4.1.171.11.43.2.2.3.2.1.3.3", "i", "2"},
-          &code);
-  ASSERT_EQ(code, 0);
+  // Port 3 disabled in its port window: dark at the next poll.
+  ASSERT_TRUE(WithPortWindow([&] { DoubleClick(panel->SB_Port[2]); },
+                             [](TConfigForm &form, TEditsPanel &edits) {
+                               EXPECT_EQ(form.Caption(), " Port Control( Port 3)");
+                               EXPECT_TRUE(edits.Rows[0].EditCtrl->isHidden());
+                               EXPECT_EQ(edits.EditWidth, 200);
+                               edits.SetAllChecks(false);
+                               edits.SetRowValue(2, "disabled");
+                               edits.CheckRow(2);
+                               EXPECT_EQ(edits.SetChecked(), TEditsPanel::SetOutcome::Sent);
+                             }));
+  const auto sets = sim_->LogLinesWith({"\"op\":\"set\""});  // the only Set of the test
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_NE(sets[0].find("1.3.6.1.4.1.171.11.43.2.2.3.2.1.3.3"), std::string::npos) << sets[0];
+  EXPECT_EQ(sets[0].find("1.3.6.1.4.1.171.11.43.2.2.3.2.1.4.3"), std::string::npos) << sets[0];
   Poll(*panel);
   EXPECT_EQ(Pixel(*panel, Led(*panel, 3 + 2 * 2)), kBlack);
   EXPECT_NE(panel->SB_Port[2]->toolTip().toStdString().find("Link/Act: dark"), std::string::npos);
-  RunTool({"snmpset", "-v2c", "-c", "wrtgate", sim_->Target(), "1.3.6.1.4.1.171.11.43.2.2.3.2.1.3.3", "i", "3"});
 
   // The cable of the unplugged port is pulled: no link at the next poll.
   ASSERT_TRUE(RunUntil([&] { return LedOctets(sim_->Port())[3 + 2 * (kUnpluggedPort - 1)] == 0; }, 20000));
@@ -214,10 +249,27 @@ TEST_F(PanelForm, ClicksSelectPortsAndThePictureReleasesWithoutForgetting) {
   EXPECT_FALSE(panel->SpeedButton[1]->Down());
   EXPECT_EQ(panel->PressedButton, panel->SpeedButton[1]);
   EXPECT_EQ(SelectedPort, 22);
-  EXPECT_EQ(TPanelForm::PortWindowCaption(SelectedPort), " Port Control( Port 22)");
   QTest::mouseClick(panel->SB_Port[6], Qt::LeftButton);
   EXPECT_EQ(SelectedPort, 7);
   EXPECT_TRUE(panel->SB_Port[6]->Down());
+
+  // Combo button 2 opens port 22 with the combo speeds, copper button 22 the same port
+  // with the copper ones; a double-click after a picture click keeps the selected port.
+  std::string caption;
+  int options = 0;
+  auto look = [&](TConfigForm &form, TEditsPanel &edits) {
+    caption = form.Caption();
+    options = NwayOptionCount(edits);
+  };
+  EXPECT_TRUE(WithPortWindow([&] { DoubleClick(panel->SpeedButton[1]); }, look));
+  EXPECT_EQ(caption, " Port Control( Port 22)");
+  EXPECT_EQ(options, 3);
+  EXPECT_TRUE(WithPortWindow([&] { DoubleClick(panel->SB_Port[21]); }, look));
+  EXPECT_EQ(caption, " Port Control( Port 22)");
+  EXPECT_EQ(options, 8);
+  QTest::mouseClick(panel->Image1, Qt::LeftButton, {}, QPoint(40, 85));
+  EXPECT_TRUE(WithPortWindow([&] { panel->SpeedButton1DblClick(panel->SpeedButton[3]); }, look));
+  EXPECT_EQ(caption, " Port Control( Port 22)");
 }
 
 TEST_F(PanelForm, AnSnmpV3UserWhoMayNotReadTheLedsIsToldSo) {
@@ -226,6 +278,17 @@ TEST_F(PanelForm, AnSnmpV3UserWhoMayNotReadTheLedsIsToldSo) {
   EXPECT_EQ(TPanelForm::LedSetupFailureText("'(NULL)' is not a valid integer value", 1),
             "'(NULL)' is not a valid integer value");
   EXPECT_EQ(TPanelForm::LedSetupFailureText("(SNMP) Timeout!", 3), "(SNMP) Timeout!");
+
+  // A first poll that fails at once: its message in the first panel, the later polls
+  // still reported.
+  {
+    KvSNMPSessionSettings nowhere;
+    nowhere.Address = "";
+    auto panel = MakePanel(nowhere);
+    EXPECT_FALSE(bar_->PanelText(0).empty());
+    EXPECT_TRUE(panel->Leds->HasStatusOutput());
+    EXPECT_TRUE(panel->Leds->PollTimer->isActive());
+  }
 
   // net-snmp's snmpd has no such object; its SNMPv3 user reads nothing there.
   SnmpdAgent snmpd;

@@ -12,6 +12,7 @@
 #include "kv_status_bar.h"
 #include "run_until.h"
 #include "snmp_event_processor.h"
+#include "run_until.h"
 #include "switch_sim_agent.h"
 
 #include <QAbstractItemModel>
