@@ -46,19 +46,21 @@ protected:
 };
 }  // namespace
 
+// The windows that start here complete their start-up against loopback addresses where
+// no agent answers.
 TEST_F(MainFormStart, CommandLineThenSettingsFileFillTheSessionAndTheCaption) {
-  WriteFile("192.0.2.10.cfg", "[Program Information]\nAgentPort=1161\nVersion=3\nSecurityModel=3\n"
+  WriteFile("127.0.0.10.cfg", "[Program Information]\nAgentPort=1161\nVersion=3\nSecurityModel=3\n"
                               "SecurityLevel=1\nSecurityName=admin\nAuthProtocol=1\nPrivProtocol=0\n"
                               "AuthPassword=secret12\n");
-  std::unique_ptr<TMainForm> form = Start({"/I192.0.2.10", "/v1", "/Rpub", "/Wpriv"});
+  std::unique_ptr<TMainForm> form = Start({"/I127.0.0.10", "/v1", "/Rpub", "/Wpriv"});
   ASSERT_NE(form, nullptr) << errors_.str();
   EXPECT_EQ(status_, ModuleExit::Ok);
   EXPECT_TRUE(boxes_.Shown().empty());
   EXPECT_EQ(MainForm, form.get());
-  EXPECT_EQ(form->windowTitle().toStdString(), "MS-2416X R3 : 192.0.2.10");
+  EXPECT_EQ(form->windowTitle().toStdString(), "MS-2416X R3 : 127.0.0.10");
   EXPECT_TRUE(form->CfgFileFound);
-  EXPECT_EQ(form->SettingsFileName, "192.0.2.10.cfg");
-  EXPECT_EQ(SNMPDevice.Address, "192.0.2.10");
+  EXPECT_EQ(form->SettingsFileName, "127.0.0.10.cfg");
+  EXPECT_EQ(SNMPDevice.Address, "127.0.0.10");
   EXPECT_EQ(SNMPDevice.Port, 1161);
   EXPECT_EQ(SNMPSecurity.Version, 3);
   EXPECT_EQ(SNMPSecurity.SecurityLevel, 2);
@@ -67,7 +69,7 @@ TEST_F(MainFormStart, CommandLineThenSettingsFileFillTheSessionAndTheCaption) {
   EXPECT_EQ(form->LargeFonts, FontScalingFor(Platform::ScreenPixelsPerInch()).LargeFonts);
   EXPECT_TRUE(std::filesystem::exists(dir_ + "/KvSNMP_PP_BootCounter"));
   EXPECT_EQ(form->BuildModuleCommandLine("/TMIB_Info"),
-            Platform::ProgramFolder() + "/MIB.EXE /I192.0.2.10 /t1161 /v3 /d /m3 /nadmin /l2 /a2 "
+            Platform::ProgramFolder() + "/MIB.EXE /I127.0.0.10 /t1161 /v3 /d /m3 /nadmin /l2 /a2 "
                                         "/Asecret12 /TMIB_Info");
   // Passwords stay out of everything shown.
   EXPECT_EQ(form->windowTitle().indexOf("secret"), -1);
@@ -76,7 +78,7 @@ TEST_F(MainFormStart, CommandLineThenSettingsFileFillTheSessionAndTheCaption) {
   EXPECT_EQ(MainForm, nullptr);
 
   // A second window for another switch starts from the defaults, without a file.
-  form = Start({"/I192.0.2.11"});
+  form = Start({"/I127.0.0.11"});
   ASSERT_NE(form, nullptr);
   EXPECT_FALSE(form->CfgFileFound);
   EXPECT_EQ(SNMPDevice.Port, 161);

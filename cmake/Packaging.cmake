@@ -1,0 +1,20 @@
+# The installed program and its Debian package. The program folder holds the module,
+# its message files (errmsg/) and its help side by side, as the host suite expects;
+# bin/ms2416x points into it, and the module finds its files beside its real path.
+set(CPACK_PACKAGE_NAME ms2416x)
+set(CPACK_PACKAGE_VENDOR "Korvane")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Korvane MS-2416X switch management module")
+set(CPACK_PACKAGE_DESCRIPTION
+    "The device management module for the Korvane MS-2416X managed Layer-2 switch: a live front panel and one window per management group, over SNMP v1, v2c and v3.")
+set(CPACK_PACKAGE_CONTACT "Korvane module maintainers <ms2416x@localhost>")
+set(CPACK_DEBIAN_PACKAGE_SECTION net)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Found from the libraries, plus what Qt loads at run time: its desktop platform plugin.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")  # opens the help page in a browser
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_GENERATOR DEB)
+include(CPack)
