@@ -26,6 +26,8 @@ QComboBox *MakeTypedComboBox(QWidget *parent) {
   auto *box = new QComboBox(parent);
   box->setEditable(true);
   box->setInsertPolicy(QComboBox::NoInsert);
+  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  box->setMinimumContentsLength(12);
   return box;
 }
 
@@ -51,6 +53,7 @@ void TfrmPortControlEdit::BuildControls() {
   FeatureFrame frame = MakeFeatureFrame(this, {516, 243}, false);
   auto *scroll = new QScrollArea(this);
   scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   auto *fields = new QWidget(scroll);
   scroll->setWidget(fields);
   frame.Content->addWidget(scroll, 1);

@@ -63,7 +63,9 @@ void TPortMirrorForm::BuildControls() {
   auto *source = new QGroupBox("Source Port", this);
   left->addWidget(source);
   auto *grid = new QGridLayout(source);
-  grid->setHorizontalSpacing(1);
+  grid->setHorizontalSpacing(3);
+  QFont small = font();
+  small.setPointSizeF(small.pointSizeF() * 0.85);
   grid->setVerticalSpacing(2);
   grid->addWidget(new QLabel("Port :", source), 0, 0, 1, 8);
   const std::vector<QCheckBox *> ingress = MakePortBoxes(source, kPortBoxes, kVisiblePorts, 1);
@@ -75,6 +77,7 @@ void TPortMirrorForm::BuildControls() {
   for (int p = 0; p < kVisiblePorts; ++p) {
     auto *number = new QLabel(QString::number(p + 1), source);
     number->setAlignment(Qt::AlignCenter);
+    number->setFont(small);
     grid->addWidget(number, 1, p + 1, Qt::AlignHCenter);
     grid->addWidget(Ingress[p], 2, p + 1, Qt::AlignHCenter);
     grid->addWidget(Egress[p], 3, p + 1, Qt::AlignHCenter);

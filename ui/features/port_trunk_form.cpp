@@ -130,6 +130,7 @@ void TPortTrunkForm::BT_GetClick() {
 }
 
 void TPortTrunkForm::RefreshControls() {
+  for (int c = 0; c < LV_PortTrunk->columnCount(); ++c) LV_PortTrunk->resizeColumnToContents(c);
   ED_Index->setStyleSheet(QString());
   ED_Index->setEnabled(true);
   ED_Index->clear();
