@@ -92,6 +92,11 @@ TEST_F(PortControlWindow, LoadsEveryPortWithItsOwnInterfacesAliasAndShowsValuesW
   });
   EXPECT_TRUE(form_->btnEdit->isEnabled());
   EXPECT_TRUE(Sets().empty());  // closed without Set Checked: nothing written
+
+  // A switch that stops answering gives the time-out line.
+  sim_->Stop();
+  form_->btnRefreshClick();
+  EXPECT_TRUE(std::regex_match(LastLog(), std::regex("Get Variable Time Out!Receive at .+\\."))) << LastLog();
 }
 
 TEST_F(PortControlWindow, EditWithOnlyTheDescriptionCheckedWritesBothTablesForThatPort) {
