@@ -147,7 +147,8 @@ void TPortTrunkForm::RefreshControls() {
 // A click anywhere in the list: on a row the binding has shown it in the controls
 // already (its selection handler runs on press); on the empty area nothing is selected.
 bool TPortTrunkForm::eventFilter(QObject *watched, QEvent *event) {
-  if (watched == LV_PortTrunk->viewport() && event->type() == QEvent::MouseButtonRelease) {
+  if (watched == LV_PortTrunk->viewport() && event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
     const auto *mouse = static_cast<QMouseEvent *>(event);
     if (!LV_PortTrunk->itemAt(mouse->position().toPoint())) LV_PortTrunk->clearSelection();
     LV_PortTrunkClick();
@@ -158,8 +159,7 @@ bool TPortTrunkForm::eventFilter(QObject *watched, QEvent *event) {
 void TPortTrunkForm::LV_PortTrunkClick() {
   Guarded(binding_, [this] {
     if (LV_PortTrunk->selectedItems().isEmpty()) {
-      binding_->Refresh();
-      RefreshControls();
+      BT_GetClick();
       return;
     }
     BT_Set->setText("Set");
