@@ -11,6 +11,7 @@ void SimulatedSwitch::StartSwitch(const std::vector<std::string> &extraArgs) {
   if (!GlobalSnmp) KvSNMPCreateSession(MakeTempDir("kvboot"));
   SwitchSimOptions options;
   options.log = true;
+  options.users = {"kvadmin"};
   options.extraArgs = {"--rows", std::to_string(kGeneratedRows)};
   options.extraArgs.insert(options.extraArgs.end(), extraArgs.begin(), extraArgs.end());
   sim_ = new SwitchSimAgent(options);

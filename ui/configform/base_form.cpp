@@ -81,6 +81,7 @@ void TBaseForm::DrainBindings() {
   }
   bindings_.clear();
   draining_ = false;
+  BindingsDestroyed();
 }
 
 void TBaseForm::DeleteWhenIdle() {

@@ -90,6 +90,8 @@ protected:
   // The close handler, run whenever the window closes (accept, reject, close). The base
   // releases the bindings; derived windows that override it call the base at the end.
   virtual void FormClose();
+  // Called once the bindings have been destroyed: forget every pointer to them.
+  virtual void BindingsDestroyed() {}
   void done(int result) override;
 
 private:
