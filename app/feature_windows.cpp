@@ -1,8 +1,17 @@
 #include "feature_windows.h"
 
+#include "kv_mib_catalogue.h"
 #include "kv_text.h"
+#include "main_form.h"
+#include "port_control_form.h"
+#include "port_mirror_form.h"
+#include "port_trunk_form.h"
 
 namespace {
+
+void OpenPortControl(TMainForm &mainForm) { TfrmPortControl::Execute(&mainForm, mainForm.AddressText); }
+void OpenPortTrunk(TMainForm &mainForm) { TPortTrunkForm::Execute(&mainForm, mainForm.AddressText, RuntimeVersion); }
+void OpenPortMirror(TMainForm &mainForm) { TPortMirrorForm::Execute(&mainForm, mainForm.AddressText); }
 
 struct FeatureWindow {
   const char *Key;
@@ -11,9 +20,9 @@ struct FeatureWindow {
 
 // One line per feature entry: plug a window in by naming its opener here.
 const FeatureWindow kFeatureWindows[] = {
-    {"F1", nullptr},   // TfrmPortControl: caption "Port Control Table : " + address, frmPortControl while shown
-    {"F2", nullptr},   // TPortTrunkForm
-    {"F3", nullptr},   // TPortMirrorForm
+    {"F1", OpenPortControl},  // TfrmPortControl: caption "Port Control Table : " + address, frmPortControl while shown
+    {"F2", OpenPortTrunk},    // TPortTrunkForm
+    {"F3", OpenPortMirror},   // TPortMirrorForm
     {"F4", nullptr},   // TLastChangeForm
     {"F5", nullptr},   // TifXEntry
     {"F6", nullptr},   // Tdot3StatsForm

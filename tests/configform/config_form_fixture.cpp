@@ -17,12 +17,7 @@ void SimulatedSwitch::StartSwitch(const std::vector<std::string> &extraArgs) {
   sim_ = new SwitchSimAgent(options);
   SnmpEventPump().Start();
   // Bindings copy the global settings when they are created.
-  SNMPDevice.Address = "127.0.0.1";
-  SNMPDevice.Port = static_cast<uint16_t>(sim_->Port());
-  SNMPSecurity.Version = 1;
-  SNMPSecurity.ReadCommunity = SwitchSimAgent::kReadCommunity;
-  SNMPSecurity.WriteCommunity = SwitchSimAgent::kWriteCommunity;
-  SNMPTimeout = 100;
+  sim_->AimGlobalSettings(1);
 }
 
 void SimulatedSwitch::StopSwitch() {

@@ -139,6 +139,11 @@ TEST(SwitchSim, CreateAndGoMakesARowFromThePduAndDestroyRemovesIt) {
   EXPECT_EQ(Get(sw, kTrunk + ".4.3"), "1");               // flooding port follows the master
   EXPECT_EQ(Get(sw, kTrunk + ".5.3"), "3");
   EXPECT_EQ(Get(sw, kTrunk + ".6.3"), "1");               // active
+  // A port of one trunk is refused in another, and a master port must be a member.
+  EXPECT_NE(Set(sw, {kTrunk + ".6.4", "i", "4", kTrunk + ".2.4", "i", "4", kTrunk + ".3.4", "x", "30000000"})
+                .find("inconsistentValue"), std::string::npos);
+  EXPECT_NE(Set(sw, {kTrunk + ".3.3", "x", "F0000000", kTrunk + ".2.3", "i", "5"}).find("inconsistentValue"),
+            std::string::npos);
   Set(sw, {kTrunk + ".6.3", "i", "6"}, &rc);
   ASSERT_EQ(rc, 0);
   EXPECT_EQ(Walk(sw, kTrunk).find(".3 ="), std::string::npos);

@@ -51,8 +51,11 @@ void SetReportStyle(QTreeWidget *listView) {
   listView->setAllColumnsShowFocus(true);
   listView->header()->setStretchLastSection(false);
   listView->header()->setSectionResizeMode(QHeaderView::Interactive);
+  // Grid lines; a style sheet on items takes over their whole look, selection included.
   listView->setStyleSheet("QTreeView::item { border-right: 1px solid palette(midlight);"
-                          " border-bottom: 1px solid palette(midlight); }");
+                          " border-bottom: 1px solid palette(midlight); }"
+                          " QTreeView::item:selected { background-color: palette(highlight);"
+                          " color: palette(highlighted-text); }");
 }
 
 QPlainTextEdit *MakeMemo(QWidget *parent) {

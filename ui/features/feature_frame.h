@@ -1,0 +1,23 @@
+#pragma once
+// The frame that the feature windows share: their controls on the left, a column of
+// command buttons on the right, and (where the window has one) a status bar with one
+// panel across the bottom.
+
+#include <QSize>
+
+class KvStatusBar;
+class QPushButton;
+class QVBoxLayout;
+class QWidget;
+
+struct FeatureFrame {
+  QVBoxLayout *Content = nullptr;  // the left part, top to bottom
+  QVBoxLayout *Buttons = nullptr;  // the right column; the buttons stay at its top
+  KvStatusBar *StatusBar = nullptr;
+
+  // A button of `size` at the end of the column; Enter does not press it.
+  QPushButton *AddButton(QWidget *form, const char *caption, QSize size);
+};
+
+// Lays `form` out as the frame and gives it its designed size.
+FeatureFrame MakeFeatureFrame(QWidget *form, QSize size, bool withStatusBar);
