@@ -53,6 +53,9 @@ public:
   // drops because it was disabled ends this too, so a disabled binding becomes idle
   // once its request has nothing outstanding.
   bool Busy() const;
+  // False once the binding is destroyed: for code that lets events run while it holds
+  // the binding and must not touch it afterwards.
+  std::shared_ptr<const bool> AliveFlag() const { return alive_; }
 
   KvSNMPRequest Request;
   unsigned char RequestMode = Asynchronous;

@@ -1,0 +1,106 @@
+#include "base_form.h"
+
+#include "kv_controls.h"
+#include "kv_message_box.h"
+#include "kv_program_info.h"
+#include "kv_snmp_request2_edits.h"
+#include "kv_snmp_session.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+TBaseForm::TBaseForm(QWidget *owner) : QDialog(owner) {}
+
+TBaseForm::~TBaseForm() {
+  for (auto &binding : bindings_) binding->Request.SetEnabled(false);
+  // The request's destructor waits for its answers; nothing else of the window is used.
+  bindings_.clear();
+}
+
+KvSNMPRequest2Edits *TBaseForm::NewEditsBinding() {
+  return AddBinding(std::make_unique<KvSNMPRequest2Edits>(this));
+}
+
+std::string TBaseForm::CaptionWithAddress(const std::string &title) {
+  return CaptionWithAddress(title, SNMPDevice.Address);
+}
+
+std::string TBaseForm::CaptionWithAddress(const std::string &title, const std::string &address) {
+  return title + " : " + address;
+}
+
+void TBaseForm::SetCaptionFor(const std::string &title) { SetCaption(CaptionWithAddress(title)); }
+
+void TBaseForm::SetCaption(const std::string &caption) { setWindowTitle(ToQt(caption)); }
+
+std::string TBaseForm::Caption() const { return FromQt(windowTitle()); }
+
+void TBaseForm::Report(KvSNMPRequest2Controls *binding, const std::string &message) {
+  if (!binding && !bindings_.empty()) binding = bindings_.front().get();
+  if (binding && binding->HasStatusOutput()) {
+    binding->ShowStatus(message);
+    return;
+  }
+  Platform::ShowMessageBox(this, message, Platform::ProgramFileName(), Platform::MsgButtons::Ok);
+}
+
+void TBaseForm::ReportSafely(KvSNMPRequest2Controls *binding, const std::string &message) noexcept {
+  try {
+    Report(binding, message);
+  } catch (...) {
+    // Nothing more can be shown.
+  }
+}
+
+void TBaseForm::HandlerEnded() {
+  if (--handlerDepth_ > 0) return;
+  if (drainPending_) {
+    drainPending_ = false;
+    DrainBindings();
+  }
+  if (deletePending_) deleteLater();
+}
+
+void TBaseForm::ReleaseBindings() {
+  released_ = true;
+  for (auto &binding : bindings_) binding->Request.SetEnabled(false);
+  if (handlerDepth_ > 0)
+    drainPending_ = true;
+  else
+    DrainBindings();
+}
+
+void TBaseForm::DrainBindings() {
+  if (draining_) return;
+  draining_ = true;
+  for (auto &binding : bindings_) {
+    QElapsedTimer clock;
+    clock.start();
+    while (binding->Busy() && clock.elapsed() < KvSNMPRequest::kDestroyWaitMs)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  bindings_.clear();
+  draining_ = false;
+  BindingsDestroyed();
+}
+
+void TBaseForm::DeleteWhenIdle() {
+  if (handlerDepth_ > 0 || draining_)
+    deletePending_ = true;
+  else
+    deleteLater();
+}
+
+void TBaseForm::FormClose() { ReleaseBindings(); }
+
+void TBaseForm::done(int result) {
+  if (!released_) {
+    HandlerScope scope(*this);
+    try {
+      FormClose();
+    } catch (const std::exception &e) {
+      ReportSafely(nullptr, e.what());
+    }
+  }
+  QDialog::done(result);
+}

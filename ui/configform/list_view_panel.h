@@ -1,0 +1,33 @@
+#pragma once
+// A table's rows in a list view bound to the binding, and the RowStatus entries that
+// create and destroy a row (none: the table has no RowStatus column).
+
+#include <QWidget>
+
+#include <string>
+
+class KvSNMPRequest2Edits;
+class QTreeWidget;
+class TCtrlBtnPanel;
+
+class TListViewPanel : public QWidget {
+  Q_OBJECT
+public:
+  TListViewPanel(QWidget *parent, KvSNMPRequest2Edits *binding);
+
+  // Shows the sample counter, Refresh, Edit (disabled) and Close; Add and Delete only
+  // with their RowStatus entries.
+  virtual void ArrangeCtrlBtn(TCtrlBtnPanel *buttons);
+
+  static constexpr int kMaxWidth = 450;
+  static constexpr int kHeight = 350;
+
+  QTreeWidget *ListView;
+  int AddStatusIndex = -1;
+  int DeleteStatusIndex = -1;
+  std::string AddStatusValue;
+  std::string DeleteStatusValue;
+
+protected:
+  void resizeEvent(QResizeEvent *event) override;
+};

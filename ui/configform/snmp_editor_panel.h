@@ -1,0 +1,18 @@
+#pragma once
+// A scalar group's panel: the edit rows of the binding with Set Checked, Check All and
+// Clear Checks (or a single "Set" when only one row can be written).
+
+#include "snmp_panel.h"
+
+class TEditsPanel;
+
+class TSNMPEditorPanel : public TSNMPPanel {
+  Q_OBJECT
+public:
+  TSNMPEditorPanel(QWidget *parent, KvSNMPRequest2Edits *binding);
+
+  // New width of every edit; the panel and its window fit themselves to it.
+  void SetEditWidth(int width);
+
+  TEditsPanel *Edits;
+};

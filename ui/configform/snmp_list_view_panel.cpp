@@ -1,0 +1,296 @@
+#include "snmp_list_view_panel.h"
+
+#include "ctrl_btn_panel.h"
+#include "edits_panel.h"
+#include "kv_controls.h"
+#include "kv_message_box.h"
+#include "kv_widget_tag.h"
+#include "kv_write_scope.h"
+#include "list_view_panel.h"
+#include "msg_panel.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolTip>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+constexpr int kEditDialogEditWidth = 200;
+constexpr int kIdleWaitMs = 1000;
+
+// Clears a flag for as long as it lives.
+class Quiet {
+public:
+  explicit Quiet(bool &flag) : flag_(flag), before_(flag) { flag_ = true; }
+  ~Quiet() { flag_ = before_; }
+
+private:
+  bool &flag_;
+  bool before_;
+};
+
+QComboBox *ComboOfRow(const TEditsPanel &edits, int index) {
+  if (index < 0 || index >= edits.RowCount()) return nullptr;
+  return qobject_cast<QComboBox *>(edits.Rows[static_cast<size_t>(index)].EditCtrl);
+}
+}  // namespace
+
+std::string ListRowHint(const QTreeWidget *listView, const QTreeWidgetItem *row) {
+  const QTreeWidgetItem *header = listView->headerItem();
+  const int columns = listView->columnCount();
+  qsizetype longest = 0;
+  for (int c = 0; c < columns; ++c) longest = std::max(longest, header->text(c).size());
+  QString hint;
+  for (int c = 0; c < columns; ++c) {
+    const QString caption = header->text(c);
+    hint += caption + QString(longest - caption.size(), '\t') + "  " + row->text(c) + "\n";
+  }
+  return FromQt(hint);
+}
+
+TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, KvSNMPRequest2Edits *binding)
+    : TSNMPEditorPanel(parent, binding) {
+  OnBeforeAdd = [this](QObject *) { Edits->ClearRows(); };
+  ListPanel = new TListViewPanel(Content, binding);
+  QTreeWidget *list = ListPanel->ListView;
+
+  connect(list, &QTreeWidget::itemSelectionChanged, this, [this] { ListSelectionChanged(); });
+  connect(list, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+    if (item && item->isSelected() && !Buttons->EditBtn->isHidden() && Buttons->EditBtn->isEnabled())
+      EditClick(Buttons->EditBtn);
+  });
+  QAbstractItemModel *model = list->model();
+  connect(model, &QAbstractItemModel::rowsInserted, this, [this] { ShowSampleCount(); });
+  connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { ShowSampleCount(); });
+  connect(model, &QAbstractItemModel::modelReset, this, [this] { ShowSampleCount(); });
+  list->viewport()->installEventFilter(this);
+
+  // The Refresh of the base panel is replaced by the list refresh.
+  disconnect(Buttons->RefreshBtn, &QPushButton::clicked, this, nullptr);
+  connect(Buttons->RefreshBtn, &QPushButton::clicked, this, [this] { Run([this] { ListRefresh(); }); });
+  connect(Buttons->EditBtn, &QPushButton::clicked, this, [this] { EditClick(Buttons->EditBtn); });
+  connect(Buttons->AddBtn, &QPushButton::clicked, this, [this] { AddClick(Buttons->AddBtn); });
+  connect(Buttons->DeleteBtn, &QPushButton::clicked, this, [this] { Run([this] { DeleteClick(); }); });
+
+  ListPanel->ArrangeCtrlBtn(Buttons);
+  bool allReadOnly = true;
+  for (int i = 0; i < Edits->RowCount(); ++i)
+    if (!Edits->IsReadOnlyOrKey(i)) allReadOnly = false;
+  if (allReadOnly) {
+    Buttons->EditBtn->hide();
+    Buttons->ArrangeCtrls();
+  }
+  SetShown(ListPanel);
+}
+
+TSNMPListViewPanel::~TSNMPListViewPanel() {
+  // The list view outlives this part of the panel while its children go.
+  QTreeWidget *list = ListPanel->ListView;
+  disconnect(list, nullptr, this, nullptr);
+  disconnect(list->model(), nullptr, this, nullptr);
+  list->viewport()->removeEventFilter(this);
+}
+
+void TSNMPListViewPanel::ShowSampleCount() {
+  Buttons->SampleCount->setText(QString::number(ListPanel->ListView->topLevelItemCount()));
+}
+
+void TSNMPListViewPanel::ListSelectionChanged() {
+  if (quietSelection_) return;
+  const bool selected = !ListPanel->ListView->selectedItems().isEmpty();
+  Buttons->EditBtn->setEnabled(selected);
+  Buttons->DeleteBtn->setEnabled(selected);
+  if (!selected) Run([this] { Edits->ClearRows(); });
+}
+
+bool TSNMPListViewPanel::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::ToolTip && watched == ListPanel->ListView->viewport()) {
+    auto *help = static_cast<QHelpEvent *>(event);
+    const QTreeWidgetItem *row = ListPanel->ListView->itemAt(help->pos());
+    if (row)
+      QToolTip::showText(help->globalPos(), ToQt(ListRowHint(ListPanel->ListView, row)), ListPanel->ListView);
+    else
+      QToolTip::hideText();
+    return true;
+  }
+  return TSNMPEditorPanel::eventFilter(watched, event);
+}
+
+void TSNMPListViewPanel::SetAddStatus(int index, const std::string &value) {
+  QComboBox *box = ComboOfRow(*Edits, index);
+  if (!box || box->findText(ToQt(value)) < 0)
+    throw std::runtime_error("TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:" + value);
+  ListPanel->AddStatusIndex = index;
+  ListPanel->AddStatusValue = value;
+  Buttons->AddBtn->show();
+  Buttons->ArrangeCtrls();
+}
+
+void TSNMPListViewPanel::SetDeleteStatus(int index, const std::string &value) {
+  QComboBox *box = ComboOfRow(*Edits, index);
+  if (!box || box->findText(ToQt(value)) < 0)
+    throw std::runtime_error("TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:" + value);
+  ListPanel->DeleteStatusIndex = index;
+  ListPanel->DeleteStatusValue = value;
+  Buttons->DeleteBtn->show();
+  Buttons->ArrangeCtrls();
+}
+
+void TSNMPListViewPanel::ListRefresh() {
+  if (Binding->RequestMode == KvSNMPRequest2Controls::Asynchronous && Binding->Busy()) return;
+  Buttons->EditBtn->setEnabled(false);
+  Buttons->DeleteBtn->setEnabled(false);
+  Quiet quiet(quietSelection_);
+  Binding->Refresh();
+}
+
+void TSNMPListViewPanel::EditClick(QObject *sender) {
+  Run([this, sender] {
+    if (OnBeforeEdit) OnBeforeEdit(sender);
+    RunRowDialog(DialogKind::Edit);
+    if (OnAfterEdit) OnAfterEdit(sender);
+  });
+}
+
+void TSNMPListViewPanel::AddClick(QObject *sender) {
+  Run([this, sender] {
+    if (OnBeforeAdd) OnBeforeAdd(sender);
+    RunRowDialog(DialogKind::Add);
+    if (OnAfterAdd) OnAfterAdd(sender);
+  });
+}
+
+void TSNMPListViewPanel::DeleteClick() {
+  if (Platform::ShowMessageBox(window(), "Are you sure to delete ?", "Delete", Platform::MsgButtons::YesNo,
+                               Platform::MsgIcon::Question) != Platform::MsgResult::Yes)
+    return;
+  const int statusIndex = ListPanel->DeleteStatusIndex;
+  const int keys = Binding->Request.VarList.KeyCount;
+  KvWriteScope write(*Binding);
+  write.LeaveOutWhere([&](int i) { return i >= keys && i != statusIndex; });
+  try {
+    write.Collect();
+    write.SetValue(statusIndex, ListPanel->DeleteStatusValue);
+    write.Apply(false, false, "", nullptr);
+  } catch (const std::exception &e) {
+    if (write.BindingAlive()) Binding->ShowStatus(e.what());
+  }
+  write.RestoreFlags();
+  if (write.BindingAlive()) ListRefresh();
+}
+
+void TSNMPListViewPanel::RunRowDialog(DialogKind kind) {
+  KvSNMPRequest2Edits *binding = Binding;
+  const std::shared_ptr<const bool> alive = binding->AliveFlag();
+  if (kind == DialogKind::Edit && binding->RequestMode == KvSNMPRequest2Controls::Asynchronous && binding->Busy()) {
+    binding->Request.SetEnabled(false);
+    QElapsedTimer clock;
+    clock.start();
+    while (*alive && binding->Busy() && clock.elapsed() < kIdleWaitMs)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (!*alive) return;
+    binding->Request.SetEnabled(true);
+  }
+
+  QWidget *form = window();
+  auto dialog = std::make_unique<QDialog>(form);
+  dialog->setWindowTitle(kind == DialogKind::Add ? ToQt(ParentCaption() + " (Add)") : form->windowTitle());
+  binding->SetConstraintParent(dialog.get());
+  auto *panel = new TSNMPPanel(dialog.get(), MsgPanel, binding);
+  auto *layout = new QVBoxLayout(dialog.get());
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(panel);
+  QDialog *shownDialog = dialog.get();
+  SetWidgetTag(panel->Buttons->SetBtn, 1);
+  connect(panel->Buttons->SetBtn, &QPushButton::clicked, panel, [this, panel, shownDialog] {
+    panel->Run([this, shownDialog] {
+      const TEditsPanel::SetOutcome outcome = Edits->SetChecked();
+      if (outcome == TEditsPanel::SetOutcome::Sent || outcome == TEditsPanel::SetOutcome::Failed)
+        shownDialog->accept();
+    });
+  });
+  connect(panel->Buttons->CheckAllBtn, &QPushButton::clicked, panel,
+          [this, panel] { panel->Run([this] { Edits->SetAllChecks(true); }); });
+  connect(panel->Buttons->ClearChecksBtn, &QPushButton::clicked, panel,
+          [this, panel] { panel->Run([this] { Edits->SetAllChecks(false); }); });
+
+  // The RowStatus entries that the Edit dialog takes away, with their positions.
+  struct Removed {
+    QComboBox *Box;
+    int Position;
+    QString Text;
+  };
+  std::vector<Removed> removed;
+  std::vector<int> hiddenRows;
+  const int keys = binding->Request.VarList.KeyCount;
+  if (kind == DialogKind::Add) {
+    for (int i = 0; i < keys && i < Edits->RowCount(); ++i) {
+      Edits->SetRowReadOnly(i, false);
+      Edits->Rows[static_cast<size_t>(i)].CheckBox->setChecked(true);
+      Edits->Rows[static_cast<size_t>(i)].CheckBox->setEnabled(false);
+    }
+    if (QComboBox *status = ComboOfRow(*Edits, ListPanel->AddStatusIndex)) {
+      TEditRow &row = Edits->Rows[static_cast<size_t>(ListPanel->AddStatusIndex)];
+      status->setEnabled(false);
+      row.CheckBox->setChecked(true);
+      row.CheckBox->setEnabled(false);
+      status->setCurrentIndex(status->findText(ToQt(ListPanel->AddStatusValue)));
+    }
+  } else {
+    Edits->ResetRows(false);
+    Edits->EditWidth = kEditDialogEditWidth;
+    const std::pair<int, std::string> statuses[] = {{ListPanel->AddStatusIndex, ListPanel->AddStatusValue},
+                                                    {ListPanel->DeleteStatusIndex, ListPanel->DeleteStatusValue}};
+    for (const auto &[index, value] : statuses) {
+      QComboBox *box = ComboOfRow(*Edits, index);
+      if (!box || value.empty()) continue;
+      const int position = box->findText(ToQt(value));
+      if (position < 0) continue;
+      removed.push_back({box, position, box->itemText(position)});
+      box->removeItem(position);
+      if (box->count() == 0 && std::find(hiddenRows.begin(), hiddenRows.end(), index) == hiddenRows.end()) {
+        Edits->HideRow(index);
+        hiddenRows.push_back(index);
+      }
+    }
+  }
+  Edits->ArrangeCtrlBtn(panel->Buttons);
+  panel->Buttons->RefreshBtn->hide();
+  panel->Buttons->ArrangeCtrls();
+  // Edit starts with nothing checked (a lone "Set" stands for its one row).
+  if (kind == DialogKind::Edit && panel->Buttons->SetBtn->text() != "Set") panel->Buttons->SetBtn->setEnabled(false);
+  Edits->ArrangeRows();
+  panel->SetShown(Edits);
+  FitWindowToPanel(dialog.get(), panel);
+  if (kind == DialogKind::Add) {
+    // The new row is no row of the list; Edit keeps the selection that addresses its row.
+    Quiet quiet(quietSelection_);
+    ListPanel->ListView->clearSelection();
+    Buttons->EditBtn->setEnabled(false);
+    Buttons->DeleteBtn->setEnabled(false);
+  }
+
+  dialog->exec();
+
+  if (!*alive) return;
+  for (int index : hiddenRows) Edits->UnhideRow(index);
+  // Put back in reverse order of removal, so that each goes to the place it left.
+  for (auto it = removed.rbegin(); it != removed.rend(); ++it) it->Box->insertItem(it->Position, it->Text);
+  TakeBack(Edits);
+  dialog.reset();
+  binding->SetConstraintParent(form);
+  ListRefresh();
+}
