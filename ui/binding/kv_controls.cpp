@@ -52,7 +52,10 @@ void SetReportStyle(QTreeWidget *listView) {
   listView->header()->setStretchLastSection(false);
   listView->header()->setSectionResizeMode(QHeaderView::Interactive);
   listView->setStyleSheet("QTreeView::item { border-right: 1px solid palette(midlight);"
-                          " border-bottom: 1px solid palette(midlight); }");
+                          " border-bottom: 1px solid palette(midlight); }"
+                          // An item rule drops the style's own selection colours: give them back.
+                          " QTreeView::item:selected { background: palette(highlight);"
+                          " color: palette(highlighted-text); }");
 }
 
 QPlainTextEdit *MakeMemo(QWidget *parent) {

@@ -22,7 +22,10 @@ namespace {
 // An edit panel of labelled rows below a page's list view.
 class FieldPanel {
 public:
-  FieldPanel() : panel_(new QWidget), grid_(new QGridLayout(panel_)) { grid_->setContentsMargins(4, 4, 4, 4); }
+  FieldPanel() : panel_(new QWidget), grid_(new QGridLayout(panel_)) {
+    grid_->setContentsMargins(4, 4, 4, 4);
+    grid_->setColumnStretch(2, 1);  // fields of their own width, the rest left empty
+  }
   QLabel *Static(const char *caption, const char *name) { return AddStaticField(grid_, row_++, caption, name); }
   QLineEdit *Edit(const char *caption, const char *name) {
     QLineEdit *edit = Named(new QLineEdit, name);
@@ -46,6 +49,7 @@ TVLan8021dPriorityForm::TVLan8021dPriorityForm(QWidget *owner) : TBaseForm(owner
   auto *left = new QVBoxLayout;
   left->setContentsMargins(8, 8, 0, 8);
   PageControl1 = Named(new QTabWidget, "PageControl1");
+  PageControl1->setUsesScrollButtons(false);  // every page's caption in full
   left->addWidget(PageControl1, 1);
   Memo1 = MakeStatusMemo(this, 52);
   left->addWidget(Memo1);
