@@ -297,10 +297,14 @@ void LoadMessageTable(KvMessageTableId id, const std::string &fileName) {
       line.resize(line.size() - 2);
     else if (!line.empty() && line.back() == '\n')
       line.pop_back();
-    entries.push_back(std::move(line));
+    entries.push_back(ReplaceAll(line, "\\n", "\n"));
   }
   if (entries.empty()) return;
   MessageTable(id) = std::move(entries);
+}
+
+std::string MessageFileName(KvMessageTableId id) {
+  return kMessageFiles[static_cast<size_t>(id)];
 }
 
 void LoadMessageFiles(const std::string &directory) {

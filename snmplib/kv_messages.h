@@ -98,9 +98,13 @@ std::string CodeMessage(int code);
 // -1401..-1418, class -1..-23, 0 success) into a library code and its text.
 void MapSnmpStatus(int status, int &code, std::string &text);
 
-// Replaces a table from a message file: one entry per non-blank line, in file order.
-// A missing, unreadable or blank file keeps the table as it is.
+// Replaces a table from a message file: one entry per non-blank line, in file order;
+// the two characters "\n" in a line stand for a line break inside the message (a few
+// built-in texts have one). A missing, unreadable or blank file keeps the table as it is.
 void LoadMessageTable(KvMessageTableId id, const std::string &fileName);
+
+// The message file of a table, relative to the program's folder ("errmsg/common.err").
+std::string MessageFileName(KvMessageTableId id);
 
 // Loads the seven message files from `directory`'s "errmsg" folder, in table order.
 void LoadMessageFiles(const std::string &directory);

@@ -364,11 +364,14 @@ TEST(SwitchSim, DropEveryNthRequest) {
   EXPECT_EQ(sw.LogLinesWith({"\"dropped\":false", kSysName}).size(), 4u);
 }
 
-TEST(SwitchSim, WrongTypeAndShortStringFaults) {
-  SwitchSimAgent sw({{}, false, {"--wrong-type", kRmonState, "--short", kLed + ":10"}});
+TEST(SwitchSim, WrongTypeShortStringAndPulledCableFaults) {
+  SwitchSimAgent sw({{}, false, {"--wrong-type", kRmonState, "--short", kLed + ":10", "--link-down", "2"}});
   ASSERT_TRUE(sw.Started());
   EXPECT_EQ(Get(sw, kRmonState, "-Oqn"), "." + kRmonState + " \"3\"");  // an OCTET STRING now
-  EXPECT_EQ(HexOctets(Get(sw, kLed, "-Oqvx")).size(), 10u);
+  const auto led = HexOctets(Get(sw, kLed, "-Oqvx"));
+  ASSERT_EQ(led.size(), 10u);
+  EXPECT_EQ(led[5], "00");                                              // port 2: no link
+  EXPECT_EQ(Get(sw, "1.3.6.1.2.1.2.2.1.8.2"), "2");                    // ifOperStatus down
   EXPECT_EQ(Get(sw, "1.3.6.1.4.1.171.11.43.2.2.1.2.2.0"), "2");        // others unchanged
 }
 
@@ -385,6 +388,10 @@ TEST(SwitchSim, StopsWithStatusZeroAndRefusesBadCommandLinesAndData) {
   EXPECT_EQ(rc, 2);
   EXPECT_NE(Tool(SwitchSimAgent::SimulatorPath(), {"--user", "bob:SHA:short"}, &rc).find("at least 8"), std::string::npos);
   EXPECT_EQ(rc, 2);
+  for (const char *bad : {"25", "0@1", "3@soon"}) {
+    Tool(SwitchSimAgent::SimulatorPath(), {"--link-down", bad}, &rc);
+    EXPECT_EQ(rc, 2) << bad;
+  }
   const std::string dir = MakeTempDir("switchsim_data_");
   std::ofstream(dir + "/bad.simdata") << "@subtree 1.3.6.1.4.1.171\n1.3.6.1.4.1.171.1.0 INTEGER ro twelve\n";
   const std::string out = Tool(SwitchSimAgent::SimulatorPath(), {"--data", dir + "/bad.simdata", "--state-dir", dir + "/s"}, &rc);

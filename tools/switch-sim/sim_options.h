@@ -27,6 +27,7 @@ struct SimOptions {
   int dropEvery = 0;
   std::vector<Oid> wrongType;
   std::vector<std::pair<Oid, size_t>> shortened;
+  std::vector<std::pair<int, double>> linkDown;  // port, seconds after start
   bool help = false;
 };
 

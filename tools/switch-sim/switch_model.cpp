@@ -352,8 +352,21 @@ void SwitchModel::Committed(const std::vector<Change> &changes) {
 
 // ---- timed behaviour ----
 
+void SwitchModel::PullCable(int port, double afterSeconds) {
+  if (port >= 1 && port <= kPorts) cablePulls_.emplace_back(port, Now() + afterSeconds);
+}
+
 void SwitchModel::Tick() {
   const double now = Now();
+  for (auto it = cablePulls_.begin(); it != cablePulls_.end();) {
+    if (now < it->second) {
+      ++it;
+      continue;
+    }
+    linkPhysical_[static_cast<size_t>(it->first)] = false;
+    PortStateChanged(it->first);
+    it = cablePulls_.erase(it);
+  }
   if (saveDoneAt_ >= 0 && now >= saveDoneAt_) {
     saveDoneAt_ = -1;
     SetInt(With(kAgentInfo, {4, 0}), 3);  // completed

@@ -1,0 +1,44 @@
+#include "feature_windows.h"
+
+#include "kv_text.h"
+
+namespace {
+
+struct FeatureWindow {
+  const char *Key;
+  KvFeatureOpener Open;  // null: not available in this version
+};
+
+// One line per feature entry: plug a window in by naming its opener here.
+const FeatureWindow kFeatureWindows[] = {
+    {"F1", nullptr},   // TfrmPortControl: caption "Port Control Table : " + address, frmPortControl while shown
+    {"F2", nullptr},   // TPortTrunkForm
+    {"F3", nullptr},   // TPortMirrorForm
+    {"F4", nullptr},   // TLastChangeForm
+    {"F5", nullptr},   // TifXEntry
+    {"F6", nullptr},   // Tdot3StatsForm
+    {"F7", nullptr},   // TSTP_Info (only for "Build 2.03"; other versions start the companion)
+    {"F8", nullptr},   // TPBridgeConfigForm
+    {"F9", nullptr},   // TVLan8021dPriorityForm: caption CurrentWindowTitle + " : " + address
+    {"F10", nullptr},  // TVLanGeneralInfoForm
+    {"F11", nullptr},  // TVLanPortInfomationForm
+    {"F12", nullptr},  // THistoryForm: "Please enable RMON first!" when it has no entries
+    {"F14", nullptr},  // TEthernetMaskInformationForm
+    {"F15", nullptr},  // TEthernetInformationRuleForm
+    {"F16", nullptr},  // TIPMaskInformationForm
+    {"F17", nullptr},  // TIPRuleForm
+    {"F18", nullptr},  // TUserMaskInfoForm
+    {"F19", nullptr},  // TUserDefinedInformationRuleForm
+};
+
+}  // namespace
+
+KvFeatureOpener FeatureOpener(const std::string &key) {
+  for (const FeatureWindow &w : kFeatureWindows)
+    if (key == w.Key) return w.Open;
+  return nullptr;
+}
+
+std::string FeatureNotAvailableText(const std::string &caption) {
+  return "\"" + Trim(caption) + "\" is not available in this version.";
+}

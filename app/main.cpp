@@ -1,0 +1,29 @@
+// The module's program: started by the host suite once per switch with the switch's
+// address and credentials on its command line.
+
+#include "main_form.h"
+#include "module_start.h"
+
+#include <QApplication>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+std::vector<std::string> Parameters(int argc, char **argv) {
+  return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+}  // namespace
+
+int main(int argc, char **argv) {
+  // Needs no desktop.
+  if (PrintInformation(Parameters(argc, argv), std::cout)) return 0;
+
+  QApplication application(argc, argv);  // takes Qt's own options out of argv
+  int exitStatus = 0;
+  std::unique_ptr<TMainForm> form = StartModule(Parameters(argc, argv), exitStatus, std::cerr);
+  if (!form) return exitStatus;
+  form->show();
+  return application.exec();
+}

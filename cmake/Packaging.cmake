@@ -1,0 +1,16 @@
+# The installed program and its Debian package. The program folder holds the module,
+# its message files (errmsg/) and its help side by side, as the host suite expects;
+# bin/ms2416x points into it, and the module finds its files beside its real path.
+set(CPACK_PACKAGE_NAME ms2416x)
+set(CPACK_PACKAGE_VENDOR "Korvane")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Korvane MS-2416X switch management module")
+set(CPACK_PACKAGE_DESCRIPTION
+    "The device management module for the Korvane MS-2416X managed Layer-2 switch: a live front panel and one window per management group, over SNMP v1, v2c and v3.")
+set(CPACK_PACKAGE_CONTACT "Korvane module maintainers <ms2416x@localhost>")
+set(CPACK_DEBIAN_PACKAGE_SECTION net)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_GENERATOR DEB)
+include(CPack)
