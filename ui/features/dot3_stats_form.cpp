@@ -12,16 +12,11 @@
 
 Tdot3StatsForm::Tdot3StatsForm(QWidget *owner, const std::string &addressText) : TBaseForm(owner) {
   resize(544, 375);
-  auto *outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  outer->setSpacing(0);
-  auto *row = new QHBoxLayout;
+  QHBoxLayout *row = MakeWindowRow(this, StatusBar1);
   row->setContentsMargins(8, 8, 0, 4);
   LV_Dot3Stats = MakeGridListView(this, "LV_Dot3Stats");
   row->addWidget(LV_Dot3Stats, 1);
   BT_Get = AddButton(AddButtonColumn(row, 94), "Refresh", "BT_Get");
-  outer->addLayout(row, 1);
-  StatusBar1 = AddOnePanelStatusBar(outer, this);
 
   Handle(BT_Get, &QPushButton::clicked, nullptr, [this] { BT_GetClick(); });
   FormCreate(addressText);

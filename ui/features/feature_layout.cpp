@@ -4,6 +4,8 @@
 #include "kv_status_bar.h"
 
 #include <QBoxLayout>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -39,6 +41,45 @@ QLabel *AddStaticField(QGridLayout *grid, int row, const char *caption, const ch
   field->setMinimumWidth(120);
   AddLabelled(grid, row, caption, field);
   return field;
+}
+
+QLineEdit *AddEditField(QGridLayout *grid, int row, const char *caption, const char *name) {
+  QLineEdit *edit = Named(new QLineEdit, name);
+  AddLabelled(grid, row, caption, edit);
+  return edit;
+}
+
+QComboBox *AddComboField(QGridLayout *grid, int row, const char *caption, const char *name) {
+  QComboBox *box = Named(new QComboBox, name);
+  AddLabelled(grid, row, caption, box);
+  return box;
+}
+
+QHBoxLayout *MakeWindowRow(QWidget *window) {
+  auto *row = new QHBoxLayout(window);
+  row->setContentsMargins(0, 0, 0, 0);
+  return row;
+}
+
+QHBoxLayout *MakeWindowRow(QWidget *window, KvStatusBar *&statusBar) {
+  auto *outer = new QVBoxLayout(window);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->setSpacing(0);
+  auto *row = new QHBoxLayout;
+  outer->addLayout(row, 1);
+  statusBar = AddOnePanelStatusBar(outer, window);
+  return row;
+}
+
+QLabel *AddSampleCount(QVBoxLayout *column) {
+  QLabel *count = Named(MakeStaticText(nullptr), "ST_Count");
+  count->setAlignment(Qt::AlignCenter);
+  column->addWidget(count);
+  auto *samples = new QLabel("Samples");
+  samples->setAlignment(Qt::AlignCenter);
+  column->addWidget(samples);
+  column->addSpacing(8);
+  return count;
 }
 
 QPlainTextEdit *MakeStatusMemo(QWidget *parent, int height) {

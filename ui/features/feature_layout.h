@@ -10,6 +10,9 @@
 
 class KvStatusBar;
 class QBoxLayout;
+class QComboBox;
+class QHBoxLayout;
+class QLineEdit;
 class QDialog;
 class QGridLayout;
 class QLabel;
@@ -32,8 +35,17 @@ QPushButton *AddButton(QVBoxLayout *column, const char *caption, const char *nam
 
 // "caption" in column 0 of `row`, `field` beside it.
 QLabel *AddLabelled(QGridLayout *grid, int row, const char *caption, QWidget *field);
-// A sunken static text named `name`, labelled `caption`.
+// A sunken static text, an edit or a drop-down list named `name`, labelled `caption`.
 QLabel *AddStaticField(QGridLayout *grid, int row, const char *caption, const char *name);
+QLineEdit *AddEditField(QGridLayout *grid, int row, const char *caption, const char *name);
+QComboBox *AddComboField(QGridLayout *grid, int row, const char *caption, const char *name);
+
+// The window's layout: a row whose left part the window fills and whose right end takes
+// the button column. With a status bar, the bar runs below the row.
+QHBoxLayout *MakeWindowRow(QWidget *window);
+QHBoxLayout *MakeWindowRow(QWidget *window, KvStatusBar *&statusBar);
+// The row count ("ST_Count") over the label "Samples", at the top of a button column.
+QLabel *AddSampleCount(QVBoxLayout *column);
 
 // A read-only memo `height` pixels high named "Memo1".
 QPlainTextEdit *MakeStatusMemo(QWidget *parent, int height);

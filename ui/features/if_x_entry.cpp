@@ -69,10 +69,7 @@ void SetWritable(KvSNMPVarItem *item, bool writable) {
 
 TifXEntry::TifXEntry(QWidget *owner, const std::string &addressText) : TBaseForm(owner) {
   resize(537, 412);
-  auto *outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  outer->setSpacing(0);
-  auto *row = new QHBoxLayout;
+  QHBoxLayout *row = MakeWindowRow(this, StatusBar1);
   auto *left = new QVBoxLayout;
   left->setContentsMargins(8, 8, 0, 4);
   LV_IFX = MakeGridListView(this, "LV_IFX");
@@ -81,8 +78,7 @@ TifXEntry::TifXEntry(QWidget *owner, const std::string &addressText) : TBaseForm
   strip->setFixedHeight(70);
   auto *grid = new QGridLayout(strip);
   grid->setContentsMargins(0, 4, 0, 4);
-  Combo_UpDownTrap = Named(new QComboBox, "Combo_UpDownTrap");
-  AddLabelled(grid, 0, "LinkUp/LinkDown Trap", Combo_UpDownTrap);
+  Combo_UpDownTrap = AddComboField(grid, 0, "LinkUp/LinkDown Trap", "Combo_UpDownTrap");
   CK_PromiscuousMode = Named(new QCheckBox("Promiscuous Mode"), "CK_PromiscuousMode");
   grid->addWidget(CK_PromiscuousMode, 1, 1);
   ED_Alias = Named(new QLineEdit, "ED_Alias");
@@ -95,8 +91,6 @@ TifXEntry::TifXEntry(QWidget *owner, const std::string &addressText) : TBaseForm
   QVBoxLayout *buttons = AddButtonColumn(row, 94);
   BT_Get = AddButton(buttons, "Refresh", "BT_Get");
   BT_Set = AddButton(buttons, "Set", "BT_Set");
-  outer->addLayout(row, 1);
-  StatusBar1 = AddOnePanelStatusBar(outer, this);
   if (QScreen *screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 

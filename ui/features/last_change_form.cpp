@@ -13,10 +13,7 @@
 
 TLastChangeForm::TLastChangeForm(QWidget *owner, const std::string &addressText) : TBaseForm(owner) {
   resize(419, 137);
-  auto *outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  outer->setSpacing(0);
-  auto *row = new QHBoxLayout;
+  QHBoxLayout *row = MakeWindowRow(this, StatusBar1);
   auto *grid = new QGridLayout;
   grid->setContentsMargins(12, 12, 4, 8);
   ST_IFTable = AddStaticField(grid, 0, "IF Table Last Change", "ST_IFTable");
@@ -24,8 +21,6 @@ TLastChangeForm::TLastChangeForm(QWidget *owner, const std::string &addressText)
   grid->setRowStretch(2, 1);
   row->addLayout(grid, 1);
   BT_Get = AddButton(AddButtonColumn(row, 94), "Refresh", "BT_Get");
-  outer->addLayout(row, 1);
-  StatusBar1 = AddOnePanelStatusBar(outer, this);
 
   Handle(BT_Get, &QPushButton::clicked, nullptr, [this] { BT_GetClick(); });
   FormCreate(addressText);

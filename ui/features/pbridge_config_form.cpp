@@ -13,8 +13,7 @@
 
 TPBridgeConfigForm::TPBridgeConfigForm(QWidget *owner, const std::string &addressText) : TBaseForm(owner) {
   resize(380, 168);
-  auto *row = new QHBoxLayout(this);
-  row->setContentsMargins(0, 0, 0, 0);
+  QHBoxLayout *row = MakeWindowRow(this);
   auto *left = new QVBoxLayout;
   left->setContentsMargins(8, 8, 0, 8);
   auto *grid = new QGridLayout;

@@ -27,32 +27,21 @@ int ToInt(const QLineEdit *edit) {
 
 TSTP_Info::TSTP_Info(QWidget *owner, const std::string &addressText) : TBaseForm(owner) {
   setSizeGripEnabled(false);
-  auto *outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  outer->setSpacing(0);
-  auto *row = new QHBoxLayout;
+  QHBoxLayout *row = MakeWindowRow(this, StatusBar1);
   auto *grid = new QGridLayout;
   grid->setContentsMargins(12, 12, 4, 8);
-  Combo_STPVersion = Named(new QComboBox, "Combo_STPVersion");
-  AddLabelled(grid, 0, "STP Version", Combo_STPVersion);
-  ET_Priority = Named(new QLineEdit, "ET_Priority");
-  AddLabelled(grid, 1, "Priority (0-61440)", ET_Priority);
-  ET_AgingTime = Named(new QLineEdit, "ET_AgingTime");
-  AddLabelled(grid, 2, "Max Age (600-4000)", ET_AgingTime);
-  ET_HelloTime = Named(new QLineEdit, "ET_HelloTime");
-  AddLabelled(grid, 3, "Hello Time(100-1000)", ET_HelloTime);
-  ET_ForwardDelay = Named(new QLineEdit, "ET_ForwardDelay");
-  AddLabelled(grid, 4, "Forward Delay(400-3000)", ET_ForwardDelay);
-  ED_TxHoldCount = Named(new QLineEdit, "ED_TxHoldCount");
-  AddLabelled(grid, 5, "TX Hold Count (1-10)", ED_TxHoldCount);
+  Combo_STPVersion = AddComboField(grid, 0, "STP Version", "Combo_STPVersion");
+  ET_Priority = AddEditField(grid, 1, "Priority (0-61440)", "ET_Priority");
+  ET_AgingTime = AddEditField(grid, 2, "Max Age (600-4000)", "ET_AgingTime");
+  ET_HelloTime = AddEditField(grid, 3, "Hello Time(100-1000)", "ET_HelloTime");
+  ET_ForwardDelay = AddEditField(grid, 4, "Forward Delay(400-3000)", "ET_ForwardDelay");
+  ED_TxHoldCount = AddEditField(grid, 5, "TX Hold Count (1-10)", "ED_TxHoldCount");
   grid->addWidget(new QLabel("Max Age>= 2*(Hello Time + 100)"), 6, 0, 1, 2);
   grid->addWidget(new QLabel("Notes : 2*(Forward Delay - 100) >= Max Age"), 7, 0, 1, 2);
   row->addLayout(grid, 1);
   QVBoxLayout *buttons = AddButtonColumn(row, 94);
   BT_Get = AddButton(buttons, "Refresh", "BT_Get");
   BT_Set = AddButton(buttons, "Set", "BT_Set");
-  outer->addLayout(row, 1);
-  StatusBar1 = AddOnePanelStatusBar(outer, this);
   StatusBar1->setSizeGripEnabled(false);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 

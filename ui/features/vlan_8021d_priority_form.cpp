@@ -27,11 +27,7 @@ public:
     grid_->setColumnStretch(2, 1);  // fields of their own width, the rest left empty
   }
   QLabel *Static(const char *caption, const char *name) { return AddStaticField(grid_, row_++, caption, name); }
-  QLineEdit *Edit(const char *caption, const char *name) {
-    QLineEdit *edit = Named(new QLineEdit, name);
-    AddLabelled(grid_, row_++, caption, edit);
-    return edit;
-  }
+  QLineEdit *Edit(const char *caption, const char *name) { return AddEditField(grid_, row_++, caption, name); }
   QWidget *Widget() const { return panel_; }
 
 private:
@@ -44,8 +40,7 @@ private:
 TVLan8021dPriorityForm::TVLan8021dPriorityForm(QWidget *owner) : TBaseForm(owner) {
   SetCaption("Priority Information Form");
   resize(696, 480);
-  auto *row = new QHBoxLayout(this);
-  row->setContentsMargins(0, 0, 0, 0);
+  QHBoxLayout *row = MakeWindowRow(this);
   auto *left = new QVBoxLayout;
   left->setContentsMargins(8, 8, 0, 8);
   PageControl1 = Named(new QTabWidget, "PageControl1");
@@ -76,13 +71,7 @@ TVLan8021dPriorityForm::TVLan8021dPriorityForm(QWidget *owner) : TBaseForm(owner
   LV_dot1dPortOutboundAccessPriorityEntry->setObjectName("LV_dot1dPortOutboundAccessPriorityEntry");
 
   QVBoxLayout *buttons = AddButtonColumn(row, 103);
-  ST_Count = Named(MakeStaticText(nullptr), "ST_Count");
-  ST_Count->setAlignment(Qt::AlignCenter);
-  buttons->addWidget(ST_Count);
-  auto *samples = new QLabel("Samples");
-  samples->setAlignment(Qt::AlignCenter);
-  buttons->addWidget(samples);
-  buttons->addSpacing(8);
+  ST_Count = AddSampleCount(buttons);
   RefreshBtn = AddButton(buttons, "Refresh", "RefreshBtn");
   SetBtn = AddButton(buttons, "Set", "SetBtn");
 

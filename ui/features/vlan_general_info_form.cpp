@@ -14,8 +14,7 @@
 
 TVLanGeneralInfoForm::TVLanGeneralInfoForm(QWidget *owner, const std::string &addressText) : TBaseForm(owner) {
   resize(402, 219);
-  auto *row = new QHBoxLayout(this);
-  row->setContentsMargins(0, 0, 0, 0);
+  QHBoxLayout *row = MakeWindowRow(this);
   auto *left = new QVBoxLayout;
   left->setContentsMargins(8, 8, 0, 8);
   auto *grid = new QGridLayout;

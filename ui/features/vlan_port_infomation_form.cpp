@@ -20,19 +20,15 @@
 TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget *owner) : TBaseForm(owner) {
   SetCaption("VLAN Port Information Form");
   resize(602, 440);
-  auto *row = new QHBoxLayout(this);
-  row->setContentsMargins(0, 0, 0, 0);
+  QHBoxLayout *row = MakeWindowRow(this);
   auto *left = new QVBoxLayout;
   left->setContentsMargins(8, 8, 0, 8);
   LV_dot1qPortVlanEntry = MakeGridListView(this, "LV_dot1qPortVlanEntry");
   left->addWidget(LV_dot1qPortVlanEntry, 1);
   auto *grid = new QGridLayout;
-  PortVLanID = Named(new QLineEdit, "PortVLanID");
-  AddLabelled(grid, 0, "Port VLAN ID", PortVLanID);
-  IngressFiltering = Named(new QComboBox, "IngressFiltering");
-  AddLabelled(grid, 1, "Ingress Filtering", IngressFiltering);
-  GvrpStatus = Named(new QComboBox, "GvrpStatus");
-  AddLabelled(grid, 2, "GVRP Status", GvrpStatus);
+  PortVLanID = AddEditField(grid, 0, "Port VLAN ID", "PortVLanID");
+  IngressFiltering = AddComboField(grid, 1, "Ingress Filtering", "IngressFiltering");
+  GvrpStatus = AddComboField(grid, 2, "GVRP Status", "GvrpStatus");
   grid->setColumnStretch(2, 1);
   left->addLayout(grid);
   Memo1 = MakeStatusMemo(this, 41);
@@ -40,13 +36,7 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget *owner) : TBaseForm(own
   row->addLayout(left, 1);
 
   QVBoxLayout *buttons = AddButtonColumn(row, 103);
-  ST_Count = Named(MakeStaticText(nullptr), "ST_Count");
-  ST_Count->setAlignment(Qt::AlignCenter);
-  buttons->addWidget(ST_Count);
-  auto *samples = new QLabel("Samples");
-  samples->setAlignment(Qt::AlignCenter);
-  buttons->addWidget(samples);
-  buttons->addSpacing(8);
+  ST_Count = AddSampleCount(buttons);
   RefreshBtn = AddButton(buttons, "Refresh", "RefreshBtn");
   SetBtn = AddButton(buttons, "Set", "SetBtn");
 
