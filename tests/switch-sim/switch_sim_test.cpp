@@ -213,6 +213,27 @@ TEST(SwitchSim, SetRefusesWrongTypesReadOnlyObjectsAndValuesOutsideTheirRangeAll
   EXPECT_NE(Tool("snmpset", args).find("noAccess"), std::string::npos);
 }
 
+TEST(SwitchSim, BridgeRefusesTimersOutOfRelationOddPrioritiesClassesBeyondThePortAndPromiscuousPorts) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  const std::string stp = "1.3.6.1.2.1.17.2.";
+  // 2 * (forward delay - 100) >= max age >= 2 * (hello time + 100), with the others as they are.
+  EXPECT_NE(Set(sw, {stp + "14.0", "i", "1000"}).find("inconsistentValue"), std::string::npos);  // 1800 < 2000
+  EXPECT_NE(Set(sw, {stp + "12.0", "i", "600", stp + "13.0", "i", "300"}).find("inconsistentValue"),
+            std::string::npos);
+  EXPECT_EQ(Set(sw, {stp + "12.0", "i", "2800", stp + "13.0", "i", "300"}).find("Error"), std::string::npos);
+  EXPECT_EQ(Get(sw, stp + "12.0"), "2800");
+  EXPECT_NE(Set(sw, {stp + "2.0", "i", "4097"}).find("wrongValue"), std::string::npos);
+  EXPECT_EQ(Set(sw, {stp + "2.0", "i", "8192"}).find("Error"), std::string::npos);
+  // Port 3 has 4 traffic classes: 0..3.
+  const std::string classOf3 = "1.3.6.1.2.1.17.6.1.2.3.1.2.3.";
+  EXPECT_NE(Set(sw, {classOf3 + "5", "i", "4"}).find("inconsistentValue"), std::string::npos);
+  EXPECT_EQ(Set(sw, {classOf3 + "5", "i", "3"}).find("Error"), std::string::npos);
+  const std::string promiscuous = "1.3.6.1.2.1.31.1.1.1.16.4";
+  EXPECT_NE(Set(sw, {promiscuous, "i", "1"}).find("wrongValue"), std::string::npos);
+  EXPECT_EQ(Set(sw, {promiscuous, "i", "2"}).find("Error"), std::string::npos);
+}
+
 TEST(SwitchSim, LedStatusFollowsThePortControlTable) {
   SwitchSimAgent sw;
   ASSERT_TRUE(sw.Started());

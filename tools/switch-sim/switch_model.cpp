@@ -1,5 +1,7 @@
 #include "switch_model.h"
 
+#include "bridge_rules.h"
+
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
@@ -256,6 +258,8 @@ void SwitchModel::ResetCounters() {
 // ---- Set rules and side effects ----
 
 std::pair<int, Oid> SwitchModel::Validate(const std::vector<std::pair<Oid, Value>> &writes) const {
+  if (auto bridge = ValidateBridgeRules(writes, [this](const Oid &o) { return Read(o); }); bridge.first)
+    return bridge;
   // A trunk's master port is one of its members, and a port belongs to one trunk only.
   std::map<Oid, std::map<SubId, Value>> trunkRows;
   for (const auto &[oid, v] : writes)
