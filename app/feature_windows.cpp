@@ -1,17 +1,23 @@
 #include "feature_windows.h"
 
+#include "ethernet_mask_information_form.h"
+#include "ip_mask_information_form.h"
 #include "kv_mib_catalogue.h"
 #include "kv_text.h"
 #include "main_form.h"
 #include "port_control_form.h"
 #include "port_mirror_form.h"
 #include "port_trunk_form.h"
+#include "user_mask_info_form.h"
 
 namespace {
 
 void OpenPortControl(TMainForm &mainForm) { TfrmPortControl::Execute(&mainForm, mainForm.AddressText); }
 void OpenPortTrunk(TMainForm &mainForm) { TPortTrunkForm::Execute(&mainForm, mainForm.AddressText, RuntimeVersion); }
 void OpenPortMirror(TMainForm &mainForm) { TPortMirrorForm::Execute(&mainForm, mainForm.AddressText); }
+void OpenEthernetMask(TMainForm &mainForm) { TEthernetMaskInformationForm::Execute(&mainForm, mainForm.AddressText); }
+void OpenIpMask(TMainForm &mainForm) { TIPMaskInformationForm::Execute(&mainForm, mainForm.AddressText); }
+void OpenPayloadMask(TMainForm &mainForm) { TUserMaskInfoForm::Execute(&mainForm, mainForm.AddressText); }
 
 struct FeatureWindow {
   const char *Key;
@@ -32,11 +38,11 @@ const FeatureWindow kFeatureWindows[] = {
     {"F10", nullptr},  // TVLanGeneralInfoForm
     {"F11", nullptr},  // TVLanPortInfomationForm
     {"F12", nullptr},  // THistoryForm: "Please enable RMON first!" when it has no entries
-    {"F14", nullptr},  // TEthernetMaskInformationForm
+    {"F14", OpenEthernetMask},  // TEthernetMaskInformationForm
     {"F15", nullptr},  // TEthernetInformationRuleForm
-    {"F16", nullptr},  // TIPMaskInformationForm
+    {"F16", OpenIpMask},        // TIPMaskInformationForm
     {"F17", nullptr},  // TIPRuleForm
-    {"F18", nullptr},  // TUserMaskInfoForm
+    {"F18", OpenPayloadMask},   // TUserMaskInfoForm
     {"F19", nullptr},  // TUserDefinedInformationRuleForm
 };
 
