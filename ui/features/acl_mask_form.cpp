@@ -56,7 +56,9 @@ Control *AddField(QWidget *form, QGridLayout *grid, std::vector<int> &rows, int 
   auto *control = new Control(form);
   control->setObjectName(name);
   const int row = rows[column]++;
-  grid->addWidget(new QLabel(label, form), row, column * 2);
+  auto *caption = new QLabel(label, form);
+  caption->setContentsMargins(column ? 12 : 0, 0, 0, 0);  // a gap between the two columns
+  grid->addWidget(caption, row, column * 2);
   grid->addWidget(control, row, column * 2 + 1);
   return control;
 }

@@ -26,6 +26,7 @@ void TStackingPortUitForm::AddUnitPage(const std::string &caption, int count, in
   if (perRow < 1) perRow = 1;
 
   auto *scroll = new QScrollArea;
+  scroll->setFrameShape(QFrame::NoFrame);
   auto *sheet = new QWidget;
   const int tab = UnitPageControl->addTab(scroll, ToQt(caption));
   pages_.push_back(scroll);

@@ -15,7 +15,7 @@
 // Creation
 
 TUserMaskInfoForm::TUserMaskInfoForm(QWidget *owner, const std::string &addressText)
-    : TAclMaskForm(owner, {701, 448}, 88) {
+    : TAclMaskForm(owner, {701, 448}, 104) {  // the picker panel fits both rows of boxes and the tab
   Edit1 = AddEdit(0, "Mask Entry ID", "Edit1");
   Edit5 = AddEdit(0, "Filtered Port(s) [0 to 15]", "Edit5");
   Edit3 = AddEdit(0, "Filtered Port(s) [16 to 31]", "Edit3");
