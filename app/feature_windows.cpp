@@ -1,23 +1,42 @@
 #include "feature_windows.h"
 
+#include "dot3_stats_form.h"
 #include "ethernet_mask_information_form.h"
+#include "if_x_entry.h"
 #include "ip_mask_information_form.h"
 #include "kv_mib_catalogue.h"
 #include "kv_text.h"
+#include "last_change_form.h"
 #include "main_form.h"
+#include "pbridge_config_form.h"
 #include "port_control_form.h"
 #include "port_mirror_form.h"
 #include "port_trunk_form.h"
+#include "stp_info.h"
 #include "user_mask_info_form.h"
+#include "vlan_8021d_priority_form.h"
+#include "vlan_general_info_form.h"
+#include "vlan_port_infomation_form.h"
 
 namespace {
 
 void OpenPortControl(TMainForm &mainForm) { TfrmPortControl::Execute(&mainForm, mainForm.AddressText); }
 void OpenPortTrunk(TMainForm &mainForm) { TPortTrunkForm::Execute(&mainForm, mainForm.AddressText, RuntimeVersion); }
 void OpenPortMirror(TMainForm &mainForm) { TPortMirrorForm::Execute(&mainForm, mainForm.AddressText); }
-void OpenEthernetMask(TMainForm &mainForm) { TEthernetMaskInformationForm::Execute(&mainForm, mainForm.AddressText); }
-void OpenIpMask(TMainForm &mainForm) { TIPMaskInformationForm::Execute(&mainForm, mainForm.AddressText); }
-void OpenPayloadMask(TMainForm &mainForm) { TUserMaskInfoForm::Execute(&mainForm, mainForm.AddressText); }
+void OpenF4(TMainForm &m) { OpenLastChangeForm(&m, m.AddressText); }
+void OpenF5(TMainForm &m) { OpenIfXEntry(&m, m.AddressText); }
+void OpenF6(TMainForm &m) { OpenDot3StatsForm(&m, m.AddressText); }
+void OpenF7(TMainForm &m) {
+  OpenSpanningTreeInformation(&m, RuntimeVersion, m.AddressText,
+                              [&m](const std::string &argument) { m.LaunchModule(argument); });
+}
+void OpenF8(TMainForm &m) { OpenPBridgeConfigForm(&m, m.AddressText); }
+void OpenF9(TMainForm &m) { OpenVLan8021dPriorityForm(&m, CurrentWindowTitle, m.AddressText); }
+void OpenF10(TMainForm &m) { OpenVLanGeneralInfoForm(&m, m.AddressText); }
+void OpenF11(TMainForm &m) { OpenVLanPortInfomationForm(&m); }
+void OpenF14(TMainForm &m) { TEthernetMaskInformationForm::Execute(&m, m.AddressText); }
+void OpenF16(TMainForm &m) { TIPMaskInformationForm::Execute(&m, m.AddressText); }
+void OpenF18(TMainForm &m) { TUserMaskInfoForm::Execute(&m, m.AddressText); }
 
 struct FeatureWindow {
   const char *Key;
@@ -29,20 +48,20 @@ const FeatureWindow kFeatureWindows[] = {
     {"F1", OpenPortControl},  // TfrmPortControl: caption "Port Control Table : " + address, frmPortControl while shown
     {"F2", OpenPortTrunk},    // TPortTrunkForm
     {"F3", OpenPortMirror},   // TPortMirrorForm
-    {"F4", nullptr},   // TLastChangeForm
-    {"F5", nullptr},   // TifXEntry
-    {"F6", nullptr},   // Tdot3StatsForm
-    {"F7", nullptr},   // TSTP_Info (only for "Build 2.03"; other versions start the companion)
-    {"F8", nullptr},   // TPBridgeConfigForm
-    {"F9", nullptr},   // TVLan8021dPriorityForm: caption CurrentWindowTitle + " : " + address
-    {"F10", nullptr},  // TVLanGeneralInfoForm
-    {"F11", nullptr},  // TVLanPortInfomationForm
+    {"F4", OpenF4},  // TLastChangeForm
+    {"F5", OpenF5},  // TifXEntry
+    {"F6", OpenF6},  // Tdot3StatsForm
+    {"F7", OpenF7},  // TSTP_Info (only for "Build 2.03"; other versions start the companion)
+    {"F8", OpenF8},  // TPBridgeConfigForm
+    {"F9", OpenF9},  // TVLan8021dPriorityForm: caption CurrentWindowTitle + " : " + address
+    {"F10", OpenF10},  // TVLanGeneralInfoForm
+    {"F11", OpenF11},  // TVLanPortInfomationForm
     {"F12", nullptr},  // THistoryForm: "Please enable RMON first!" when it has no entries
-    {"F14", OpenEthernetMask},  // TEthernetMaskInformationForm
+    {"F14", OpenF14},  // TEthernetMaskInformationForm
     {"F15", nullptr},  // TEthernetInformationRuleForm
-    {"F16", OpenIpMask},        // TIPMaskInformationForm
+    {"F16", OpenF16},  // TIPMaskInformationForm
     {"F17", nullptr},  // TIPRuleForm
-    {"F18", OpenPayloadMask},   // TUserMaskInfoForm
+    {"F18", OpenF18},  // TUserMaskInfoForm
     {"F19", nullptr},  // TUserDefinedInformationRuleForm
 };
 
