@@ -1,7 +1,9 @@
 #include "feature_windows.h"
 
 #include "dot3_stats_form.h"
+#include "ethernet_mask_information_form.h"
 #include "if_x_entry.h"
+#include "ip_mask_information_form.h"
 #include "kv_mib_catalogue.h"
 #include "kv_text.h"
 #include "last_change_form.h"
@@ -11,6 +13,7 @@
 #include "port_mirror_form.h"
 #include "port_trunk_form.h"
 #include "stp_info.h"
+#include "user_mask_info_form.h"
 #include "vlan_8021d_priority_form.h"
 #include "vlan_general_info_form.h"
 #include "vlan_port_infomation_form.h"
@@ -31,6 +34,9 @@ void OpenF8(TMainForm &m) { OpenPBridgeConfigForm(&m, m.AddressText); }
 void OpenF9(TMainForm &m) { OpenVLan8021dPriorityForm(&m, CurrentWindowTitle, m.AddressText); }
 void OpenF10(TMainForm &m) { OpenVLanGeneralInfoForm(&m, m.AddressText); }
 void OpenF11(TMainForm &m) { OpenVLanPortInfomationForm(&m); }
+void OpenF14(TMainForm &m) { TEthernetMaskInformationForm::Execute(&m, m.AddressText); }
+void OpenF16(TMainForm &m) { TIPMaskInformationForm::Execute(&m, m.AddressText); }
+void OpenF18(TMainForm &m) { TUserMaskInfoForm::Execute(&m, m.AddressText); }
 
 struct FeatureWindow {
   const char *Key;
@@ -51,11 +57,11 @@ const FeatureWindow kFeatureWindows[] = {
     {"F10", OpenF10},  // TVLanGeneralInfoForm
     {"F11", OpenF11},  // TVLanPortInfomationForm
     {"F12", nullptr},  // THistoryForm: "Please enable RMON first!" when it has no entries
-    {"F14", nullptr},  // TEthernetMaskInformationForm
+    {"F14", OpenF14},  // TEthernetMaskInformationForm
     {"F15", nullptr},  // TEthernetInformationRuleForm
-    {"F16", nullptr},  // TIPMaskInformationForm
+    {"F16", OpenF16},  // TIPMaskInformationForm
     {"F17", nullptr},  // TIPRuleForm
-    {"F18", nullptr},  // TUserMaskInfoForm
+    {"F18", OpenF18},  // TUserMaskInfoForm
     {"F19", nullptr},  // TUserDefinedInformationRuleForm
 };
 

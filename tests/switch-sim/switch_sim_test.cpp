@@ -149,6 +149,19 @@ TEST(SwitchSim, CreateAndGoMakesARowFromThePduAndDestroyRemovesIt) {
   EXPECT_EQ(Walk(sw, kTrunk).find(".3 ="), std::string::npos);
 }
 
+TEST(SwitchSim, DestroyingAnAccessProfileDestroysItsRulesOnly) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  const std::string acl = "1.3.6.1.4.1.171.12.9";
+  ASSERT_EQ(Lines(Walk(sw, acl + ".2.1.1.14")), 1);  // Ethernet rule 1 of profile 1
+  int rc = -1;
+  Set(sw, {acl + ".1.1.1.9.1", "i", "6"}, &rc);
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Lines(Walk(sw, acl + ".1.1.1.9")), 0);
+  EXPECT_EQ(Lines(Walk(sw, acl + ".2.1.1")), 0);
+  EXPECT_EQ(Lines(Walk(sw, acl + ".2.2.1.21")), 1);  // the IP rule of profile 2 stays
+}
+
 TEST(SwitchSim, RowStatusRulesForRowsThatDoNotExist) {
   SwitchSimAgent sw;
   ASSERT_TRUE(sw.Started());

@@ -36,6 +36,9 @@ const char *UsageText() {
          "                           after start (default 0), repeatable\n"
          "  --help                   this text\n"
          "\n"
+         "ACL access profiles (the Ethernet, IP and packet-content masks) are created and\n"
+         "destroyed through their RowStatus; destroying a profile destroys its rules too.\n"
+         "\n"
          "It stops on SIGTERM or SIGINT with status 0. Exit statuses: 2 bad command line,\n"
          "3 bad data file, 4 agent could not start, 5 state directory, 6 request log.\n";
 }

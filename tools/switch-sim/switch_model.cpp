@@ -26,6 +26,8 @@ const Oid kIfXEntry = {1, 3, 6, 1, 2, 1, 31, 1, 1, 1};
 const Oid kIfTableLastChange = {1, 3, 6, 1, 2, 1, 31, 1, 5, 0};
 const Oid kDot3Entry = {1, 3, 6, 1, 2, 1, 10, 7, 2, 1};
 const Oid kHistControl = {1, 3, 6, 1, 2, 1, 16, 2, 1, 1};
+const Oid kAclMasks = {1, 3, 6, 1, 4, 1, 171, 12, 9, 1};  // .<kind>.1.<column>.<profile>
+const Oid kAclRules = {1, 3, 6, 1, 4, 1, 171, 12, 9, 2};  // .<kind>.1.<column>.<profile>.<access>
 const Oid kEtherHistory = {1, 3, 6, 1, 2, 1, 16, 2, 2, 1};
 
 constexpr int64_t kEnabled = 3, kDisabled = 2;      // O1 states
@@ -294,6 +296,19 @@ std::pair<int, Oid> SwitchModel::Validate(const std::vector<std::pair<Oid, Value
   return {SNMP_ERR_NOERROR, {}};
 }
 
+// A destroyed access profile takes its rules with it, as the switch's CLI does when a
+// profile is deleted.
+void SwitchModel::DropAclRules(SubId kind, SubId profile) {
+  const Oid entry = With(kAclRules, {kind, 1});
+  auto &instances = data_.instances;
+  for (auto it = instances.lower_bound(entry); it != instances.end() && HasPrefix(it->first, entry);) {
+    if (it->first.size() == entry.size() + 3 && it->first[entry.size() + 1] == profile)
+      it = instances.erase(it);
+    else
+      ++it;
+  }
+}
+
 void SwitchModel::Committed(const std::vector<Change> &changes) {
   bool configChanged = false;
   std::set<SubId> historyRows;
@@ -325,6 +340,8 @@ void SwitchModel::Committed(const std::vector<Change> &changes) {
       Oid flooding = o;
       flooding[kTrunk.size()] = 4;
       SetInt(flooding, IntAt(o));
+    } else if (c.kind == Change::Deleted && HasPrefix(o, kAclMasks) && o.size() == kAclMasks.size() + 4) {
+      DropAclRules(o[kAclMasks.size()], o.back());
     } else if (HasPrefix(o, kHistControl) && o.size() == kHistControl.size() + 2) {
       historyRows.insert(o.back());
     }

@@ -87,6 +87,7 @@ private:
   void AddBucket(SubId control, SubId sample, uint64_t startTicks, int intervalSec);
   void DropBuckets(SubId control, size_t keep);
   void FinishReboot();
+  void DropAclRules(SubId kind, SubId profile);
 
   SwitchData data_;
   std::map<Oid, Instance> saved_;
