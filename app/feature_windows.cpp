@@ -6,12 +6,18 @@
 #include "port_control_form.h"
 #include "port_mirror_form.h"
 #include "port_trunk_form.h"
+#include "ethernet_information_rule_form.h"
+#include "ip_rule_form.h"
+#include "user_defined_information_rule_form.h"
 
 namespace {
 
 void OpenPortControl(TMainForm &mainForm) { TfrmPortControl::Execute(&mainForm, mainForm.AddressText); }
 void OpenPortTrunk(TMainForm &mainForm) { TPortTrunkForm::Execute(&mainForm, mainForm.AddressText, RuntimeVersion); }
 void OpenPortMirror(TMainForm &mainForm) { TPortMirrorForm::Execute(&mainForm, mainForm.AddressText); }
+void OpenEthernetRule(TMainForm &mainForm) { TEthernetInformationRuleForm::Execute(&mainForm); }
+void OpenIpRule(TMainForm &mainForm) { TIPRuleForm::Execute(&mainForm); }
+void OpenPayloadRule(TMainForm &mainForm) { TUserDefinedInformationRuleForm::Execute(&mainForm); }
 
 struct FeatureWindow {
   const char *Key;
@@ -33,11 +39,11 @@ const FeatureWindow kFeatureWindows[] = {
     {"F11", nullptr},  // TVLanPortInfomationForm
     {"F12", nullptr},  // THistoryForm: "Please enable RMON first!" when it has no entries
     {"F14", nullptr},  // TEthernetMaskInformationForm
-    {"F15", nullptr},  // TEthernetInformationRuleForm
+    {"F15", OpenEthernetRule},  // TEthernetInformationRuleForm
     {"F16", nullptr},  // TIPMaskInformationForm
-    {"F17", nullptr},  // TIPRuleForm
+    {"F17", OpenIpRule},        // TIPRuleForm
     {"F18", nullptr},  // TUserMaskInfoForm
-    {"F19", nullptr},  // TUserDefinedInformationRuleForm
+    {"F19", OpenPayloadRule},   // TUserDefinedInformationRuleForm
 };
 
 }  // namespace
