@@ -1,14 +1,22 @@
 #include "feature_windows.h"
 
+#include "dot3_stats_form.h"
+#include "if_x_entry.h"
 #include "kv_mib_catalogue.h"
 #include "kv_text.h"
+#include "last_change_form.h"
 #include "main_form.h"
+#include "pbridge_config_form.h"
 #include "port_control_form.h"
 #include "port_mirror_form.h"
 #include "port_trunk_form.h"
 #include "ethernet_information_rule_form.h"
 #include "ip_rule_form.h"
 #include "user_defined_information_rule_form.h"
+#include "stp_info.h"
+#include "vlan_8021d_priority_form.h"
+#include "vlan_general_info_form.h"
+#include "vlan_port_infomation_form.h"
 
 namespace {
 
@@ -18,6 +26,17 @@ void OpenPortMirror(TMainForm &mainForm) { TPortMirrorForm::Execute(&mainForm, m
 void OpenEthernetRule(TMainForm &mainForm) { TEthernetInformationRuleForm::Execute(&mainForm); }
 void OpenIpRule(TMainForm &mainForm) { TIPRuleForm::Execute(&mainForm); }
 void OpenPayloadRule(TMainForm &mainForm) { TUserDefinedInformationRuleForm::Execute(&mainForm); }
+void OpenF4(TMainForm &m) { OpenLastChangeForm(&m, m.AddressText); }
+void OpenF5(TMainForm &m) { OpenIfXEntry(&m, m.AddressText); }
+void OpenF6(TMainForm &m) { OpenDot3StatsForm(&m, m.AddressText); }
+void OpenF7(TMainForm &m) {
+  OpenSpanningTreeInformation(&m, RuntimeVersion, m.AddressText,
+                              [&m](const std::string &argument) { m.LaunchModule(argument); });
+}
+void OpenF8(TMainForm &m) { OpenPBridgeConfigForm(&m, m.AddressText); }
+void OpenF9(TMainForm &m) { OpenVLan8021dPriorityForm(&m, CurrentWindowTitle, m.AddressText); }
+void OpenF10(TMainForm &m) { OpenVLanGeneralInfoForm(&m, m.AddressText); }
+void OpenF11(TMainForm &m) { OpenVLanPortInfomationForm(&m); }
 
 struct FeatureWindow {
   const char *Key;
@@ -29,14 +48,14 @@ const FeatureWindow kFeatureWindows[] = {
     {"F1", OpenPortControl},  // TfrmPortControl: caption "Port Control Table : " + address, frmPortControl while shown
     {"F2", OpenPortTrunk},    // TPortTrunkForm
     {"F3", OpenPortMirror},   // TPortMirrorForm
-    {"F4", nullptr},   // TLastChangeForm
-    {"F5", nullptr},   // TifXEntry
-    {"F6", nullptr},   // Tdot3StatsForm
-    {"F7", nullptr},   // TSTP_Info (only for "Build 2.03"; other versions start the companion)
-    {"F8", nullptr},   // TPBridgeConfigForm
-    {"F9", nullptr},   // TVLan8021dPriorityForm: caption CurrentWindowTitle + " : " + address
-    {"F10", nullptr},  // TVLanGeneralInfoForm
-    {"F11", nullptr},  // TVLanPortInfomationForm
+    {"F4", OpenF4},  // TLastChangeForm
+    {"F5", OpenF5},  // TifXEntry
+    {"F6", OpenF6},  // Tdot3StatsForm
+    {"F7", OpenF7},  // TSTP_Info (only for "Build 2.03"; other versions start the companion)
+    {"F8", OpenF8},  // TPBridgeConfigForm
+    {"F9", OpenF9},  // TVLan8021dPriorityForm: caption CurrentWindowTitle + " : " + address
+    {"F10", OpenF10},  // TVLanGeneralInfoForm
+    {"F11", OpenF11},  // TVLanPortInfomationForm
     {"F12", nullptr},  // THistoryForm: "Please enable RMON first!" when it has no entries
     {"F14", nullptr},  // TEthernetMaskInformationForm
     {"F15", OpenEthernetRule},  // TEthernetInformationRuleForm

@@ -1,5 +1,7 @@
 #include "switch_model.h"
 
+#include "bridge_rules.h"
+
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
@@ -258,6 +260,8 @@ void SwitchModel::ResetCounters() {
 // ---- Set rules and side effects ----
 
 std::pair<int, Oid> SwitchModel::Validate(const std::vector<std::pair<Oid, Value>> &writes) const {
+  if (auto bridge = ValidateBridgeRules(writes, [this](const Oid &o) { return Read(o); }); bridge.first)
+    return bridge;
   // An ACL rule lives under a profile of its own kind (Ethernet, IP, payload): a rule of
   // a profile that does not exist is refused, except its destroy.
   const SubId profileStatus[] = {0, 9, 19, 8};
@@ -367,8 +371,21 @@ void SwitchModel::Committed(const std::vector<Change> &changes) {
 
 // ---- timed behaviour ----
 
+void SwitchModel::PullCable(int port, double afterSeconds) {
+  if (port >= 1 && port <= kPorts) cablePulls_.emplace_back(port, Now() + afterSeconds);
+}
+
 void SwitchModel::Tick() {
   const double now = Now();
+  for (auto it = cablePulls_.begin(); it != cablePulls_.end();) {
+    if (now < it->second) {
+      ++it;
+      continue;
+    }
+    linkPhysical_[static_cast<size_t>(it->first)] = false;
+    PortStateChanged(it->first);
+    it = cablePulls_.erase(it);
+  }
   if (saveDoneAt_ >= 0 && now >= saveDoneAt_) {
     saveDoneAt_ = -1;
     SetInt(With(kAgentInfo, {4, 0}), 3);  // completed
