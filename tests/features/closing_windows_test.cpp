@@ -18,7 +18,7 @@
 namespace {
 constexpr int kDelayMs = 400;
 
-class ClosingWindows : public FeatureWindowTest {
+class ClosingWindows : public FeatureSuiteTest {
 protected:
   static void SetUpTestSuite() { StartSimulator({"--delay-ms", std::to_string(kDelayMs)}); }
 };

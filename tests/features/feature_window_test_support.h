@@ -49,7 +49,7 @@ inline std::vector<std::string> LogOps(const SwitchSimAgent &sim, const std::str
 }
 
 // A suite with its own simulator (started with `extraArgs`) and the request log on.
-class FeatureWindowTest : public ::testing::Test {
+class FeatureSuiteTest : public ::testing::Test {
 protected:
   static void StartSimulator(std::vector<std::string> extraArgs = {}) {
     if (!GlobalSnmp) KvSNMPCreateSession(MakeTempDir("kvboot"));

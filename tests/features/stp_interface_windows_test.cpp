@@ -21,7 +21,7 @@
 #include <QTreeWidget>
 
 namespace {
-class StpInterfaceWindows : public FeatureWindowTest {};
+class StpInterfaceWindows : public FeatureSuiteTest {};
 
 int CountWithin(const std::string &line, const std::string &part) {
   int n = 0;

@@ -20,7 +20,7 @@
 #include <QTreeWidget>
 
 namespace {
-class VlanWindows : public FeatureWindowTest {};
+class VlanWindows : public FeatureSuiteTest {};
 
 std::string LastMemoLine(const QPlainTextEdit *memo) {
   return memo->toPlainText().split('\n').last().toStdString();
