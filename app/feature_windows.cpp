@@ -12,6 +12,9 @@
 #include "port_control_form.h"
 #include "port_mirror_form.h"
 #include "port_trunk_form.h"
+#include "ethernet_information_rule_form.h"
+#include "ip_rule_form.h"
+#include "user_defined_information_rule_form.h"
 #include "stp_info.h"
 #include "user_mask_info_form.h"
 #include "vlan_8021d_priority_form.h"
@@ -23,6 +26,9 @@ namespace {
 void OpenPortControl(TMainForm &mainForm) { TfrmPortControl::Execute(&mainForm, mainForm.AddressText); }
 void OpenPortTrunk(TMainForm &mainForm) { TPortTrunkForm::Execute(&mainForm, mainForm.AddressText, RuntimeVersion); }
 void OpenPortMirror(TMainForm &mainForm) { TPortMirrorForm::Execute(&mainForm, mainForm.AddressText); }
+void OpenEthernetRule(TMainForm &mainForm) { TEthernetInformationRuleForm::Execute(&mainForm); }
+void OpenIpRule(TMainForm &mainForm) { TIPRuleForm::Execute(&mainForm); }
+void OpenPayloadRule(TMainForm &mainForm) { TUserDefinedInformationRuleForm::Execute(&mainForm); }
 void OpenF4(TMainForm &m) { OpenLastChangeForm(&m, m.AddressText); }
 void OpenF5(TMainForm &m) { OpenIfXEntry(&m, m.AddressText); }
 void OpenF6(TMainForm &m) { OpenDot3StatsForm(&m, m.AddressText); }
@@ -57,12 +63,12 @@ const FeatureWindow kFeatureWindows[] = {
     {"F10", OpenF10},  // TVLanGeneralInfoForm
     {"F11", OpenF11},  // TVLanPortInfomationForm
     {"F12", nullptr},  // THistoryForm: "Please enable RMON first!" when it has no entries
-    {"F14", OpenF14},  // TEthernetMaskInformationForm
-    {"F15", nullptr},  // TEthernetInformationRuleForm
-    {"F16", OpenF16},  // TIPMaskInformationForm
-    {"F17", nullptr},  // TIPRuleForm
-    {"F18", OpenF18},  // TUserMaskInfoForm
-    {"F19", nullptr},  // TUserDefinedInformationRuleForm
+    {"F14", OpenF14},           // TEthernetMaskInformationForm
+    {"F15", OpenEthernetRule},  // TEthernetInformationRuleForm
+    {"F16", OpenF16},           // TIPMaskInformationForm
+    {"F17", OpenIpRule},        // TIPRuleForm
+    {"F18", OpenF18},           // TUserMaskInfoForm
+    {"F19", OpenPayloadRule},   // TUserDefinedInformationRuleForm
 };
 
 }  // namespace

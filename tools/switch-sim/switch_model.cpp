@@ -16,6 +16,8 @@ const Oid kDevCtrl = {1, 3, 6, 1, 4, 1, 171, 11, 43, 2, 2, 1, 2};       // swL2D
 const Oid kPortInfo = {1, 3, 6, 1, 4, 1, 171, 11, 43, 2, 2, 3, 1, 1};   // swL2PortInfoEntry
 const Oid kPortCtrl = {1, 3, 6, 1, 4, 1, 171, 11, 43, 2, 2, 3, 2, 1};   // swL2PortCtrlEntry
 const Oid kTrunk = {1, 3, 6, 1, 4, 1, 171, 11, 43, 2, 2, 9, 3, 1};      // swL2TrunkCtrlEntry
+const Oid kAclRules = {1, 3, 6, 1, 4, 1, 171, 12, 9, 2};                 // swACLRule (.k.1.col.profile.access)
+const Oid kAclProfiles = {1, 3, 6, 1, 4, 1, 171, 12, 9, 1};              // swACL profiles (.k.1.col.profile)
 const Oid kIgmpInfo = {1, 3, 6, 1, 4, 1, 171, 11, 43, 2, 2, 11, 5, 1};  // swL2IGMPInfoEntry
 const Oid kAgentInfo = {1, 3, 6, 1, 4, 1, 171, 12, 1, 1};               // agentBasicInfo
 const Oid kAgentCtrl = {1, 3, 6, 1, 4, 1, 171, 12, 1, 2};               // save, reset
@@ -262,6 +264,23 @@ void SwitchModel::ResetCounters() {
 std::pair<int, Oid> SwitchModel::Validate(const std::vector<std::pair<Oid, Value>> &writes) const {
   if (auto bridge = ValidateBridgeRules(writes, [this](const Oid &o) { return Read(o); }); bridge.first)
     return bridge;
+  // An ACL rule lives under a profile of its own kind (Ethernet, IP, payload): a rule of
+  // a profile that does not exist is refused, except its destroy.
+  const SubId profileStatus[] = {0, 9, 19, 8};
+  for (const auto &[oid, v] : writes) {
+    if (!HasPrefix(oid, kAclRules) || oid.size() != kAclRules.size() + 5) continue;
+    const SubId kind = oid[kAclRules.size()];
+    if (kind < 1 || kind > 3) continue;
+    const SubId ruleStatus = kind == 2 ? 21 : 14;
+    bool destroy = false;
+    for (const auto &[o2, v2] : writes)
+      if (HasPrefix(o2, With(kAclRules, {kind, 1, ruleStatus})) && o2.size() == oid.size() &&
+          o2.back() == oid.back() && o2[o2.size() - 2] == oid[oid.size() - 2] && v2.Signed() == 6)
+        destroy = true;
+    if (destroy) continue;
+    if (!Read(With(kAclProfiles, {kind, 1, profileStatus[kind], oid[oid.size() - 2]})))
+      return {SNMP_ERR_INCONSISTENTNAME, oid};
+  }
   // A trunk's master port is one of its members, and a port belongs to one trunk only.
   std::map<Oid, std::map<SubId, Value>> trunkRows;
   for (const auto &[oid, v] : writes)
