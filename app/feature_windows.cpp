@@ -1,5 +1,6 @@
 #include "feature_windows.h"
 
+#include "history_form.h"
 #include "kv_mib_catalogue.h"
 #include "kv_text.h"
 #include "main_form.h"
@@ -12,6 +13,7 @@ namespace {
 void OpenPortControl(TMainForm &mainForm) { TfrmPortControl::Execute(&mainForm, mainForm.AddressText); }
 void OpenPortTrunk(TMainForm &mainForm) { TPortTrunkForm::Execute(&mainForm, mainForm.AddressText, RuntimeVersion); }
 void OpenPortMirror(TMainForm &mainForm) { TPortMirrorForm::Execute(&mainForm, mainForm.AddressText); }
+void OpenHistory(TMainForm &mainForm) { THistoryForm::Execute(&mainForm, mainForm.AddressText); }
 
 struct FeatureWindow {
   const char *Key;
@@ -31,7 +33,7 @@ const FeatureWindow kFeatureWindows[] = {
     {"F9", nullptr},   // TVLan8021dPriorityForm: caption CurrentWindowTitle + " : " + address
     {"F10", nullptr},  // TVLanGeneralInfoForm
     {"F11", nullptr},  // TVLanPortInfomationForm
-    {"F12", nullptr},  // THistoryForm: "Please enable RMON first!" when it has no entries
+    {"F12", OpenHistory},  // THistoryForm: "Please enable RMON first!" when it has no entries
     {"F14", nullptr},  // TEthernetMaskInformationForm
     {"F15", nullptr},  // TEthernetInformationRuleForm
     {"F16", nullptr},  // TIPMaskInformationForm
