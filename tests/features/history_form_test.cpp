@@ -172,6 +172,17 @@ TEST_F(HistoryWindow, TheDialogWritesTheStatusSequenceShowsFailuresAndDeleteRemo
   EXPECT_EQ(form_->LV_control->topLevelItem(2)->text(1), "IfIndex.5");
   EXPECT_FALSE(form_->BT_Delete->isEnabled());
 
+  // Modify shows the selected row's values.
+  form_->LV_control->setCurrentItem(form_->LV_control->topLevelItem(0));
+  std::string shown;
+  RunDialog([&](THistory_control &d) {
+    shown = (d.ED_Index->text() + "|" + d.ED_Datatsource->text() + "|" + d.ED_Buckets->text() + "|" +
+             d.ED_Owner->text() + "|" + (d.ED_Index->isEnabled() ? "on" : "off")).toStdString();
+    d.Button2->click();
+  }, false);
+  EXPECT_EQ(shown, "1|1|50|monitor|off");
+  EXPECT_EQ(form_->StatusBar1->PanelText(0).find("Bad value"), std::string::npos) << form_->StatusBar1->PanelText(0);
+
   // Delete asks first; Cancel sends nothing, OK writes "invalid".
   form_->LV_control->setCurrentItem(form_->LV_control->topLevelItem(2));
   boxes.Clear();

@@ -89,7 +89,9 @@ THistory_control::THistory_control(THistoryForm *form) : TBaseForm(form), form_(
   if (!form->AddMode) {
     ED_Index->setEnabled(false);
     ED_Datatsource->setText(QString::number(form->DataSourcePort));
-    Binding->Request.VarList.AppendOidSuffix(form->ED_Index->text().toStdString());
+    const std::string index = form->ED_Index->text().toStdString();
+    Binding->Request.VarList.AppendOidSuffix(index);
+    Binding->Request.VarList.GetItem(IndexItem)->Value = index;  // not readable: the Get leaves it
     Guarded(Binding, [this] { Binding->Refresh(); });
   }
   Handle(BT_Set, &QPushButton::clicked, nullptr, [this] { BT_SetClick(); });

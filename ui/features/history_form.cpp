@@ -31,6 +31,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr char kIfIndexPrefix[] = "IfIndex.";
@@ -71,6 +72,9 @@ QChart *MakeChart(const char *title, const SeriesLook *looks, int count) {
   }
   chart->addSeries(bars);
   auto *x = new QBarCategoryAxis(chart);
+  QFont small = x->labelsFont();
+  small.setPointSizeF(small.pointSizeF() * 0.8);
+  x->setLabelsFont(small);
   auto *y = new QValueAxis(chart);
   y->setLabelFormat("%d");
   chart->addAxis(x, Qt::AlignBottom);
@@ -96,7 +100,6 @@ THistoryForm::THistoryForm(QWidget *owner, const std::string &addressText) : TBa
   ControlBinding->Request.VarList = KvSNMPVarList(HistoryControlDefs, MVT_FMV, 1);
   ControlBinding->BindListView(LV_control, true);
   ControlBinding->AssociateFormat(0, "%u", {ED_Index});
-  ControlBinding->Associate(1, Ed_Source);  // the whole OID, as text
   ControlBinding->AssociateComboBox(6, CB_Status);
   ControlBinding->Request.LoadSessionSettings();
   ControlBinding->Request.Timeout = 200;  // 2 s
@@ -265,7 +268,9 @@ void THistoryForm::ShowDataSources() {
     const QString oid = row->text(1);
     const int dot = oid.lastIndexOf('.');
     const QString shown = kIfIndexPrefix + (dot >= 0 ? oid.mid(dot + 1) : QString());
-    if (oid != shown) row->setText(1, shown);
+    if (oid == shown) continue;
+    row->setData(1, Qt::UserRole, oid);  // the OID itself, for Ed_Source
+    row->setText(1, shown);
   }
   for (int c = 0; c < LV_control->columnCount(); ++c) LV_control->resizeColumnToContents(c);
 }
@@ -280,12 +285,11 @@ void THistoryForm::LV_controlClick() {
     DisableRowButtons();
     return;
   }
-  // The interface number ends the data source: the OID in Ed_Source, or the row's
-  // "IfIndex." text when the OID did not survive the copy.
-  for (const QString &source : {Ed_Source->text(), row->text(1)}) {
-    const int dot = source.lastIndexOf('.');
-    if (dot >= 0 && ToNumber(source.mid(dot + 1), DataSourcePort)) break;
-  }
+  // The list shows "IfIndex.<n>"; Ed_Source gets the data source OID the switch returned.
+  Ed_Source->setText(row->data(1, Qt::UserRole).toString());
+  const QString source = Ed_Source->text().isEmpty() ? row->text(1) : Ed_Source->text();
+  const int dot = source.lastIndexOf('.');
+  if (dot >= 0) ToNumber(source.mid(dot + 1), DataSourcePort);
   for (QPushButton *b : {BT_Delete, BT_Modify, BT_View}) b->setEnabled(true);
   // The samples shown belong to the index in ST_Index: the same row needs no new read.
   if (ST_Index->text() == row->text(0) && LV_Table->topLevelItemCount() > 0) return;
@@ -406,7 +410,11 @@ void THistoryForm::DrawCharts() {
     auto *x = static_cast<QBarCategoryAxis *>(chart->axes(Qt::Horizontal).value(0));
     x->clear();
     x->append(labels);
-    chart->axes(Qt::Vertical).value(0)->setRange(0, max > 0 ? max * 1.1 : 1);
+    const int top = std::max(1, static_cast<int>(std::ceil(max * 1.1)));
+    auto *y = static_cast<QValueAxis *>(chart->axes(Qt::Vertical).value(0));
+    y->setRange(0, top);
+    if (top < 5) y->setTickCount(top + 1);  // whole numbers only
+    else y->applyNiceNumbers();
   }
 }
 
