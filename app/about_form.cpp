@@ -13,6 +13,10 @@ TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(354, 105);
+  // The box is laid out for an 8 pt font.
+  QFont small = font();
+  small.setPointSize(8);
+  setFont(small);
 
   ProgramIcon = new QLabel(this);
   ProgramIcon->setGeometry(9, 32, 32, 32);
@@ -31,7 +35,7 @@ TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner) {
   Version->move(65, 31);
   Copyright = new QLabel(this);
   Copyright->move(65, 46);
-  Comments = new QLabel(QStringLiteral("Copyright (C) Korvane. All rights reserved."), this);
+  Comments = new QLabel(QStringLiteral("(C) Korvane. All rights reserved."), this);
   Comments->move(65, 64);
 
   OKButton = new QPushButton(QStringLiteral("OK"), this);

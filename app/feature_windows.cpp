@@ -1,19 +1,38 @@
 #include "feature_windows.h"
 
+#include "dot3_stats_form.h"
 #include "history_form.h"
+#include "if_x_entry.h"
 #include "kv_mib_catalogue.h"
 #include "kv_text.h"
+#include "last_change_form.h"
 #include "main_form.h"
+#include "pbridge_config_form.h"
 #include "port_control_form.h"
 #include "port_mirror_form.h"
 #include "port_trunk_form.h"
+#include "stp_info.h"
+#include "vlan_8021d_priority_form.h"
+#include "vlan_general_info_form.h"
+#include "vlan_port_infomation_form.h"
 
 namespace {
 
 void OpenPortControl(TMainForm &mainForm) { TfrmPortControl::Execute(&mainForm, mainForm.AddressText); }
 void OpenPortTrunk(TMainForm &mainForm) { TPortTrunkForm::Execute(&mainForm, mainForm.AddressText, RuntimeVersion); }
 void OpenPortMirror(TMainForm &mainForm) { TPortMirrorForm::Execute(&mainForm, mainForm.AddressText); }
-void OpenHistory(TMainForm &mainForm) { THistoryForm::Execute(&mainForm, mainForm.AddressText); }
+void OpenF4(TMainForm &m) { OpenLastChangeForm(&m, m.AddressText); }
+void OpenF5(TMainForm &m) { OpenIfXEntry(&m, m.AddressText); }
+void OpenF6(TMainForm &m) { OpenDot3StatsForm(&m, m.AddressText); }
+void OpenF7(TMainForm &m) {
+  OpenSpanningTreeInformation(&m, RuntimeVersion, m.AddressText,
+                              [&m](const std::string &argument) { m.LaunchModule(argument); });
+}
+void OpenF8(TMainForm &m) { OpenPBridgeConfigForm(&m, m.AddressText); }
+void OpenF9(TMainForm &m) { OpenVLan8021dPriorityForm(&m, CurrentWindowTitle, m.AddressText); }
+void OpenF10(TMainForm &m) { OpenVLanGeneralInfoForm(&m, m.AddressText); }
+void OpenF11(TMainForm &m) { OpenVLanPortInfomationForm(&m); }
+void OpenF12(TMainForm &m) { THistoryForm::Execute(&m, m.AddressText); }
 
 struct FeatureWindow {
   const char *Key;
@@ -25,15 +44,15 @@ const FeatureWindow kFeatureWindows[] = {
     {"F1", OpenPortControl},  // TfrmPortControl: caption "Port Control Table : " + address, frmPortControl while shown
     {"F2", OpenPortTrunk},    // TPortTrunkForm
     {"F3", OpenPortMirror},   // TPortMirrorForm
-    {"F4", nullptr},   // TLastChangeForm
-    {"F5", nullptr},   // TifXEntry
-    {"F6", nullptr},   // Tdot3StatsForm
-    {"F7", nullptr},   // TSTP_Info (only for "Build 2.03"; other versions start the companion)
-    {"F8", nullptr},   // TPBridgeConfigForm
-    {"F9", nullptr},   // TVLan8021dPriorityForm: caption CurrentWindowTitle + " : " + address
-    {"F10", nullptr},  // TVLanGeneralInfoForm
-    {"F11", nullptr},  // TVLanPortInfomationForm
-    {"F12", OpenHistory},  // THistoryForm: "Please enable RMON first!" when it has no entries
+    {"F4", OpenF4},  // TLastChangeForm
+    {"F5", OpenF5},  // TifXEntry
+    {"F6", OpenF6},  // Tdot3StatsForm
+    {"F7", OpenF7},  // TSTP_Info (only for "Build 2.03"; other versions start the companion)
+    {"F8", OpenF8},  // TPBridgeConfigForm
+    {"F9", OpenF9},  // TVLan8021dPriorityForm: caption CurrentWindowTitle + " : " + address
+    {"F10", OpenF10},  // TVLanGeneralInfoForm
+    {"F11", OpenF11},  // TVLanPortInfomationForm
+    {"F12", OpenF12},  // THistoryForm: "Please enable RMON first!" when it has no entries
     {"F14", nullptr},  // TEthernetMaskInformationForm
     {"F15", nullptr},  // TEthernetInformationRuleForm
     {"F16", nullptr},  // TIPMaskInformationForm

@@ -4,12 +4,22 @@
 // per-device settings file) and sets the caption; it then completes the window (layout,
 // start-up queries, menu state and front panel) in CompleteStartup.
 
+#include "main_menu.h"
 #include "startup_settings.h"
 
 #include <QMainWindow>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+class KvSNMPRequest2Edits;
+class KvStatusBar;
+class QAction;
+class QLabel;
+class QScrollArea;
+class TPanelForm;
 
 class TMainForm : public QMainWindow, public KvStartupSettings {
   Q_OBJECT
@@ -39,13 +49,64 @@ public:
   // Brings the window to the front: a later start for the same switch asks for it.
   void BringToFront();
 
+  // The layout, built by CompleteStartup.
+  QScrollArea *MainScrollBox = nullptr;  // holds the front panel
+  KvStatusBar *StatusBar = nullptr;      // panel 0: start-up, RMON and Alarm/Event failures
+  QLabel *ST_RmonState = nullptr;        // hidden: shows the RMON state query
+  QLabel *ST_Version = nullptr;          // hidden: shows the version query
+  TPanelForm *PanelForm = nullptr;
+  // The menu bar's items in menu order (separators included).
+  std::vector<QAction *> MainMenu1;
+  // The item with that name; null when there is none.
+  QAction *MenuItem(const std::string &name) const;
+
+  // Bound to the agent's RMON state for the window's lifetime (null when its creation
+  // failed at start-up).
+  std::unique_ptr<KvSNMPRequest2Edits> RmonStateBinding;
+  // Reads the RMON state: "disabled" disables the "RMON" menu, "enabled" enables it,
+  // anything else leaves it; then shows the menus that start hidden. A failure is
+  // written into status-bar panel 0.
+  void RefreshRmonMenu();
+
+  // One handler per menu item, named after it; each runs its item's entry, and an error
+  // that leaves the entry is shown by ShowApplicationError.
+#define KV_DECLARE_CLICK(depth, name, caption, visibility, key) void name##Click();
+#define KV_NO_CLICK(depth, visibility)
+  KV_MAIN_MENU(KV_DECLARE_CLICK, KV_NO_CLICK)
+#undef KV_DECLARE_CLICK
+#undef KV_NO_CLICK
+
+  // The application's default error display: a message box with the error's text.
+  void ShowApplicationError(const std::string &message);
+
+protected:
+  // Asks "Are you sure to exit?"; No keeps the module running.
+  void closeEvent(QCloseEvent *event) override;
+
 private:
   // The layout, the start-up queries, the menu state and the front panel, after the
   // settings and the caption are in place.
   void CompleteStartup();
+  void BuildLayout();
+  // Runs one start-up step; an exception's message goes to status-bar panel 0.
+  void StartupStep(const std::function<void()> &step);
+
+  // The shared body of the click handlers.
+  void ItemClick(const char *itemName);
+  void RunEntry(const KvMenuEntry &entry, const KvMenuItemDef &item);
+  void OpenGenericEntry(const KvMenuEntry &entry);
+  void PortSessionStatistics(const KvMenuEntry &entry);
+  void AlarmEvent(const KvMenuEntry &entry);
+  void DeviceAction(const KvMenuEntry &entry);
+  void OpenHelp(const KvMenuEntry &entry);
+  void OpenFeature(const KvMenuEntry &entry, const KvMenuItemDef &item);
 
   bool Terminated_ = false;
 };
 
 // The one main window of the process while it exists; null before and after.
 extern TMainForm *MainForm;
+
+// The title of the last generic window whose caption carries the address; empty until
+// one is opened.
+extern std::string CurrentWindowTitle;

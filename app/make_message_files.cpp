@@ -14,12 +14,7 @@ int main(int argc, char **argv) {
     std::cerr << "usage: make-message-files <program folder>\n";
     return 2;
   }
-  const KvMessageTableId tables[] = {
-      KvMessageTableId::Common,    KvMessageTableId::Snmp,       KvMessageTableId::SnmpV3,
-      KvMessageTableId::Usm,       KvMessageTableId::SnmpClass,  KvMessageTableId::RequestLog,
-      KvMessageTableId::Library,
-  };
-  for (const KvMessageTableId table : tables) {
+  for (const KvMessageTableId table : kMessageTables) {
     const std::filesystem::path file = JoinPath(argv[1], MessageFileName(table));
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);

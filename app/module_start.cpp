@@ -27,7 +27,7 @@ constexpr const char *kUsage =
     "  /l<level>     SNMPv3 security level: 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv\n"
     "  /a<code>      authentication protocol: 1 none, 2 MD5, 3 SHA\n"
     "  /A<password>  authentication password\n"
-    "  /p<code>      privacy protocol: 1 none, 2 DES\n"
+    "  /p<code>      privacy protocol: 1 none, 2 DES, 9 IDEA\n"
     "  /P<password>  privacy password\n"
     "  /m<model>     security model (3 USM)\n"
     "  /c<name>      context name\n"

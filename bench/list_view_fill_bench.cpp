@@ -5,6 +5,8 @@
 //
 //   build/bench/list_view_fill_bench [rows] [rounds]
 
+#include "bench_timing.h"
+#include "event_wait.h"
 #include "kv_controls.h"
 #include "kv_mib_core_set.h"
 #include "kv_snmp_request2_edits.h"
@@ -13,7 +15,6 @@
 #include "switch_sim_agent.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -31,15 +32,6 @@ void Aim(KvSNMPRequest &request, const SwitchSimAgent &sim) {
   request.VarList = KvSNMPVarList(IgmpInfoDefs, MVT_FMV, 2);
 }
 
-double Best(const std::function<int()> &run, int rounds, int &rows) {
-  double best = 1e9;
-  for (int r = 0; r < rounds; ++r) {
-    const auto start = std::chrono::steady_clock::now();
-    rows = run();
-    best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  return best;
-}
 
 int BareWalk(const SwitchSimAgent &sim) {
   KvSNMPRequest request;
@@ -57,10 +49,7 @@ int FillListView(const SwitchSimAgent &sim, unsigned char mode) {
   QTreeWidget *list = MakeListView(&window);
   binding.BindListView(list);
   binding.Refresh();
-  QElapsedTimer limit;
-  limit.start();
-  while (binding.Busy() && limit.elapsed() < 120000)
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  RunEventsUntil([&] { return !binding.Busy(); }, 120000);
   return list->topLevelItemCount();
 }
 }  // namespace
@@ -79,11 +68,11 @@ int main(int argc, char **argv) {
   SnmpEventPump().Start();
 
   int bareRows = 0, blockingRows = 0, asyncRows = 0;
-  const double bare = Best([&] { return BareWalk(sim); }, rounds, bareRows);
+  const double bare = BestSeconds([&] { return BareWalk(sim); }, rounds, bareRows);
   const double blocking =
-      Best([&] { return FillListView(sim, KvSNMPRequest2Controls::Blocking); }, rounds, blockingRows);
+      BestSeconds([&] { return FillListView(sim, KvSNMPRequest2Controls::Blocking); }, rounds, blockingRows);
   const double async =
-      Best([&] { return FillListView(sim, KvSNMPRequest2Controls::Asynchronous); }, rounds, asyncRows);
+      BestSeconds([&] { return FillListView(sim, KvSNMPRequest2Controls::Asynchronous); }, rounds, asyncRows);
 
   std::printf("IGMP group table, %d generated rows, best of %d\n", rows, rounds);
   std::printf("  reference: bare blocking walk   %5d rows  %8.3f s\n", bareRows, bare);

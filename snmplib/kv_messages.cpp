@@ -2,6 +2,7 @@
 
 #include "kv_exception.h"
 #include "kv_text.h"
+#include "snmp_session.h"
 
 #include <cstdio>
 #include <fstream>
@@ -155,6 +156,10 @@ const KvMessageTable kBuiltinLibrary = {
     "(KvSNMP++) Log database field not found!",
     "(KvSNMP++) Bad syntax for the history chart of log!",
     "(KvSNMP++) Unknown error code!",
+    // Answers that no well-behaved agent gives.
+    "(KvSNMP++) The agent answered with an unknown error-status!",
+    "(KvSNMP++) OID not increasing in the agent's answer!",
+    "(KvSNMP++) Too many rows in the table, the walk stopped!",
 };
 
 // The message file of each table, relative to the program's folder.
@@ -176,7 +181,7 @@ struct CodeFamily {
 const CodeFamily kFamilies[] = {
     {KvMessageTableId::Common, 0, 1, 20},      {KvMessageTableId::Snmp, 101, 0, 18},
     {KvMessageTableId::SnmpV3, 201, 0, 17},    {KvMessageTableId::Usm, 301, 0, 14},
-    {KvMessageTableId::SnmpClass, 401, 0, 23}, {KvMessageTableId::Library, 500, 1, 29},
+    {KvMessageTableId::SnmpClass, 401, 0, 23}, {KvMessageTableId::Library, 500, 1, 32},
 };
 
 // The lines of a file as a reader with a 1024-byte buffer gets them: each ends after
@@ -278,6 +283,9 @@ void MapSnmpStatus(int status, int &code, std::string &text) {
   } else if (status >= -1418 && status <= -1402) {
     code = status + 1201;
     text = TableMessage(KvMessageTableId::SnmpV3, -status - 1402);
+  } else if (status == SnmpStatus::BadErrorStatus) {
+    code = -500 - LibraryMsg::BadErrorStatus;
+    text = LibraryMessage(LibraryMsg::BadErrorStatus);
   } else if (status >= -23 && status <= -1) {
     code = status - 400;
     text = TableMessage(KvMessageTableId::SnmpClass, -status - 1);
@@ -308,13 +316,8 @@ std::string MessageFileName(KvMessageTableId id) {
 }
 
 void LoadMessageFiles(const std::string &directory) {
-  const KvMessageTableId order[] = {
-      KvMessageTableId::Common, KvMessageTableId::Snmp,       KvMessageTableId::SnmpV3,
-      KvMessageTableId::Usm,    KvMessageTableId::SnmpClass, KvMessageTableId::RequestLog,
-      KvMessageTableId::Library,
-  };
-  for (size_t i = 0; i < std::size(order); ++i)
-    LoadMessageTable(order[i], JoinPath(directory, kMessageFiles[i]));
+  for (const KvMessageTableId id : kMessageTables)
+    LoadMessageTable(id, JoinPath(directory, MessageFileName(id)));
 }
 
 std::string FormatRequestLog(int kind, const std::string &listName, const std::string &message,

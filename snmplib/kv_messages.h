@@ -21,7 +21,7 @@ extern KvMessageTable UsmMessages;
 extern KvMessageTable SnmpClassMessages;
 // The request log line templates: index 0 Get, 1 Set.
 extern KvMessageTable RequestLogFormats;
-// The library's own: codes 0 and -501 to -528, index = -code - 500 (0 for code 0).
+// The library's own: codes 0 and -501 to -531, index = -code - 500 (0 for code 0).
 extern KvMessageTable LibraryMessages;
 
 // Indexes into CommonMessages that callers name.
@@ -62,10 +62,20 @@ constexpr int LogDatabaseNotConnected = 25;
 constexpr int LogFieldNotFound = 26;
 constexpr int BadLogChartSyntax = 27;
 constexpr int UnknownCode = 28;
+constexpr int BadErrorStatus = 29;
+constexpr int OidNotIncreasing = 30;
+constexpr int TooManyRows = 31;
 }  // namespace LibraryMsg
 
 // The tables a message file can replace.
 enum class KvMessageTableId { Common, Snmp, SnmpV3, Usm, SnmpClass, RequestLog, Library };
+
+// Every table, in the order their files are loaded.
+inline constexpr KvMessageTableId kMessageTables[] = {
+    KvMessageTableId::Common,    KvMessageTableId::Snmp,       KvMessageTableId::SnmpV3,
+    KvMessageTableId::Usm,       KvMessageTableId::SnmpClass,  KvMessageTableId::RequestLog,
+    KvMessageTableId::Library,
+};
 
 // The table itself, and its built-in texts (the tables start as copies of these).
 KvMessageTable &MessageTable(KvMessageTableId id);
@@ -82,7 +92,7 @@ std::string CommonMessage(int index);
 std::string LibraryMessage(int n);
 
 // Text of any library code of any family (0, -1..-19, -101..-118, -201..-217,
-// -301..-314, -401..-423, -501..-528); the unknown-code text for any other code.
+// -301..-314, -401..-423, -501..-531); the unknown-code text for any other code.
 std::string CodeMessage(int code);
 
 // Raises KvException with the common-table text of `index` and code -index.
@@ -95,7 +105,8 @@ std::string CodeMessage(int code);
 [[noreturn]] void RaiseCode(int code);
 
 // Turns a session status (agent error-status 1..18, USM 1400..1414, message processing
-// -1401..-1418, class -1..-23, 0 success) into a library code and its text.
+// -1401..-1418, class -1..-23, 0 success, SnmpStatus::BadErrorStatus) into a library code and
+// its text.
 void MapSnmpStatus(int status, int &code, std::string &text);
 
 // Replaces a table from a message file: one entry per non-blank line, in file order;

@@ -16,6 +16,7 @@
 
 namespace {
 constexpr int kNoSuchName = -102;
+constexpr int kTooBigStatus = 1;  // the agent's error-status tooBig
 
 [[noreturn]] void BadSyntax() { RaiseLibrary(LibraryMsg::BadSyntax); }
 
@@ -146,24 +147,46 @@ bool KvSNMPRequest::Get(bool first) {
   const SnmpOperation op = ReadOperation();
   const SnmpTarget target = BuildTarget();
   const SnmpPdu pdu = BuildPdu(first ? ReadFirst : ReadOnwards);
+  if (first) ForgetRows();
   SnmpPdu response;
-  const int status = Session().Send(op, target, pdu, response);
+  const int status = op == SnmpOperation::GetNext && IsTable() ? ReadRows(target, pdu, response)
+                                                               : Session().Send(op, target, pdu, response);
   int code;
   std::string text;
   MapSnmpStatus(status, code, text);
   if (code != 0 && !(code == kNoSuchName && IsTable())) throw KvException(text, code);
   bool finished = false;
-  return ProcessResponse(code, text, response, finished);
+  return ProcessResponse(code, text, response, first ? ReadFirst : ReadOnwards, finished);
 }
 
+namespace {
+// Whether the dotted OID `a` comes after `b` in the agent's order.
+bool OidAfter(const std::string &a, const std::string &b) {
+  std::vector<uint32_t> x, y;
+  if (!ParseOid(a, x) || !ParseOid(b, y)) return a > b;
+  return std::lexicographical_compare(y.begin(), y.end(), x.begin(), x.end());
+}
+}  // namespace
+
 bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const SnmpPdu &response,
-                                    bool &finished) {
+                                    PduKind asked, bool &finished) {
   finished = false;
-  // Whether the INDEX items hold a row's values: after a row was read, not on the first
-  // read of a walk.
-  bool rowKnown = IsTable();
-  for (int k = 0; k < VarList.KeyCount && k < VarList.GetCount() && rowKnown; ++k)
-    rowKnown = !VarList.GetItem(k)->Value.empty();
+  const bool walking = IsTable() && asked != Write;
+  if (asked == ReadFirst) rowsRead_ = 0;
+  // The row shown last, from the INDEX items' values, taken before this answer changes
+  // them: a readable INDEX column is itself past its end at the last row. There is none
+  // on the first read of a walk.
+  std::string current;
+  if (IsTable() && asked == ReadOnwards) {
+    bool known = true;
+    for (int k = 0; k < VarList.KeyCount && k < VarList.GetCount() && known; ++k)
+      known = !VarList.GetItem(k)->Value.empty();
+    try {
+      if (known) current = RowInstance();
+    } catch (const KvException &) {
+      current.clear();  // values that name no row: the column goes on from the answer
+    }
+  }
   std::string row;
   int readable = 0, past = 0;
   size_t next = 0;
@@ -194,12 +217,20 @@ bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const Snm
       throw KvException(text, code);
     }
 
+    // An answer inside the column must pass the OID asked for, or the walk would
+    // never end (an agent going back and forth between rows). The OID asked for itself
+    // comes back with SNMPv2's end of the view, which ends the column.
+    const std::string &askedOid = item->Instance.empty() ? base : item->Instance;
+    if (walking && received.size() > base.size() && received.compare(0, base.size(), base) == 0 &&
+        received[base.size()] == '.' && !OidAfter(received, askedOid) &&
+        (received != askedOid || !vb.Value.IsException()))
+      RaiseLibrary(LibraryMsg::OidNotIncreasing);
+
     if (IsPastColumn(base, item->Instance, received)) {
       ++past;
       item->Value = "(NOTDONE)";
       // The next read of this column starts again from the row shown last; before any
       // row was read (an empty table) there is none, and it goes on from the answer.
-      const std::string current = rowKnown ? RowInstance() : std::string();
       item->Instance = current.empty() ? received : base + "." + current;
     } else {
       StoreVbValue(i, vb);
@@ -215,6 +246,7 @@ bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const Snm
   }
   if (IsTable()) DecodeRowIndexes(row);
   for (int j = 0; j < VarList.GetCount(); ++j) DeriveValue(j, true);
+  if (walking && ++rowsRead_ > MaxRows) RaiseLibrary(LibraryMsg::TooManyRows);
   return IsTable();
 }
 
@@ -257,7 +289,7 @@ void KvSNMPRequest::StoreVbValue(int k, const SnmpVb &vb) {
     case Syntax::BitStr:
     case Syntax::OctetStr:
     case Syntax::Opaque:
-    case Syntax::MacAddress: text = fits ? OctetsToPrintableHex(v.AsOctets()) : ""; break;
+    case Syntax::MacAddress: text = fits ? OctetsToPrintableHex(v.AsOctets()) : "(NULL)"; break;
     case Syntax::Null: text = "(NULL)"; break;
     case Syntax::ObjectId: text = OidToText(v.AsOid()); break;
     case Syntax::IpAddress:
@@ -278,8 +310,11 @@ void KvSNMPRequest::StoreVbValue(int k, const SnmpVb &vb) {
     case Syntax::DisplayStr: text = v.AsOctets(); break;
     default: BadSyntax();
   }
+  // An empty octet string is a value of its own; a missing value or one of another type
+  // is none. Only a display string shows a missing value as empty text.
   const bool octetKind = IsOctetKind(syntax) || syntax == Syntax::MacAddress;
-  if (!octetKind && (!fits || text.empty())) text = syntax == Syntax::DisplayStr ? "" : "(NULL)";
+  if (!fits && v.HasValue()) text = "(NULL)";
+  else if (!octetKind && (!fits || text.empty())) text = syntax == Syntax::DisplayStr ? "" : "(NULL)";
   item->Value = item->Options ? item->Options->ValueToLabel(text) : text;
 }
 
@@ -447,6 +482,7 @@ void KvSNMPRequest::PrepareSet(const std::string &selection, const std::vector<s
 bool KvSNMPRequest::Set(bool readBack, const std::string &selection,
                         const std::vector<std::string> *values) {
   if (!enabled_) return false;
+  ForgetRows();  // what was read ahead may be what this writes
   const KvSNMPVarList saved = VarList;
   SnmpTarget target;
   SnmpPdu pdu;
@@ -467,18 +503,27 @@ bool KvSNMPRequest::Set(bool readBack, const std::string &selection,
   if (code != 0) throw KvException(text, code);
   if (!readBack) return false;
   bool finished = false;
-  return ProcessResponse(code, text, response, finished);
+  return ProcessResponse(code, text, response, Write, finished);
 }
 
 void KvSNMPRequest::GetAsync(KvSNMPCallback callback, void *userData, bool first) {
   if (!enabled_) return;
   const SnmpOperation op = ReadOperation();
-  SendAsync(op, BuildPdu(first ? ReadFirst : ReadOnwards), std::move(callback), userData, true);
+  const PduKind kind = first ? ReadFirst : ReadOnwards;
+  const SnmpPdu pdu = BuildPdu(kind);
+  if (first) ForgetRows();
+  if (op != SnmpOperation::GetNext || !IsTable()) {
+    SendAsync(op, kind, pdu, std::move(callback), userData, true);
+    return;
+  }
+  ReadRowsAsync(BuildTarget(), kind, pdu, std::move(callback), userData);
+  ++pendingCount_;
 }
 
 void KvSNMPRequest::SetAsync(KvSNMPCallback callback, void *userData, bool readBack,
                              const std::string &selection, const std::vector<std::string> *values) {
   if (!enabled_) return;
+  ForgetRows();
   const KvSNMPVarList saved = VarList;
   SnmpPdu pdu;
   try {
@@ -490,33 +535,210 @@ void KvSNMPRequest::SetAsync(KvSNMPCallback callback, void *userData, bool readB
     throw;
   }
   VarList = saved;
-  SendAsync(SnmpOperation::Set, pdu, std::move(callback), userData, readBack);
+  SendAsync(SnmpOperation::Set, Write, pdu, std::move(callback), userData, readBack);
 }
 
-void KvSNMPRequest::SendAsync(SnmpOperation op, const SnmpPdu &pdu, KvSNMPCallback callback,
+void KvSNMPRequest::SendAsync(SnmpOperation op, PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback,
                               void *userData, bool readBack) {
-  const SnmpTarget target = BuildTarget();
-  auto self = self_;
-  auto id = std::make_shared<SnmpRequestId>(0);
-  const int status = Session().SendAsync(
-      op, target, pdu,
-      [self, id, callback = std::move(callback), userData, readBack](int st, const SnmpPdu &response) {
-        KvSNMPRequest *request = *self;
-        if (!request) return;  // the request is gone
-        request->outstanding_.erase(*id);
-        request->Complete(st, response, callback, userData, readBack);
-      },
-      id.get());
-  int code;
-  std::string text;
-  MapSnmpStatus(status, code, text);
-  if (code != 0) throw KvException(text, code);
-  outstanding_.insert(*id);
+  Launch(op, BuildTarget(), pdu,
+         [callback = std::move(callback), userData, readBack, kind](KvSNMPRequest &request, int status,
+                                                                     const SnmpPdu &response) {
+           request.Complete(status, response, callback, userData, readBack, kind);
+         });
   ++pendingCount_;
 }
 
+void KvSNMPRequest::Launch(SnmpOperation op, const SnmpTarget &target, const SnmpPdu &pdu, Answered answered,
+                           const SnmpPdu *post) {
+  auto self = self_;
+  auto id = std::make_shared<SnmpRequestId>(0);
+  SnmpCompletion done = [self, id, answered = std::move(answered)](int status, const SnmpPdu &response) {
+    KvSNMPRequest *request = *self;
+    if (!request) return;  // the request is gone
+    request->outstanding_.erase(*id);
+    answered(*request, status, response);
+  };
+  if (post) {
+    Session().Post(SnmpStatus::Success, *post, std::move(done), id.get());
+  } else {
+    const int status = Session().SendAsync(op, target, pdu, std::move(done), id.get());
+    int code;
+    std::string text;
+    MapSnmpStatus(status, code, text);
+    if (code != 0) throw KvException(text, code);
+  }
+  outstanding_.insert(*id);
+}
+
+// ---------------------------------------------------------------------------------
+// The bulk walk.
+
+int KvSNMPRequest::BulkRepetitions(const SnmpTarget &target, int columns) const {
+  if ((target.Version != 1 && target.Version != 3) || MaxRepetitions == 0 || columns <= 0) return 0;
+  const SnmpBulkState &state = Session().BulkState(target);
+  if (state.Refused) return 0;
+  int repetitions = MaxRepetitions > 0 ? std::min(MaxRepetitions, kMaxRepetitionsLimit)
+                                       : std::max(1, kBulkValuesPerAnswer / columns);
+  if (state.MostRepetitions > 0) repetitions = std::min(repetitions, state.MostRepetitions);
+  return repetitions;
+}
+
+SnmpPdu KvSNMPRequest::BulkPdu(const SnmpPdu &pdu, int repetitions) {
+  SnmpPdu bulk = pdu;
+  bulk.NonRepeaters = 0;
+  bulk.MaxRepetitions = repetitions;
+  return bulk;
+}
+
+std::string KvSNMPRequest::RowsKey(const SnmpTarget &target, const SnmpPdu &pdu) const {
+  return KvSnmpSession::SessionKey(target) + "|" + std::to_string(pdu.SecurityLevel) + "|" + pdu.ContextName +
+         "|" + pdu.ContextEngineId;
+}
+
+int KvSNMPRequest::ReadRows(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPdu &response) {
+  if (AnswerFromRows(target, pdu, response)) return SnmpStatus::Success;
+  ForgetRows();
+  for (;;) {
+    const int repetitions = BulkRepetitions(target, static_cast<int>(pdu.Vbs.size()));
+    if (repetitions <= 1) return Session().Send(SnmpOperation::GetNext, target, pdu, response);
+    SnmpPdu answer;
+    const int status = Session().Send(SnmpOperation::GetBulk, target, BulkPdu(pdu, repetitions), answer);
+    switch (TakeBulkAnswer(target, pdu, repetitions, status, answer)) {
+      case BulkOutcome::Kept:
+        if (AnswerFromRows(target, pdu, response)) return SnmpStatus::Success;
+        return Session().Send(SnmpOperation::GetNext, target, pdu, response);
+      case BulkOutcome::AskAgain: continue;
+      case BulkOutcome::Unanswered: {
+        const int next = Session().Send(SnmpOperation::GetNext, target, pdu, response);
+        NoteOneRowAnswer(target, next);
+        return next;
+      }
+      case BulkOutcome::Failed: response = std::move(answer); return status;
+    }
+  }
+}
+
+void KvSNMPRequest::NoteOneRowAnswer(const SnmpTarget &target, int status) {
+  // An agent that answers GetNext where a GetBulk went unanswered does not take GetBulk.
+  if (status != SnmpStatus::Timeout) Session().BulkState(target).Refused = true;
+}
+
+void KvSNMPRequest::ReadRowsAsync(const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu,
+                                  KvSNMPCallback callback, void *userData) {
+  Answered complete = [callback, userData, kind](KvSNMPRequest &request, int status, const SnmpPdu &response) {
+    request.Complete(status, response, callback, userData, true, kind);
+  };
+  SnmpPdu response;
+  if (AnswerFromRows(target, pdu, response)) {
+    // Handed out from a later round of the event pump, as an answer would be, so that
+    // the caller's events run between rows.
+    Launch(SnmpOperation::GetNext, target, pdu, std::move(complete), &response);
+    return;
+  }
+  ForgetRows();
+  AskInBulkAsync(target, kind, pdu, std::move(callback), userData);
+}
+
+void KvSNMPRequest::AskInBulkAsync(const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu,
+                                   KvSNMPCallback callback, void *userData) {
+  Answered complete = [callback, userData, kind](KvSNMPRequest &request, int status, const SnmpPdu &response) {
+    request.Complete(status, response, callback, userData, true, kind);
+  };
+  const int repetitions = BulkRepetitions(target, static_cast<int>(pdu.Vbs.size()));
+  if (repetitions <= 1) {
+    Launch(SnmpOperation::GetNext, target, pdu, std::move(complete));
+    return;
+  }
+  Launch(SnmpOperation::GetBulk, target, BulkPdu(pdu, repetitions),
+         [target, kind, pdu, repetitions, callback, userData, complete](KvSNMPRequest &request, int status,
+                                                                        const SnmpPdu &answer) {
+           const BulkOutcome outcome = request.TakeBulkAnswer(target, pdu, repetitions, status, answer);
+           SnmpPdu response;
+           if (outcome == BulkOutcome::Failed) return complete(request, status, answer);
+           if (outcome == BulkOutcome::Kept && request.AnswerFromRows(target, pdu, response))
+             return complete(request, status, response);
+           // A request going away hands nothing on; Complete only counts the answer.
+           if (!request.enabled_) return complete(request, status, answer);
+           try {
+             if (outcome == BulkOutcome::AskAgain)
+               request.AskInBulkAsync(target, kind, pdu, callback, userData);
+             else
+               request.Launch(SnmpOperation::GetNext, target, pdu,
+                              [target, complete, outcome](KvSNMPRequest &r, int st, const SnmpPdu &resp) {
+                                if (outcome == BulkOutcome::Unanswered) r.NoteOneRowAnswer(target, st);
+                                complete(r, st, resp);
+                              });
+           } catch (const KvException &) {
+             complete(request, status == SnmpStatus::Success ? kTooBigStatus : status, answer);
+           }
+         });
+}
+
+KvSNMPRequest::BulkOutcome KvSNMPRequest::TakeBulkAnswer(const SnmpTarget &target, const SnmpPdu &pdu,
+                                                         int repetitions, int status, const SnmpPdu &answer) {
+  SnmpBulkState &state = Session().BulkState(target);
+  // An answer without even one binding per column did not fit either.
+  if (status == kTooBigStatus || (status == SnmpStatus::Success && answer.Vbs.size() < pdu.Vbs.size())) {
+    const int half = std::max(1, repetitions / 2);
+    state.MostRepetitions = state.MostRepetitions > 0 ? std::min(state.MostRepetitions, half) : half;
+    return BulkOutcome::AskAgain;
+  }
+  // Any other error-status, even one outside the protocol's: the agent will not be
+  // asked in bulk again.
+  if ((status > 0 && status < SnmpStatus::UsmError) || status == SnmpStatus::BadErrorStatus) {
+    state.Refused = true;
+    return BulkOutcome::AskAgain;
+  }
+  // Some agents ignore GetBulk: the read is asked once more one row at a time.
+  if (status == SnmpStatus::Timeout) return BulkOutcome::Unanswered;
+  if (status != SnmpStatus::Success) return BulkOutcome::Failed;
+  KeepRows(target, pdu, answer);
+  return BulkOutcome::Kept;
+}
+
+void KvSNMPRequest::KeepRows(const SnmpTarget &target, const SnmpPdu &pdu, const SnmpPdu &answer) {
+  ahead_.clear();
+  aheadKey_ = RowsKey(target, pdu);
+  aheadAgent_ = answer.AgentAddress;
+  aheadPort_ = answer.AgentPort;
+  // The answer holds the columns' next OIDs round by round: column c of round r at
+  // r * columns + c, each the next of the one before it in its column.
+  const size_t columns = pdu.Vbs.size();
+  for (size_t c = 0; c < columns; ++c) {
+    std::vector<uint32_t> from = pdu.Vbs[c].Oid;
+    for (size_t k = c; k < answer.Vbs.size(); k += columns) {
+      const SnmpVb &vb = answer.Vbs[k];
+      Next next{vb, vb.Value.Type() == SnmpType::EndOfMibView, false};
+      next.ExactOnly = !next.EndOfView && !(from < vb.Oid);
+      ahead_.emplace(from, next);
+      if (next.EndOfView) break;
+      from = vb.Oid;
+    }
+  }
+}
+
+bool KvSNMPRequest::AnswerFromRows(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPdu &response) const {
+  if (ahead_.empty() || pdu.Vbs.empty() || RowsKey(target, pdu) != aheadKey_) return false;
+  SnmpPdu answer;
+  for (const SnmpVb &asked : pdu.Vbs) {
+    auto it = ahead_.upper_bound(asked.Oid);
+    if (it == ahead_.begin()) return false;
+    const auto &[from, next] = *std::prev(it);
+    if (next.EndOfView)
+      answer.Vbs.emplace_back(asked.Oid, SnmpValue::Exception(SnmpType::EndOfMibView));
+    else if (from == asked.Oid || (!next.ExactOnly && asked.Oid < next.Vb.Oid))
+      answer.Vbs.push_back(next.Vb);
+    else
+      return false;
+  }
+  answer.AgentAddress = aheadAgent_;
+  answer.AgentPort = aheadPort_;
+  response = std::move(answer);
+  return true;
+}
+
 void KvSNMPRequest::Complete(int status, const SnmpPdu &response, const KvSNMPCallback &callback,
-                             void *userData, bool readBack) {
+                             void *userData, bool readBack, PduKind asked) {
   // Counted down first: a callback that closes the window destroys this request, and its
   // destructor must not wait for the answer it is being called from.
   --pendingCount_;
@@ -531,7 +753,7 @@ void KvSNMPRequest::Complete(int status, const SnmpPdu &response, const KvSNMPCa
   if ((error.Code == 0 && readBack) || (error.Code == kNoSuchName && IsTable())) {
     try {
       bool finished = false;
-      const bool more = ProcessResponse(error.Code, error.Message, response, finished);
+      const bool more = ProcessResponse(error.Code, error.Message, response, asked, finished);
       if (finished && error.Code == kNoSuchName) MapSnmpStatus(0, error.Code, error.Message);
       error.Done = !more;
     } catch (const KvException &e) {

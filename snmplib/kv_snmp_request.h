@@ -1,8 +1,18 @@
 #pragma once
-// One conversation with the agent about one variable list: Get, a GetNext walk of a
-// table one row per call, and Set, blocking or answered through a completion callback
-// that the event pump runs on the window thread. Answers are written back into the
-// list's items as text.
+// One conversation with the agent about one variable list: Get, a walk of a table one
+// row per call, and Set, blocking or answered through a completion callback that the
+// event pump runs on the window thread. Answers are written back into the list's items
+// as text.
+//
+// A walk asks for one row per request with GetNext on SNMPv1. On SNMPv2c and SNMPv3 it
+// asks for many rows at once with GetBulk of all the walked columns, keeps them, and
+// hands them out one per call exactly as GetNext answers would have come: each call
+// answers from the rows kept what it would have asked the agent, and asks the agent
+// (in bulk again) only when they cannot tell. MaxRepetitions (see SNMPMaxRepetitions)
+// sets how many rows; an agent that answers tooBig is asked for half as many from then
+// on; one that answers a GetBulk with any other error, or leaves it unanswered and then
+// answers the same read as GetNext, is walked one row per request for as long as the
+// session lives.
 
 #include "kv_messages.h"
 #include "kv_snmp_session.h"
@@ -11,6 +21,7 @@
 #include "snmp_session.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -55,6 +66,9 @@ public:
   bool UseGetNext = false;
   KvSNMPVarList VarList;
   std::string RowFilter;
+  // A walk that reads more rows than this ends with an error (-531): an agent whose
+  // table never ends must not hold the window for ever.
+  int MaxRows = kMaxRows;
 
   // The points where a specialised request could change value handling.
   virtual std::string SubstituteValues(const std::string &expression, bool quoteText,
@@ -72,6 +86,10 @@ public:
 
   // The longest the destructor waits for outstanding answers.
   static constexpr int kDestroyWaitMs = 6000;
+  static constexpr int kMaxRows = 100000;
+  // Values a bulk walk asks for per answer when the settings leave it the choice: rows
+  // enough to fill about this many, well inside what agents answer.
+  static constexpr int kBulkValuesPerAnswer = 60;
 
 private:
   enum PduKind { ReadFirst = 0, ReadOnwards = 1, Write = 2 };
@@ -84,16 +102,61 @@ private:
   SnmpOperation ReadOperation() const;
   // True for a row read with more to follow; `finished` tells that the walk ended (every
   // readable item past its column, or SNMPv1's noSuchName for the OID asked for).
-  // Raises the -102 that is not the end of a walk.
-  bool ProcessResponse(int code, const std::string &text, const SnmpPdu &response, bool &finished);
+  // `asked` is the kind of PDU answered. Raises the -102 that is not the end of a walk,
+  // -530 for a GetNext answer inside a column that does not pass the OID asked for, and
+  // -531 past MaxRows rows.
+  bool ProcessResponse(int code, const std::string &text, const SnmpPdu &response, PduKind asked,
+                       bool &finished);
   void PrepareSet(const std::string &selection, const std::vector<std::string> *values);
-  void SendAsync(SnmpOperation op, const SnmpPdu &pdu, KvSNMPCallback callback, void *userData,
-                 bool readBack);
+  void SendAsync(SnmpOperation op, PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback,
+                 void *userData, bool readBack);
+  // What happens to an answer: `answered` runs on the window thread unless the request
+  // is gone. With `post`, nothing is sent: `response` comes back as though it had.
+  using Answered = std::function<void(KvSNMPRequest &request, int status, const SnmpPdu &response)>;
+  void Launch(SnmpOperation op, const SnmpTarget &target, const SnmpPdu &pdu, Answered answered,
+              const SnmpPdu *post = nullptr);
+
+  // Rows asked for per request of this walk: 0 or 1 mean one row per request (GetNext).
+  int BulkRepetitions(const SnmpTarget &target, int columns) const;
+  // The bulk walk. A read of a table (`pdu` the GetNext a one-row walk would send)
+  // answered from the rows kept, or by asking the agent in bulk.
+  int ReadRows(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPdu &response);
+  void ReadRowsAsync(const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback,
+                     void *userData);
+  void AskInBulkAsync(const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback,
+                      void *userData);
+  // What an answer to a GetBulk means for the read: rows kept, ask again (fewer rows, or
+  // one row as the agent refused GetBulk), no answer (ask one row), or the read failed.
+  enum class BulkOutcome { Kept, AskAgain, Unanswered, Failed };
+  // Learns from the agent's answer to a GetBulk of `repetitions` asked in place of `pdu`.
+  BulkOutcome TakeBulkAnswer(const SnmpTarget &target, const SnmpPdu &pdu, int repetitions, int status,
+                             const SnmpPdu &answer);
+  static SnmpPdu BulkPdu(const SnmpPdu &pdu, int repetitions);
+  void NoteOneRowAnswer(const SnmpTarget &target, int status);
+  // The GetNext answer to `pdu` that the rows kept tell, if they tell every binding.
+  bool AnswerFromRows(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPdu &response) const;
+  void KeepRows(const SnmpTarget &target, const SnmpPdu &pdu, const SnmpPdu &answer);
+  void ForgetRows() { ahead_.clear(); }
+  std::string RowsKey(const SnmpTarget &target, const SnmpPdu &pdu) const;
+
+  // What the last GetBulk told of the agent's tree: from an OID that was asked for (or
+  // answered), the next one. As nothing lies between an OID and its next, that answer
+  // also holds for every OID in between.
+  struct Next {
+    SnmpVb Vb;
+    bool EndOfView = false;  // nothing follows
+    bool ExactOnly = false;  // the agent did not advance: true of this very OID only
+  };
+  std::map<std::vector<uint32_t>, Next> ahead_;
+  std::string aheadKey_;  // the agent, credentials and context the rows came from
+  std::string aheadAgent_;
+  int aheadPort_ = 0;
   void Complete(int status, const SnmpPdu &response, const KvSNMPCallback &callback, void *userData,
-                bool readBack);
+                bool readBack, PduKind asked);
 
   bool enabled_ = true;
   int pendingCount_ = 0;
+  int rowsRead_ = 0;  // rows of the walk under way
   std::set<SnmpRequestId> outstanding_;
   // Shared with the completions in flight, so that one arriving after the request is
   // gone sees that it is gone.

@@ -1,6 +1,8 @@
 #include "kv_snmp_session.h"
 
+#include "kv_ini.h"
 #include "kv_messages.h"
+#include "kv_option_list.h"
 #include "kv_text.h"
 #include "snmp_event_processor.h"
 #include "snmp_printable.h"
@@ -19,6 +21,7 @@ KvSNMPDevice SNMPDevice;
 KvSNMPScope SNMPScope;
 KvSNMPSecurity SNMPSecurity;
 uint32_t SNMPTimeout = 0;
+int32_t SNMPMaxRepetitions = -1;
 KvSnmpSession *GlobalSnmp = nullptr;
 
 namespace {
@@ -112,6 +115,7 @@ void KvSNMPCreateSession(const std::string &bootCounterDir) {
   SNMPSecurity.ReadCommunity = "rdwalk";
   SNMPSecurity.WriteCommunity = "wrtgate";
   SNMPTimeout = 100;
+  SNMPMaxRepetitions = -1;
 
   // Answers to asynchronous requests are delivered on the window thread's event loop,
   // when the program has one.
@@ -134,6 +138,13 @@ void KvSNMPSessionSettings::LoadSessionSettings() {
   AuthProtocol = SNMPSecurity.AuthProtocol;
   PrivProtocol = SNMPSecurity.PrivProtocol;
   Timeout = SNMPTimeout;
+  MaxRepetitions = SNMPMaxRepetitions;
+}
+
+void KvSNMPReadWalkSettings(const std::string &settingsFileName) {
+  const std::string text = KvIni(settingsFileName).ReadString("Program Information", "MaxRepetitions", "");
+  int value = -1;
+  SNMPMaxRepetitions = ParseDecimalInt(text, value) && value >= 0 ? std::min(value, kMaxRepetitionsLimit) : -1;
 }
 
 SnmpTarget KvSNMPSessionSettings::BuildTarget() const {

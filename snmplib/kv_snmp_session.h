@@ -37,6 +37,10 @@ extern KvSNMPDevice SNMPDevice;
 extern KvSNMPScope SNMPScope;
 extern KvSNMPSecurity SNMPSecurity;
 extern uint32_t SNMPTimeout;       // hundredths of a second
+// Rows a table walk asks for per request on SNMPv2c and SNMPv3: -1 lets the walk choose
+// from the number of columns, 0 asks for one row per request (GetNext), N asks for N
+// rows per GetBulk.
+extern int32_t SNMPMaxRepetitions;
 extern KvSnmpSession *GlobalSnmp;  // null until KvSNMPCreateSession
 
 // The local SNMPv3 engine and the file that keeps its boot count.
@@ -49,6 +53,15 @@ inline constexpr const char *kBootCounterFileName = "KvSNMP_PP_BootCounter";
 // there is a Qt application, starts the event pump.
 // Raises KvException -506, -507 or -508.
 void KvSNMPCreateSession(const std::string &bootCounterDir);
+
+// The most rows a walk asks for per request, whatever the settings say.
+inline constexpr int32_t kMaxRepetitionsLimit = 1000;
+
+// Reads "MaxRepetitions" of section "Program Information" from the per-device settings
+// file into SNMPMaxRepetitions: a decimal number from 0 up (at most
+// kMaxRepetitionsLimit); anything else, or no key, leaves the walk its own choice (-1).
+// The host suite does not write the key, so its absence is never a failure.
+void KvSNMPReadWalkSettings(const std::string &settingsFileName);
 
 // Adds one to the boot count of `engineId` in `fileName` and returns the new count.
 // Lines of other engines and comment lines ("#") are kept; the file is replaced
@@ -90,4 +103,5 @@ public:
   int32_t PrivProtocol = SnmpPriv::None;
   uint32_t Timeout = 100;  // hundredths of a second per try
   uint32_t Retries = 1;
+  int32_t MaxRepetitions = -1;  // as SNMPMaxRepetitions
 };

@@ -11,20 +11,29 @@
 #include <vector>
 
 SnmpEventProcessor::SnmpEventProcessor() {
-  timer_.setInterval(kIntervalMs);
+  timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &SnmpEventProcessor::Pump);
 }
 
 SnmpEventProcessor::~SnmpEventProcessor() {
   Stop();
-  if (GlobalSnmp) GlobalSnmp->SetSocketsChangedHook({});
+  if (GlobalSnmp) {
+    GlobalSnmp->SetSocketsChangedHook({});
+    GlobalSnmp->SetWorkQueuedHook({});
+  }
 }
 
 void SnmpEventProcessor::Start() {
   running_ = true;
-  if (GlobalSnmp) GlobalSnmp->SetSocketsChangedHook([this] { WatchSockets(); });
+  if (GlobalSnmp) {
+    GlobalSnmp->SetSocketsChangedHook([this] { WatchSockets(); });
+    // The hook may run inside net-snmp's own calls, so it only asks for a round soon.
+    GlobalSnmp->SetWorkQueuedHook([this] {
+      if (running_ && !pumping_) timer_.start(0);
+    });
+  }
   WatchSockets();
-  timer_.start();
+  Reschedule();
 }
 
 void SnmpEventProcessor::Stop() {
@@ -40,7 +49,19 @@ void SnmpEventProcessor::Pump() {
   ++rounds_;
   if (GlobalSnmp) GlobalSnmp->ProcessPendingEvents();
   pumping_ = false;
-  if (running_) timer_.start();
+  Reschedule();
+}
+
+void SnmpEventProcessor::Reschedule() {
+  if (!running_ || pumping_) return;  // a round in progress reschedules when it ends
+  const int wait = GlobalSnmp ? GlobalSnmp->MillisecondsToNextTimeout() : -1;
+  if (wait < 0) {
+    timer_.stop();
+    return;
+  }
+  // A time-out due sooner than the next tick is run when it is due.
+  const int next = std::min(wait, kIntervalMs);
+  if (!timer_.isActive() || timer_.remainingTime() > next) timer_.start(next);
 }
 
 void SnmpEventProcessor::WatchSockets() {

@@ -1,8 +1,10 @@
 #pragma once
 // The event pump: delivers asynchronous SNMP answers to their completions on the window
-// thread. A 20 ms timer ticks while it runs; in addition every session socket is
-// watched, so an answer is taken in as soon as it arrives rather than at the next tick.
-// The timer is stopped while the pump works, so ticks never nest.
+// thread. Every session socket is watched, so an answer is taken in as soon as it
+// arrives. A 20 ms timer ticks only while something is outstanding (a request waiting
+// for its answer, retry or time-out, or a completion waiting to run); with nothing
+// outstanding the process sleeps. The timer is stopped while the pump works, so ticks
+// never nest.
 
 #include <QObject>
 #include <QTimer>
@@ -20,6 +22,8 @@ public:
   void Start();
   void Stop();
   bool Running() const { return running_; }
+  // Whether the timer is due to tick: only while something is outstanding.
+  bool TimerActive() const { return timer_.isActive(); }
 
   // One round of the pump: take in answers, run time-outs and retries, run completions.
   void Pump();
@@ -33,6 +37,8 @@ public:
 private:
   void WatchSockets();
   void OnSocketReadable();
+  // Arms the timer for the next tick when something is outstanding, else stops it.
+  void Reschedule();
 
   QTimer timer_;
   std::map<int, std::unique_ptr<QSocketNotifier>> notifiers_;

@@ -94,6 +94,9 @@ struct SnmpPdu {
   std::vector<SnmpVb> Vbs;
   int ErrorStatus = 0;  // the agent's error-status (0 to 18)
   int ErrorIndex = 0;   // 1-based position of the failing binding; 0 when none
+  // A GetBulk request: the bindings answered once, and how often the rest are.
+  int NonRepeaters = 0;
+  int MaxRepetitions = 0;
 
   // SNMPv3 scoped PDU fields; the security level is used by SNMPv3 only.
   int SecurityLevel = SnmpSecurityLevel::NoAuthNoPriv;

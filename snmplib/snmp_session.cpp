@@ -412,17 +412,28 @@ void KvSnmpSession::SetLocalEngine(const std::string &engineId, uint32_t boots) 
   engineBoots_conf("engineBoots", count.data());
 }
 
+namespace {
+std::string PeerName(const SnmpAddress &a) {
+  return a.Ipv6 ? "udp6:[" + a.Host + "]:" + std::to_string(a.Port) : "udp:" + a.Host + ":" + std::to_string(a.Port);
+}
+
+std::string Credentials(const SnmpTarget &target) {
+  return target.Version == 3 ? std::to_string(target.AuthProtocol) + "|" + target.AuthPassword + "|" +
+                                   std::to_string(target.PrivProtocol) + "|" + target.PrivPassword
+                             : std::string();
+}
+}  // namespace
+
+std::string KvSnmpSession::SessionKey(const SnmpTarget &target) {
+  return std::to_string(target.Version) + "|" + PeerName(target.Address) + "|" +
+         (target.Version == 3 ? target.SecurityName + "|" + Credentials(target) : std::string());
+}
+
 KvSnmpSession::Session *KvSnmpSession::SessionFor(const SnmpTarget &target, int &status) {
-  const SnmpAddress &a = target.Address;
-  const std::string peer = a.Ipv6 ? "udp6:[" + a.Host + "]:" + std::to_string(a.Port)
-                                  : "udp:" + a.Host + ":" + std::to_string(a.Port);
+  const std::string peer = PeerName(target.Address);
   const bool v3 = target.Version == 3;
-  const std::string credentials =
-      v3 ? std::to_string(target.AuthProtocol) + "|" + target.AuthPassword + "|" +
-               std::to_string(target.PrivProtocol) + "|" + target.PrivPassword
-         : std::string();
-  const std::string key = std::to_string(target.Version) + "|" + peer + "|" +
-                          (v3 ? target.SecurityName + "|" + credentials : std::string());
+  const std::string credentials = Credentials(target);
+  const std::string key = SessionKey(target);
   if (auto it = sessions_.find(key); it != sessions_.end()) {
     status = SnmpStatus::Success;
     return it->second.get();
@@ -528,6 +539,7 @@ void KvSnmpSession::ForgetStaleUsers(const SnmpTarget &target, const std::string
     it = sessions_.erase(it);
     closed = true;
   }
+  if (closed && workQueued_) workQueued_();
   for (struct usmUser *user = usm_get_userList(); user;) {
     struct usmUser *next = user->next;
     const std::string engine(reinterpret_cast<const char *>(user->engineID), user->engineID ? user->engineIDLen : 0);
@@ -571,9 +583,16 @@ int KvSnmpSession::Dispatch(SnmpOperation op, const SnmpTarget &target, const Sn
   ss->timeout = static_cast<long>(target.Timeout) * 10000L;
   ss->retries = target.Retries;
 
-  const int command = op == SnmpOperation::Get ? SNMP_MSG_GET : op == SnmpOperation::GetNext ? SNMP_MSG_GETNEXT : SNMP_MSG_SET;
+  const int command = op == SnmpOperation::Get       ? SNMP_MSG_GET
+                      : op == SnmpOperation::GetNext ? SNMP_MSG_GETNEXT
+                      : op == SnmpOperation::GetBulk ? SNMP_MSG_GETBULK
+                                                     : SNMP_MSG_SET;
   netsnmp_pdu *pdu = snmp_pdu_create(command);
   if (!pdu) return SnmpStatus::ResourceUnavailable;
+  if (op == SnmpOperation::GetBulk) {
+    pdu->non_repeaters = std::max(request.NonRepeaters, 0);
+    pdu->max_repetitions = std::max(request.MaxRepetitions, 0);
+  }
   for (const SnmpVb &vb : request.Vbs) {
     if (!AddVariable(pdu, vb)) {
       snmp_free_pdu(pdu);
@@ -624,8 +643,10 @@ int KvSnmpSession::OnNetSnmpEvent(int op, netsnmp_session *sess, int, netsnmp_pd
     ReadPdu(pdu, response);
     if (pdu->command == SNMP_MSG_REPORT)
       status = response.Vbs.empty() ? SnmpStatus::UsmError : StatusOfReport(response.Vbs.front().Oid);
-    else
+    else if (pdu->errstat >= 0 && pdu->errstat <= 18)
       status = static_cast<int>(pdu->errstat);
+    else  // never taken for another family's status, nor for success
+      status = SnmpStatus::BadErrorStatus;
   } else if (op == NETSNMP_CALLBACK_OP_SEND_FAILED || op == NETSNMP_CALLBACK_OP_SEC_ERROR) {
     const int err = sess ? sess->s_snmp_errno : SNMPERR_GENERR;
     status = err == SNMPERR_SUCCESS ? SnmpStatus::TransportFailed : StatusOfNetSnmpError(err);
@@ -648,6 +669,7 @@ int KvSnmpSession::OnNetSnmpEvent(int op, netsnmp_session *sess, int, netsnmp_pd
   c->response = std::move(response);
   self->completed_.push_back(std::move(c));
   self->outstanding_.erase(it);
+  if (self->workQueued_) self->workQueued_();
   return 1;
 }
 
@@ -702,6 +724,7 @@ int KvSnmpSession::SendAsync(SnmpOperation op, const SnmpTarget &target, const S
   }
   o->session = session;
   if (idOut) *idOut = id;
+  if (workQueued_) workQueued_();
   return SnmpStatus::Success;
 }
 
@@ -713,6 +736,17 @@ int KvSnmpSession::GetNextAsync(const SnmpTarget &t, const SnmpPdu &r, SnmpCompl
 }
 int KvSnmpSession::SetAsync(const SnmpTarget &t, const SnmpPdu &r, SnmpCompletion d, SnmpRequestId *id) {
   return SendAsync(SnmpOperation::Set, t, r, std::move(d), id);
+}
+
+void KvSnmpSession::Post(int status, const SnmpPdu &response, SnmpCompletion done, SnmpRequestId *idOut) {
+  auto c = std::make_unique<Completed>();
+  c->id = nextId_++;
+  c->done = std::move(done);
+  c->status = status;
+  c->response = response;
+  if (idOut) *idOut = c->id;
+  completed_.push_back(std::move(c));
+  if (workQueued_) workQueued_();
 }
 
 void KvSnmpSession::Cancel(SnmpRequestId id) {
@@ -749,7 +783,7 @@ void KvSnmpSession::ProcessPendingEvents() {
   PollSockets(0);
   // One completion at a time, so that a completion that sends again or cancels
   // another finds the queue in order.
-  while (!completed_.empty()) {
+  for (size_t due = completed_.size(); due > 0 && !completed_.empty(); --due) {
     std::unique_ptr<Completed> c = std::move(completed_.front());
     completed_.erase(completed_.begin());
     if (!c->done) continue;

@@ -93,6 +93,8 @@ constexpr int MpInvalidMessage = -1405;
 constexpr int MpUnknownPduHandlers = -1415;
 constexpr int MpUnavailableContext = -1416;
 constexpr int MpUnknownContext = -1417;
+// An answer whose error-status is none of the protocol's 0..18.
+constexpr int BadErrorStatus = 2000;
 }  // namespace SnmpStatus
 
 // Maps a net-snmp library error (SNMPERR_*) to a session status.
@@ -108,7 +110,15 @@ using SnmpCompletion = std::function<void(int status, const SnmpPdu &response)>;
 // Identifies an outstanding asynchronous operation; 0 is none.
 using SnmpRequestId = uint64_t;
 
-enum class SnmpOperation { Get, GetNext, Set };
+// GetBulk takes its non-repeaters and max-repetitions from the request PDU; SNMPv1
+// targets refuse it (-16).
+enum class SnmpOperation { Get, GetNext, Set, GetBulk };
+
+// What an agent has shown of GetBulk, kept for as long as the session lives.
+struct SnmpBulkState {
+  bool Refused = false;    // it gave an error answer to a GetBulk
+  int MostRepetitions = 0; // the most repetitions to ask for; 0 while no tooBig was seen
+};
 
 class KvSnmpSession {
 public:
@@ -141,22 +151,37 @@ public:
   int SendAsync(SnmpOperation op, const SnmpTarget &target, const SnmpPdu &request,
                 SnmpCompletion done, SnmpRequestId *id = nullptr);
 
+  // Queues a completion with `status` and `response` as though an answer had arrived:
+  // it runs in a later ProcessPendingEvents, never inside this call, and can be
+  // cancelled as any other. `id` names it.
+  void Post(int status, const SnmpPdu &response, SnmpCompletion done, SnmpRequestId *id = nullptr);
+
+  // Names the agent and credentials of a target: targets with the same key share a session.
+  static std::string SessionKey(const SnmpTarget &target);
+  // The GetBulk record of the agent and credentials that `target` names.
+  SnmpBulkState &BulkState(const SnmpTarget &target) { return bulk_[SessionKey(target)]; }
+
   // Forgets the completion of an outstanding request: it will not be called.
   void Cancel(SnmpRequestId id);
 
   // Asynchronous requests whose completion has not run (cancelled ones not counted).
   int OutstandingCount() const;
 
-  // Receives what has arrived, runs time-outs and retries, then runs the completions.
-  // Never blocks.
+  // Receives what has arrived, runs time-outs and retries, then runs the completions
+  // that were queued when it began; those queued while it runs wait for the next call,
+  // so that the caller's event loop gets its turn between them. Never blocks.
   void ProcessPendingEvents();
 
   // The sockets of the open sessions, for an event loop to watch; the hook runs after
   // a socket was added or removed.
   std::vector<int> SocketDescriptors() const;
   void SetSocketsChangedHook(std::function<void()> hook) { socketsChanged_ = std::move(hook); }
+  // Runs after an asynchronous request was sent or a completion was queued, so that an
+  // event loop that sleeps while nothing is outstanding knows to look again.
+  void SetWorkQueuedHook(std::function<void()> hook) { workQueued_ = std::move(hook); }
 
-  // Milliseconds until the next retry or time-out is due, -1 when nothing waits.
+  // Milliseconds until the next retry or time-out is due (0 while completions wait to
+  // run), -1 when nothing waits.
   int MillisecondsToNextTimeout() const;
 
   // Net-snmp sessions open now (one per distinct target and credential set).
@@ -180,4 +205,6 @@ private:
   std::vector<std::unique_ptr<Completed>> completed_;
   uint64_t nextId_ = 1;
   std::function<void()> socketsChanged_;
+  std::function<void()> workQueued_;
+  std::map<std::string, SnmpBulkState> bulk_;
 };

@@ -3,6 +3,7 @@
 // LED polls, and bindings that go away while an answer is on its way.
 
 #include "error_code.h"
+#include "event_wait.h"
 #include "kv_controls.h"
 #include "kv_mib_core_set.h"
 #include "kv_shape.h"
@@ -10,13 +11,14 @@
 #include "kv_snmp_request2_leds.h"
 #include "kv_snmp_session.h"
 #include "kv_status_bar.h"
+#include "run_until.h"
 #include "snmp_event_processor.h"
+#include "run_until.h"
 #include "switch_sim_agent.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -32,17 +34,6 @@
 namespace {
 constexpr int kGeneratedRows = 300;
 constexpr int kDataFileGroups = 3;  // IGMP groups in the simulator's own data
-
-// Lets the event loop run until `done` holds, for at most `ms`.
-bool RunUntil(const std::function<bool()> &done, int ms = 15000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-  }
-  return true;
-}
 
 class BindingsAgent : public ::testing::Test {
 protected:
@@ -65,8 +56,12 @@ protected:
     memo_ = MakeMemo(window_.get());
   }
 
-  static void Aim(KvSNMPRequest &request, const KvSNMPVarDef *defs, unsigned char type, int keys) {
+  // The rows a table walk asks for per request (see SNMPMaxRepetitions).
+  virtual int Repetitions() const { return SNMPMaxRepetitions; }
+
+  void Aim(KvSNMPRequest &request, const KvSNMPVarDef *defs, unsigned char type, int keys) const {
     sim_->AimAt(request, 1);
+    request.MaxRepetitions = Repetitions();
     request.VarList = KvSNMPVarList(defs, type, keys);
   }
   std::unique_ptr<KvSNMPRequest2Edits> MakeBinding(const KvSNMPVarDef *defs, unsigned char type, int keys) {
@@ -88,6 +83,14 @@ protected:
   QPlainTextEdit *memo_ = nullptr;
 };
 SwitchSimAgent *BindingsAgent::sim_ = nullptr;
+
+// Table walks, once with one row per request and once with as many as the walk chooses.
+class BindingsWalk : public BindingsAgent, public ::testing::WithParamInterface<int> {
+protected:
+  int Repetitions() const override { return GetParam(); }
+};
+INSTANTIATE_TEST_SUITE_P(Modes, BindingsWalk, ::testing::Values(0, -1),
+                         [](const ::testing::TestParamInfo<int> &info) { return info.param == 0 ? "OneRow" : "Bulk"; });
 
 TEST_F(BindingsAgent, ScalarGroupShowsTheAgentsValuesInEditsAndComboBoxesInBothModes) {
   const std::regex okLine(R"(Get: \(KvSNMP\+\+\) Ok!\. Receive at \d\d:\d\d:\d\d [AP]M\.)");
@@ -114,7 +117,7 @@ TEST_F(BindingsAgent, ScalarGroupShowsTheAgentsValuesInEditsAndComboBoxesInBothM
   }
 }
 
-TEST_F(BindingsAgent, TableWalkFillsTheListViewWithEveryRowInBothModes) {
+TEST_P(BindingsWalk, TableWalkFillsTheListViewWithEveryRowInBothModes) {
   for (unsigned char mode : {KvSNMPRequest2Controls::Blocking, KvSNMPRequest2Controls::Asynchronous}) {
     auto binding = MakeBinding(IgmpInfoDefs, MVT_FMV, 2);
     binding->RequestMode = mode;
@@ -134,7 +137,7 @@ TEST_F(BindingsAgent, TableWalkFillsTheListViewWithEveryRowInBothModes) {
   }
 }
 
-TEST_F(BindingsAgent, ApplyWritesWhatTheControlsHoldAndRefreshesTheTable) {
+TEST_P(BindingsWalk, ApplyWritesWhatTheControlsHoldAndRefreshesTheTable) {
   auto binding = MakeBinding(IgmpCtrlDefs, MVT_FMV, 1);
   binding->RequestMode = KvSNMPRequest2Controls::Blocking;
   auto *list = MakeListView(window_.get());
@@ -203,7 +206,7 @@ private:
   int &rows_;
 };
 
-TEST_F(BindingsAgent, BindingDestroyedWhileAnAnswerIsOnItsWayIsNeverCalled) {
+TEST_P(BindingsWalk, BindingDestroyedWhileAnAnswerIsOnItsWayIsNeverCalled) {
   int rows = 0;
   auto binding = std::make_unique<CountingBinding>(window_.get(), rows);
   Aim(binding->Request, IgmpInfoDefs, MVT_FMV, 2);
@@ -217,7 +220,7 @@ TEST_F(BindingsAgent, BindingDestroyedWhileAnAnswerIsOnItsWayIsNeverCalled) {
   EXPECT_EQ(rows, 0);
 }
 
-TEST_F(BindingsAgent, BindingDestroyedWhileItsRowLetsEventsRunStopsTheWalk) {
+TEST_P(BindingsWalk, BindingDestroyedWhileItsRowLetsEventsRunStopsTheWalk) {
   int rows = 0;
   auto binding = std::make_unique<CountingBinding>(window_.get(), rows);
   Aim(binding->Request, IgmpInfoDefs, MVT_FMV, 2);
@@ -234,7 +237,7 @@ TEST_F(BindingsAgent, BindingDestroyedWhileItsRowLetsEventsRunStopsTheWalk) {
   EXPECT_EQ(list->topLevelItemCount(), 5);
 }
 
-TEST_F(BindingsAgent, DisabledMidWalkTheBindingBecomesIdleAndWalksAgainWhenEnabled) {
+TEST_P(BindingsWalk, DisabledMidWalkTheBindingBecomesIdleAndWalksAgainWhenEnabled) {
   auto binding = MakeBinding(IgmpInfoDefs, MVT_FMV, 2);
   auto *list = MakeListView(window_.get());
   binding->BindListView(list);

@@ -21,6 +21,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QAbstractItemModel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -236,7 +238,7 @@ TEST_F(ConfigFormAgent, TableWithoutRowStatusEditsTheSelectedRowsCheckedColumns)
   EXPECT_TRUE(b->SetBtn->isHidden());
   ASSERT_TRUE(ShowAndRead(form));
   ASSERT_EQ(list->topLevelItemCount(), 3);
-  EXPECT_EQ(b->SampleCount->text(), "3");
+  EXPECT_TRUE(RunUntil([&] { return b->SampleCount->text() == "3"; }, 2000)) << FromQt(b->SampleCount->text());
   EXPECT_FALSE(b->EditBtn->isEnabled());
 
   list->setCurrentItem(list->topLevelItem(1));  // VLAN 10
@@ -451,4 +453,23 @@ TEST_F(SlowSwitchConfigForm, ClosingWhileAWalkIsOnItsWayWaitsForItAndTouchesNoth
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(alive.isNull());
   RunUntil([] { return false; }, 300);
+
+  // Closed while a row is being added (inside the binding's own answer): no waiting for
+  // an answer that cannot end before the close returns, and the walk stops there.
+  auto *second = new TConfigForm;
+  TSNMPListViewPanel *secondPanel =
+      second->SetListViewPanel(MakeBinding(second, IgmpInfoDefs, MVT_FMV, 2), -1, "", -1, "");
+  QTreeWidget *secondList = secondPanel->ListPanel->ListView;
+  QElapsedTimer closing;
+  QObject::connect(secondList->model(), &QAbstractItemModel::rowsInserted, secondList, [&] {
+    if (secondList->topLevelItemCount() != 3) return;
+    closing.start();
+    second->close();
+  });
+  second->show();
+  ASSERT_TRUE(RunUntil([&] { return closing.isValid() && second->OwnedBindings().empty(); }));
+  EXPECT_LT(closing.elapsed(), 2000);
+  RunUntil([] { return false; }, 400);
+  EXPECT_EQ(secondList->topLevelItemCount(), 3);
+  delete second;
 }

@@ -3,10 +3,8 @@
 // of the executable, the session and the event pump; the global device aimed at it.
 
 #include "kv_snmp_session.h"
+#include "run_until.h"
 #include "switch_sim_agent.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
@@ -17,16 +15,7 @@
 
 namespace configform_test {
 
-// Lets the event loop run until `done` holds, for at most `ms`.
-inline bool RunUntil(const std::function<bool()> &done, int ms = 15000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-  }
-  return true;
-}
+using ::RunUntil;
 
 inline size_t Count(const std::string &text, const std::string &part) {
   size_t n = 0;

@@ -10,6 +10,7 @@
 #include "kv_snmp_request2_edits.h"
 #include "kv_write_scope.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>

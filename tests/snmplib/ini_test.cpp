@@ -1,3 +1,4 @@
+#include "agent_process.h"
 #include "kv_ini.h"
 
 #include <gtest/gtest.h>
@@ -9,10 +10,12 @@
 namespace {
 class IniFile : public ::testing::Test {
 protected:
+  // The file lives in a private folder of this test process (mode 0700, unpredictable
+  // name), so no other user can put a file or a link in its place.
   std::string Write(const std::string &content) {
-    path_ = std::filesystem::temp_directory_path() /
-            ("kvini_" + std::to_string(::getpid()) + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::ofstream(path_, std::ios::binary) << content;
+    static const std::string dir = MakeTempDir("kvini");
+    path_ = std::filesystem::path(dir) / "settings.cfg";
+    std::ofstream(path_, std::ios::binary | std::ios::trunc) << content;
     return path_.string();
   }
   void TearDown() override { std::filesystem::remove(path_); }

@@ -1,5 +1,6 @@
 #include "kv_exception.h"
 #include "kv_messages.h"
+#include "snmp_session.h"
 #include "agent_process.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +44,7 @@ TEST(MessageTables, HaveTheirFullSizes) {
   EXPECT_EQ(UsmMessages.size(), 14u);
   EXPECT_EQ(SnmpClassMessages.size(), 23u);
   EXPECT_EQ(RequestLogFormats.size(), 2u);
-  EXPECT_EQ(LibraryMessages.size(), 29u);
+  EXPECT_EQ(LibraryMessages.size(), 32u);
 }
 
 TEST(MapSnmpStatus, EachFamilyMapsToItsCodeRangeAndText) {
@@ -70,6 +71,8 @@ TEST(MapSnmpStatus, StatusesOutsideTheFamiliesAreUnknown) {
   const auto unknown = std::make_pair(-528, std::string("(KvSNMP++) Unknown error code!"));
   for (int status : {-24, 7000, 19, 1399, 1415, -1400, -1419, -100})
     EXPECT_EQ(Map(status), unknown) << status;
+  EXPECT_EQ(Map(SnmpStatus::BadErrorStatus),
+            std::make_pair(-529, std::string("(KvSNMP++) The agent answered with an unknown error-status!")));
 }
 
 TEST(CodeMessage, GivesTheTextOfEveryFamilyAndUnknownOtherwise) {
@@ -81,7 +84,7 @@ TEST(CodeMessage, GivesTheTextOfEveryFamilyAndUnknownOtherwise) {
   EXPECT_EQ(CodeMessage(-420), "(SNMP Class) Transport is not supported!");
   EXPECT_EQ(CodeMessage(-509), "(KvSNMP++) Invalid IP Address or DNS name!");
   EXPECT_EQ(CodeMessage(-528), "(KvSNMP++) Unknown error code!");
-  for (int code : {-19, -100, -119, -200, -218, -315, -424, -500, -529, 5})
+  for (int code : {-19, -100, -119, -200, -218, -315, -424, -500, -532, 5})
     EXPECT_EQ(CodeMessage(code), "(KvSNMP++) Unknown error code!") << code;
 }
 

@@ -173,7 +173,12 @@ TEST(RequestEngine, ShortOrMistypedAnswersReadAsNoValue) {
   EXPECT_EQ(request.VarList.GetItem(2)->Value, "(NULL)");
   request.StoreVbValue(3, SnmpVb({1, 4}, SnmpValue::Exception(SnmpType::NoSuchObject)));
   EXPECT_EQ(request.VarList.GetItem(3)->Value, "");
+  // An octet string without a value is none, unlike an empty one.
   request.StoreVbValue(4, SnmpVb({1, 5}, SnmpValue::Null()));
+  EXPECT_EQ(request.VarList.GetItem(4)->Value, "(NULL)");
+  request.StoreVbValue(4, SnmpVb({1, 5}, SnmpValue::Integer(3)));
+  EXPECT_EQ(request.VarList.GetItem(4)->Value, "(NULL)");
+  request.StoreVbValue(4, SnmpVb({1, 5}, SnmpValue::Octets("")));
   EXPECT_EQ(request.VarList.GetItem(4)->Value, "");
 }
 

@@ -1,5 +1,7 @@
 // The request engine against a real snmpd: table walks, indexes of the SNMPv3 tables,
 // Set with a selection, time-outs and asynchronous answers through the event pump.
+// Every walk runs twice: one row per request (GetNext), and many rows per request
+// (GetBulk), which every caller must see the same.
 
 #include "kv_exception.h"
 #include "kv_snmp_request.h"
@@ -11,6 +13,7 @@
 #include <QElapsedTimer>
 
 #include "error_code.h"
+#include "event_wait.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +90,7 @@ int CountRows(int port, const std::string &column) {
   return rows;
 }
 
-class RequestWalk : public ::testing::Test {
+class RequestAgent : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
     static int argc = 1;
@@ -104,15 +107,18 @@ protected:
   }
   void SetUp() override { ASSERT_NE(agent_, nullptr); }
 
+  // The rows a table walk asks for per request (see SNMPMaxRepetitions).
+  virtual int Repetitions() const { return SNMPMaxRepetitions; }
+
   // A request aimed at the agent with `version` and the given list.
-  static void Aim(KvSNMPRequest &request, int version, const KvSNMPVarDef *defs, unsigned char type,
-                  int keys) {
+  void Aim(KvSNMPRequest &request, int version, const KvSNMPVarDef *defs, unsigned char type, int keys) const {
     agent_->AimAt(request, version);
     request.Timeout = 100;
+    request.MaxRepetitions = Repetitions();
     request.VarList = KvSNMPVarList(defs, type, keys);
   }
 
-  static void AimV3(KvSNMPRequest &request, const std::string &user, const KvSNMPVarDef *defs,
+  void AimV3(KvSNMPRequest &request, const std::string &user, const KvSNMPVarDef *defs,
                     unsigned char type, int keys) {
     Aim(request, 3, defs, type, keys);
     SnmpdAgent::UseUser(request, user);
@@ -146,10 +152,21 @@ protected:
 
   static SnmpdAgent *agent_;
 };
-SnmpdAgent *RequestWalk::agent_ = nullptr;
+SnmpdAgent *RequestAgent::agent_ = nullptr;
+
+// Table walks, once with each of the repetitions the walk can be given: 0 (one row per
+// request) and -1 (as many as the walk chooses).
+class RequestWalk : public RequestAgent, public ::testing::WithParamInterface<int> {
+protected:
+  int Repetitions() const override { return GetParam(); }
+};
+
+std::string WalkMode(const ::testing::TestParamInfo<int> &info) { return info.param == 0 ? "OneRow" : "Bulk"; }
 }  // namespace
 
-TEST_F(RequestWalk, ScalarGroupSendsOneBindingPerReadableItem) {
+INSTANTIATE_TEST_SUITE_P(Modes, RequestWalk, ::testing::Values(0, -1), WalkMode);
+
+TEST_F(RequestAgent, ScalarGroupSendsOneBindingPerReadableItem) {
   KvSNMPRequest request;
   Aim(request, 1, kScalarDefs, SVT_SV, 0);
   EXPECT_FALSE(request.Get(true));
@@ -161,7 +178,7 @@ TEST_F(RequestWalk, ScalarGroupSendsOneBindingPerReadableItem) {
   EXPECT_EQ(ErrorCodeOf([&] { request.Get(false); }), -510);
 }
 
-TEST_F(RequestWalk, TwoColumnTableIsReadOneRowPerCall) {
+TEST_P(RequestWalk, TwoColumnTableIsReadOneRowPerCall) {
   const int views = CountRows(agent_->Port(), "1.3.6.1.6.3.16.1.5.2.1.4");
   ASSERT_GT(views, 1);
   for (int version : {0, 1}) {  // v1 ends on noSuchName, v2c on endOfMibView
@@ -176,7 +193,7 @@ TEST_F(RequestWalk, TwoColumnTableIsReadOneRowPerCall) {
   }
 }
 
-TEST_F(RequestWalk, EmptyTableWithIntegerKeysEndsAtOnce) {
+TEST_P(RequestWalk, EmptyTableWithIntegerKeysEndsAtOnce) {
   // Nothing lives under this enterprise, so both columns run past at the first read,
   // before any key was decoded.
   const KvSNMPVarDef defs[] = {
@@ -195,7 +212,7 @@ TEST_F(RequestWalk, EmptyTableWithIntegerKeysEndsAtOnce) {
   }
 }
 
-TEST_F(RequestWalk, ShorterColumnShowsNotDoneWhileTheWalkGoesOn) {
+TEST_P(RequestWalk, ShorterColumnShowsNotDoneWhileTheWalkGoesOn) {
   const int longer = CountRows(agent_->Port(), "1.3.6.1.2.1.1.9.1.2");
   const int shorter = CountRows(agent_->Port(), "1.3.6.1.2.1.2.2.1.1");
   ASSERT_GT(longer, shorter);
@@ -209,7 +226,41 @@ TEST_F(RequestWalk, ShorterColumnShowsNotDoneWhileTheWalkGoesOn) {
     EXPECT_EQ(ifIndexes[row] == "(NOTDONE)", row >= shorter) << "row " << row;
 }
 
-TEST_F(RequestWalk, AsynchronousWalkEqualsTheSynchronousOne) {
+TEST_P(RequestWalk, ReadableIndexColumnEndsTheWalkWithoutError) {
+  // ifIndex is both the key and a readable column: at the end it runs past first.
+  const KvSNMPVarDef defs[] = {
+      {"1.3.6.1.2.1.2.2.1.1", "ifIndex", Syntax::Integer, Access::ReadOnly, nullptr},
+      {"1.3.6.1.2.1.2.2.1.2", "ifDescr", Syntax::DisplayStr, Access::ReadOnly, nullptr},
+      {nullptr, nullptr, 0, 0, nullptr}};
+  const int interfaces = CountRows(agent_->Port(), "1.3.6.1.2.1.2.2.1.1");
+  ASSERT_GT(interfaces, 0);
+  for (int version : {0, 1, 3}) {
+    KvSNMPRequest request;
+    if (version == 3) AimV3(request, "shauser", defs, MVT_FMV, 1);
+    else Aim(request, version, defs, MVT_FMV, 1);
+    int rows = 0;
+    EXPECT_EQ(ErrorCodeOf([&] {
+                for (bool first = true; request.Get(first); first = false) ++rows;
+              }),
+              0)
+        << "version " << version;
+    EXPECT_EQ(rows, interfaces) << "version " << version;
+    // The same walk again, answered through the pump, ends with success.
+    KvSNMPError last;
+    rows = 0;
+    KvSNMPCallback onRow = [&](void *, KvSNMPError *error, KvSNMPVarList *) {
+      last = *error;
+      if (!error->Done) ++rows, request.GetAsync(onRow, nullptr, false);
+    };
+    request.GetAsync(onRow, nullptr, true);
+    ASSERT_TRUE(PumpUntil([&] { return request.PendingCount() == 0 && last.Done; }));
+    EXPECT_EQ(last.Code, 0) << last.Message;
+    EXPECT_EQ(last.Message, "(KvSNMP++) Ok!");
+    EXPECT_EQ(rows, interfaces);
+  }
+}
+
+TEST_P(RequestWalk, AsynchronousWalkEqualsTheSynchronousOne) {
   KvSNMPRequest sync;
   Aim(sync, 1, kViewTreeDefs, MVT_FMV, 2);
   const auto expected = WalkRows(sync);
@@ -231,19 +282,22 @@ TEST_F(RequestWalk, AsynchronousWalkEqualsTheSynchronousOne) {
     rows.push_back(RowText(*list));
     async.GetAsync(onRow, nullptr, false);
   };
+  // The pump's timer ticks only while an answer is awaited.
+  EXPECT_FALSE(SnmpEventPump().TimerActive());
   async.GetAsync(onRow, nullptr, true);
-  QElapsedTimer clock;
-  clock.start();
-  while (!done && clock.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-  ASSERT_TRUE(done);
+  EXPECT_TRUE(SnmpEventPump().TimerActive());
+  ASSERT_TRUE(RunEventsUntil([&] { return done; }, 10000));
+  EXPECT_FALSE(SnmpEventPump().TimerActive());
   EXPECT_EQ(lastCode, 0);
   EXPECT_EQ(rows, expected);
   EXPECT_EQ(async.PendingCount(), 0);
-  // The answers woke the pump through the sockets, not only at its timer's ticks.
-  EXPECT_GE(SnmpEventPump().SocketWakeups() - wakeupsBefore, static_cast<long>(expected.size()));
+  // The answers woke the pump through the sockets, not only at its timer's ticks: one
+  // answer per row, or at least one answer for many rows.
+  const long answers = Repetitions() == 0 ? static_cast<long>(expected.size()) : 1;
+  EXPECT_GE(SnmpEventPump().SocketWakeups() - wakeupsBefore, answers);
 }
 
-TEST_F(RequestWalk, UsmUserTableDecodesEngineIdAndUserName) {
+TEST_P(RequestWalk, UsmUserTableDecodesEngineIdAndUserName) {
   KvSNMPRequest request;
   AimV3(request, "shaaesuser", kUsmUserDefs, MVT_FMV, 2);
   std::vector<std::string> names;
@@ -257,7 +311,7 @@ TEST_F(RequestWalk, UsmUserTableDecodesEngineIdAndUserName) {
     EXPECT_NE(std::find(names.begin(), names.end(), u.Name), names.end()) << u.Name;
 }
 
-TEST_F(RequestWalk, MultiKeyVacmTablesDecodeEveryKey) {
+TEST_P(RequestWalk, MultiKeyVacmTablesDecodeEveryKey) {
   KvSNMPRequest groups;
   Aim(groups, 1, kSecurityToGroupDefs, MVT_FMV, 2);
   bool sawUser = false;
@@ -287,7 +341,7 @@ TEST_F(RequestWalk, MultiKeyVacmTablesDecodeEveryKey) {
   EXPECT_GT(rows, 0);
 }
 
-TEST_F(RequestWalk, TargetAddressRowWithImpliedNameIsCreatedWalkedAndDestroyed) {
+TEST_P(RequestWalk, TargetAddressRowWithImpliedNameIsCreatedWalkedAndDestroyed) {
   KvSNMPRequest request;
   Aim(request, 1, kTargetAddrDefs, MVT_UMV, 1);
   KvSNMPVarList &l = request.VarList;
@@ -316,7 +370,35 @@ TEST_F(RequestWalk, TargetAddressRowWithImpliedNameIsCreatedWalkedAndDestroyed) 
   EXPECT_FALSE(found);
 }
 
-TEST_F(RequestWalk, SetWithSelectionWritesOnlyTheChosenItems) {
+TEST_F(RequestAgent, BulkWalkShowsEveryRowAsTheOneRowWalkDoes) {
+  struct Table {
+    const KvSNMPVarDef *defs;
+    int keys;
+    int version;
+  };
+  for (const Table &t : {Table{kViewTreeDefs, 2, 1}, Table{kUnevenDefs, 1, 1}, Table{kAccessDefs, 4, 1},
+                         Table{kUsmUserDefs, 2, 3}, Table{kSecurityToGroupDefs, 2, 3}}) {
+    std::vector<std::string> byMode[2];
+    for (int repetitions : {0, -1, 2}) {
+      KvSNMPRequest request;
+      if (t.version == 3)
+        AimV3(request, "shaaesuser", t.defs, MVT_FMV, t.keys);
+      else
+        Aim(request, t.version, t.defs, MVT_FMV, t.keys);
+      request.MaxRepetitions = repetitions;
+      bool allNotDone = false;
+      const auto rows = WalkRows(request, &allNotDone);
+      EXPECT_TRUE(allNotDone) << t.defs[0].Name;
+      if (repetitions == 0)
+        byMode[0] = rows;
+      else
+        EXPECT_EQ(rows, byMode[0]) << t.defs[0].Name << ", " << repetitions << " repetitions";
+    }
+    EXPECT_FALSE(byMode[0].empty()) << t.defs[0].Name;
+  }
+}
+
+TEST_F(RequestAgent, SetWithSelectionWritesOnlyTheChosenItems) {
   KvSNMPRequest request;
   Aim(request, 1, kSystemDefs, SVT_SV, 0);
   ASSERT_FALSE(request.Get(true));
@@ -343,7 +425,7 @@ TEST_F(RequestWalk, SetWithSelectionWritesOnlyTheChosenItems) {
   EXPECT_EQ(request.VarList.GetItem(2)->Value, "rack 7");
 }
 
-TEST_F(RequestWalk, RefusedSetRaisesTheAgentsCodeAndKeepsTheList) {
+TEST_F(RequestAgent, RefusedSetRaisesTheAgentsCodeAndKeepsTheList) {
   const KvSNMPVarDef defs[] = {
       {"1.3.6.1.2.1.1.3", "sysUpTime", Syntax::TimeTicks, Access::ReadWrite, nullptr},
       {"1.3.6.1.2.1.1.4", "sysContact", Syntax::DisplayStr, Access::ReadWrite, nullptr},
@@ -359,7 +441,7 @@ TEST_F(RequestWalk, RefusedSetRaisesTheAgentsCodeAndKeepsTheList) {
   EXPECT_EQ(request.VarList.GetItem(1)->Access, before.GetItem(1)->Access);
 }
 
-TEST_F(RequestWalk, DoubleIsWrittenAsEightOctetsAndReadsBackTheSame) {
+TEST_F(RequestAgent, DoubleIsWrittenAsEightOctetsAndReadsBackTheSame) {
   // One target address row, addressed through the list's instance suffix; its
   // transport address column carries the double's eight octets.
   const KvSNMPVarDef defs[] = {
@@ -380,7 +462,7 @@ TEST_F(RequestWalk, DoubleIsWrittenAsEightOctetsAndReadsBackTheSame) {
   EXPECT_NO_THROW(request.Set(false, "3", &destroy));
 }
 
-TEST_F(RequestWalk, SilentPortTimesOut) {
+TEST_F(RequestAgent, SilentPortTimesOut) {
   KvSNMPRequest request;
   Aim(request, 1, kScalarDefs, SVT_SV, 0);
   request.Port = static_cast<uint16_t>(FreeUdpPort());
@@ -389,7 +471,7 @@ TEST_F(RequestWalk, SilentPortTimesOut) {
   EXPECT_EQ(ErrorCodeOf([&] { request.Get(true); }), -405);
 }
 
-TEST_F(RequestWalk, DestroyingARequestWaitsForItsOutstandingAnswers) {
+TEST_F(RequestAgent, DestroyingARequestWaitsForItsOutstandingAnswers) {
   const int outstandingBefore = GlobalSnmp->OutstandingCount();
   int callbacks = 0;
   const auto start = std::chrono::steady_clock::now();
@@ -411,7 +493,7 @@ TEST_F(RequestWalk, DestroyingARequestWaitsForItsOutstandingAnswers) {
   EXPECT_EQ(callbacks, 0);  // a request being destroyed hands nothing on
 }
 
-TEST_F(RequestWalk, AnswerArrivingAfterTheRequestIsGoneIsDropped) {
+TEST_F(RequestAgent, AnswerArrivingAfterTheRequestIsGoneIsDropped) {
   int callbacks = 0;
   {
     KvSNMPRequest request;

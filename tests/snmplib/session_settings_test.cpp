@@ -121,6 +121,25 @@ TEST(SessionSettings, CreationFillsDefaultsAndACopyKeepsThemUntilReloaded) {
   fs::remove_all(dir);
 }
 
+TEST(SessionSettings, MaxRepetitionsComesFromTheSettingsFileAndAnythingElseLeavesTheWalkItsChoice) {
+  const std::string dir = MakeTempDir("kvcfg");
+  const std::string file = dir + "/10.1.1.1.cfg";
+  const std::pair<std::string, int> cases[] = {
+      {"MaxRepetitions=0", 0},   {"maxrepetitions = 25 ", 25}, {"MaxRepetitions=99999", kMaxRepetitionsLimit},
+      {"MaxRepetitions=-3", -1}, {"MaxRepetitions=ten", -1},   {"MaxRepetitions=", -1},
+      {"AgentPort=161", -1}};
+  for (const auto &[line, expected] : cases) {
+    WriteFile(file, "[Program Information]\r\n" + line + "\r\n");
+    SNMPMaxRepetitions = 7;
+    KvSNMPReadWalkSettings(file);
+    EXPECT_EQ(SNMPMaxRepetitions, expected) << line;
+    EXPECT_EQ(KvSNMPSessionSettings().MaxRepetitions, expected) << line;  // a new request's copy
+  }
+  KvSNMPReadWalkSettings(dir + "/missing.cfg");
+  EXPECT_EQ(SNMPMaxRepetitions, -1);
+  fs::remove_all(dir);
+}
+
 TEST(SessionSettings, TargetCarriesCommunitiesOrUsmCredentialsByVersion) {
   KvSNMPSessionSettings s;
   s.Address = "127.0.0.1";

@@ -99,7 +99,7 @@ RequestLog::~RequestLog() {
   if (file_) std::fclose(file_);
 }
 
-std::string RequestLog::Line(const snmp_pdu &pdu, long number, bool dropped) {
+std::string RequestLog::Line(const snmp_pdu &pdu, long number, bool dropped, bool tooBig) {
   std::string out = "{\"n\":" + std::to_string(number) + ",\"op\":\"" + OpName(pdu.command) + "\",\"version\":\"";
   if (pdu.version == SNMP_VERSION_3) {
     static const char *const kLevels[] = {"", "noAuthNoPriv", "authNoPriv", "authPriv"};
@@ -112,6 +112,7 @@ std::string RequestLog::Line(const snmp_pdu &pdu, long number, bool dropped) {
   }
   if (pdu.command == SNMP_MSG_GETBULK)
     out += ",\"nonRepeaters\":" + std::to_string(pdu.errstat) + ",\"maxRepetitions\":" + std::to_string(pdu.errindex);
+  if (tooBig) out += ",\"tooBig\":true";
   out += std::string(",\"dropped\":") + (dropped ? "true" : "false") + ",\"vars\":[";
   bool first = true;
   for (const netsnmp_variable_list *vb = pdu.variables; vb; vb = vb->next_variable) {
@@ -122,8 +123,8 @@ std::string RequestLog::Line(const snmp_pdu &pdu, long number, bool dropped) {
   return out + "]}";
 }
 
-void RequestLog::Write(const snmp_pdu &pdu, long number, bool dropped) {
-  const std::string line = Line(pdu, number, dropped) + "\n";
+void RequestLog::Write(const snmp_pdu &pdu, long number, bool dropped, bool tooBig) {
+  const std::string line = Line(pdu, number, dropped, tooBig) + "\n";
   std::fwrite(line.data(), 1, line.size(), file_);
   std::fflush(file_);
 }

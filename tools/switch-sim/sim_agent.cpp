@@ -58,6 +58,18 @@ void Remember(const std::string &line) {
 
 SimAgent *SimAgent::instance_ = nullptr;
 
+// A request held back, with the clone of its PDU that the agent answers later.
+struct SimAgent::Delayed {
+  snmp_session *session = nullptr;
+  int reqid = 0;
+  snmp_pdu *pdu = nullptr;
+  void *magic = nullptr;
+  ~Delayed() {
+    if (pdu) snmp_free_pdu(pdu);
+  }
+};
+
+
 SimAgent::SimAgent(SwitchModel &model, const SimOptions &options) : model_(model), options_(options) {
   if (instance_) throw SimError(kSimErrAgent, "only one agent per process");
   if (!options_.logFile.empty()) log_ = std::make_unique<RequestLog>(options_.logFile);
@@ -112,6 +124,8 @@ SimAgent::SimAgent(SwitchModel &model, const SimOptions &options) : model_(model
 
 SimAgent::~SimAgent() {
   instance_ = nullptr;
+  for (const auto &[reg, d] : delayed_) snmp_alarm_unregister(reg);
+  delayed_.clear();
   // The master agent goes first: net-snmp's own shutdown forgets the state directory.
   shutdown_master_agent();
   snmp_shutdown(kAppName);
@@ -164,7 +178,8 @@ void SimAgent::OnTick(unsigned int, void *) {
   if (instance_) instance_->model_.Tick();
 }
 
-// Every request passes here first: counted, logged, dropped, delayed or handed on.
+// Every request passes here first: counted, logged, dropped, delayed, answered tooBig
+// or handed on.
 int SimAgent::OnPacket(int op, snmp_session *session, int reqid, snmp_pdu *pdu, void *magic) {
   SimAgent *self = instance_;
   if (!self || op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || !pdu)
@@ -172,36 +187,65 @@ int SimAgent::OnPacket(int op, snmp_session *session, int reqid, snmp_pdu *pdu, 
   const long n = ++self->received_;
   const bool dropped =
       self->model_.Rebooting() || (self->options_.dropEvery > 1 && n % self->options_.dropEvery == 0);
-  if (self->log_) self->log_->Write(*pdu, n, dropped);
+  if (self->log_) self->log_->Write(*pdu, n, dropped, !dropped && self->TooBig(*pdu));
   if (dropped) return 1;  // net-snmp frees the PDU; nothing is sent
   if (self->options_.delayMs > 0) {
-    struct Delayed {
-      snmp_session *session;
-      int reqid;
-      snmp_pdu *pdu;
-      void *magic;
-    };
-    snmp_pdu *copy = snmp_clone_pdu(pdu);
-    if (!copy) return 1;
-    auto *d = new Delayed{session, reqid, copy, magic};
+    auto d = std::make_unique<Delayed>();
+    d->session = session;
+    d->reqid = reqid;
+    d->magic = magic;
+    d->pdu = snmp_clone_pdu(pdu);
+    if (!d->pdu) return 1;
     const timeval when{self->options_.delayMs / 1000, (self->options_.delayMs % 1000) * 1000};
-    snmp_alarm_register_hr(when, 0, &SimAgent::OnDelayed, d);
+    const unsigned int reg = snmp_alarm_register_hr(when, 0, &SimAgent::OnDelayed, nullptr);
+    if (reg == 0) return 1;  // Delayed frees the clone
+    self->delayed_[reg] = std::move(d);
     return 1;
   }
-  return self->packetHandler_(op, session, reqid, pdu, magic);
+  return self->Deliver(*session, reqid, pdu, magic);
 }
 
-void SimAgent::OnDelayed(unsigned int, void *arg) {
-  struct Delayed {
-    snmp_session *session;
-    int reqid;
-    snmp_pdu *pdu;
-    void *magic;
-  };
-  auto *d = static_cast<Delayed *>(arg);
-  if (instance_) instance_->packetHandler_(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, d->session, d->reqid, d->pdu, d->magic);
-  snmp_free_pdu(d->pdu);
-  delete d;
+void SimAgent::OnDelayed(unsigned int reg, void *) {
+  SimAgent *self = instance_;
+  if (!self) return;
+  auto it = self->delayed_.find(reg);
+  if (it == self->delayed_.end()) return;
+  std::unique_ptr<Delayed> d = std::move(it->second);
+  self->delayed_.erase(it);
+  self->Deliver(*d->session, d->reqid, d->pdu, d->magic);
+}
+
+// Whether an answer to the request could hold more values than --too-big allows.
+bool SimAgent::TooBig(const snmp_pdu &pdu) const {
+  if (options_.tooBigAbove <= 0) return false;
+  long bindings = 0;
+  for (const netsnmp_variable_list *vb = pdu.variables; vb; vb = vb->next_variable) ++bindings;
+  long values = bindings;
+  if (pdu.command == SNMP_MSG_GETBULK) {
+    const long nonRepeaters = std::clamp<long>(pdu.errstat, 0, bindings);
+    values = nonRepeaters + (bindings - nonRepeaters) * std::max<long>(pdu.errindex, 0);
+  }
+  return values > options_.tooBigAbove;
+}
+
+int SimAgent::Deliver(snmp_session &session, int reqid, snmp_pdu *pdu, void *magic) {
+  if (TooBig(*pdu)) return AnswerError(session, *pdu, SNMP_ERR_TOOBIG, 0);
+  if (pdu->command == SNMP_MSG_GETBULK && options_.bulkError) return AnswerError(session, *pdu, options_.bulkError, 1);
+  return packetHandler_(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, &session, reqid, pdu, magic);
+}
+
+// An error answer made here rather than by net-snmp's agent: the request's own header,
+// the error-status and error-index, and no bindings.
+int SimAgent::AnswerError(snmp_session &session, const snmp_pdu &request, int status, int index) {
+  snmp_pdu *answer = snmp_clone_pdu(const_cast<snmp_pdu *>(&request));
+  if (!answer) return 1;
+  snmp_free_varbind(answer->variables);
+  answer->variables = nullptr;
+  answer->command = SNMP_MSG_RESPONSE;
+  answer->errstat = status;
+  answer->errindex = index;
+  if (!snmp_send(&session, answer)) snmp_free_pdu(answer);
+  return 1;
 }
 
 int SimAgent::Handle(netsnmp_mib_handler_s *, netsnmp_handler_registration_s *reg, netsnmp_agent_request_info_s *info,

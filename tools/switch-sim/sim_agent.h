@@ -36,6 +36,10 @@ private:
                     netsnmp_agent_request_info_s *info, netsnmp_request_info_s *requests);
   static int OnPacket(int op, snmp_session *session, int reqid, snmp_pdu *pdu, void *magic);
   static void OnDelayed(unsigned int reg, void *arg);
+  bool TooBig(const snmp_pdu &pdu) const;
+  // Hands a request to net-snmp's agent, or answers it with the error a fault mode asks for.
+  int Deliver(snmp_session &session, int reqid, snmp_pdu *pdu, void *magic);
+  int AnswerError(snmp_session &session, const snmp_pdu &request, int status, int index);
   static void OnTick(unsigned int reg, void *arg);
 
   void Get(netsnmp_agent_request_info_s *info, netsnmp_request_info_s *requests);
@@ -57,5 +61,9 @@ private:
     std::vector<netsnmp_request_info_s *> requests;  // in the order of the transaction's writes
   };
   std::map<TransactionKey, Pending> sets_;
+  // Requests held back by --delay-ms, by the alarm that answers them; freed when the
+  // agent stops with some still waiting.
+  struct Delayed;
+  std::map<unsigned int, std::unique_ptr<Delayed>> delayed_;
   int (*packetHandler_)(int, snmp_session *, int, snmp_pdu *, void *) = nullptr;
 };

@@ -25,9 +25,15 @@ const char *UsageText() {
          "                           (swL2IGMPInfoTable, the \"IGMP Information\" list)\n"
          "  --delay-ms N             answer every request N ms late\n"
          "  --drop-every N           answer nothing to every N-th request\n"
+         "  --too-big N              answer tooBig to a request that asks for more than\n"
+         "                           N values (a GetBulk asks for its non-repeaters and\n"
+         "                           max-repetitions times each further binding)\n"
+         "  --bulk-error N           answer every GetBulk with error-status N (1 to 18)\n"
          "  --wrong-type OID         answer the instances under OID with a wrong type\n"
          "                           (numbers as OCTET STRING, strings as INTEGER)\n"
          "  --short OID:LEN          cut octet strings under OID to LEN octets\n"
+         "  --link-down PORT[@SEC]   the cable of PORT (1 to 24) is pulled SEC seconds\n"
+         "                           after start (default 0), repeatable\n"
          "  --help                   this text\n"
          "\n"
          "It stops on SIGTERM or SIGINT with status 0. Exit statuses: 2 bad command line,\n"
@@ -106,7 +112,7 @@ SimOptions ParseOptions(const std::vector<std::string> &args) {
     }
     static const char *const kOptions[] = {"--listen", "--port", "--read-community", "--write-community", "--user",
                                            "--data", "--state-dir", "--log", "--rows", "--delay-ms", "--drop-every",
-                                           "--wrong-type", "--short"};
+                                           "--too-big", "--bulk-error", "--wrong-type", "--short", "--link-down"};
     if (std::none_of(std::begin(kOptions), std::end(kOptions), [&](const char *o) { return a == o; }))
       throw SimError(kSimErrUsage, "unknown option '" + a + "' (see --help)");
     if (i + 1 >= args.size()) throw SimError(kSimErrUsage, a + " needs a value (see --help)");
@@ -122,11 +128,22 @@ SimOptions ParseOptions(const std::vector<std::string> &args) {
     else if (a == "--rows") o.rows = ToCount(a, v, 1000000);
     else if (a == "--delay-ms") o.delayMs = ToCount(a, v, 600000);
     else if (a == "--drop-every") o.dropEvery = ToCount(a, v, 1000000);
+    else if (a == "--too-big") o.tooBigAbove = ToCount(a, v, 1000000);
+    else if (a == "--bulk-error") {
+      o.bulkError = ToCount(a, v, 18);
+      if (o.bulkError == 0) throw SimError(kSimErrUsage, "--bulk-error wants an error-status from 1 to 18");
+    }
     else if (a == "--wrong-type") o.wrongType.push_back(ToOid(a, v));
     else if (a == "--short") {
       const size_t colon = v.rfind(':');
       if (colon == std::string::npos) throw SimError(kSimErrUsage, "--short wants OID:LEN, not '" + v + "'");
       o.shortened.emplace_back(ToOid(a, v.substr(0, colon)), static_cast<size_t>(ToCount(a, v.substr(colon + 1), 65535)));
+    } else if (a == "--link-down") {
+      const size_t at = v.find('@');
+      const int port = ToCount(a, v.substr(0, at), 24);
+      if (port == 0) throw SimError(kSimErrUsage, "--link-down wants a port from 1 to 24, not '" + v + "'");
+      const int after = at == std::string::npos ? 0 : ToCount(a, v.substr(at + 1), 86400);
+      o.linkDown.emplace_back(port, static_cast<double>(after));
     }
   }
   if (o.listen.empty()) throw SimError(kSimErrUsage, "--listen wants an address");

@@ -25,8 +25,11 @@ struct SimOptions {
   int rows = 0;
   int delayMs = 0;
   int dropEvery = 0;
+  int tooBigAbove = 0;  // 0: never
+  int bulkError = 0;    // error-status answered to every GetBulk; 0: none
   std::vector<Oid> wrongType;
   std::vector<std::pair<Oid, size_t>> shortened;
+  std::vector<std::pair<int, double>> linkDown;  // port, seconds after start
   bool help = false;
 };
 

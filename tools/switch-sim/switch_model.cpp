@@ -1,5 +1,7 @@
 #include "switch_model.h"
 
+#include "bridge_rules.h"
+
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
@@ -256,6 +258,8 @@ void SwitchModel::ResetCounters() {
 // ---- Set rules and side effects ----
 
 std::pair<int, Oid> SwitchModel::Validate(const std::vector<std::pair<Oid, Value>> &writes) const {
+  if (auto bridge = ValidateBridgeRules(writes, [this](const Oid &o) { return Read(o); }); bridge.first)
+    return bridge;
   // A trunk's master port is one of its members, and a port belongs to one trunk only.
   std::map<Oid, std::map<SubId, Value>> trunkRows;
   for (const auto &[oid, v] : writes)
@@ -348,8 +352,21 @@ void SwitchModel::Committed(const std::vector<Change> &changes) {
 
 // ---- timed behaviour ----
 
+void SwitchModel::PullCable(int port, double afterSeconds) {
+  if (port >= 1 && port <= kPorts) cablePulls_.emplace_back(port, Now() + afterSeconds);
+}
+
 void SwitchModel::Tick() {
   const double now = Now();
+  for (auto it = cablePulls_.begin(); it != cablePulls_.end();) {
+    if (now < it->second) {
+      ++it;
+      continue;
+    }
+    linkPhysical_[static_cast<size_t>(it->first)] = false;
+    PortStateChanged(it->first);
+    it = cablePulls_.erase(it);
+  }
   if (saveDoneAt_ >= 0 && now >= saveDoneAt_) {
     saveDoneAt_ = -1;
     SetInt(With(kAgentInfo, {4, 0}), 3);  // completed

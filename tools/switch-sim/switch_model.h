@@ -45,6 +45,9 @@ public:
   // Side effects of a committed Set.
   void Committed(const std::vector<Change> &changes);
 
+  // The cable of `port` is pulled `afterSeconds` from now (at the next Tick).
+  void PullCable(int port, double afterSeconds);
+
   // Advances timed behaviour; call often (every 100 ms or so).
   void Tick();
   // While rebooting the switch answers nothing.
@@ -96,4 +99,5 @@ private:
   double saveDoneAt_ = -1;
   double rebootAt_ = -1;
   double rebootEndsAt_ = -1;
+  std::vector<std::pair<int, double>> cablePulls_;  // port, when
 };

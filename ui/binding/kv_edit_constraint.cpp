@@ -234,11 +234,16 @@ std::optional<std::string> CheckExit(const _EditConstraint_s &r, const QString &
 class KvEditWatcher : public QValidator {
 public:
   KvEditWatcher(KvEditConstraint &constraint, _EditConstraint_s &record)
-      : constraint_(constraint), record_(record) {}
+      : constraint_(constraint), record_(&record) {}
+
+  // The watched record; null once the edit is gone and the record with it (the watcher
+  // may still hear from the dying edit until its deferred deletion).
+  _EditConstraint_s *Record() const { return record_; }
+  void Detach() { record_ = nullptr; }
 
   State validate(QString &input, int &pos) const override {
-    if (input.isEmpty() || IsPlaceholder(input)) return Acceptable;
-    const _EditConstraint_s &r = record_;
+    if (!record_ || input.isEmpty() || IsPlaceholder(input)) return Acceptable;
+    const _EditConstraint_s &r = *record_;
     // A pasted separator: typed ones are taken by the key filter.
     if (r.NextChar) {
       const qsizetype at = input.indexOf(QChar::fromLatin1(r.NextChar));
@@ -265,27 +270,28 @@ public:
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override {
-    if (watched != record_.Edit) return false;
+    if (!record_ || watched != record_->Edit) return false;
+    _EditConstraint_s &r = *record_;
     switch (event->type()) {
       case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (record_.NextChar && key->text() == QString(QChar::fromLatin1(record_.NextChar))) {
-          FocusNextControl(record_.Edit);
+        if (r.NextChar && key->text() == QString(QChar::fromLatin1(r.NextChar))) {
+          FocusNextControl(r.Edit);
           return true;
         }
         return false;
       }
       case QEvent::FocusIn:
-        record_.Entered = true;
+        r.Entered = true;
         return false;
       case QEvent::FocusOut: {
         // Leaving the window or opening a menu does not leave the edit.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
-            reason == Qt::MenuBarFocusReason || !record_.Entered)
+            reason == Qt::MenuBarFocusReason || !r.Entered)
           return false;
-        record_.Entered = false;
-        return constraint_.OnExit(record_);
+        r.Entered = false;
+        return constraint_.OnExit(r);
       }
       default:
         return false;
@@ -299,7 +305,7 @@ private:
   }
 
   KvEditConstraint &constraint_;
-  _EditConstraint_s &record_;
+  _EditConstraint_s *record_;
 };
 
 KvEditConstraint::KvEditConstraint(QWidget *owner, bool keepLastGood)
@@ -349,11 +355,14 @@ void KvEditConstraint::AddEdit(const std::string &specifier, QLineEdit *edit) {
   KvEditWatcher *watcher = r.Watcher.get();
   edit->setValidator(watcher);
   edit->installEventFilter(watcher);
-  QObject::connect(edit, &QLineEdit::textChanged, watcher, [this, &r] { OnChange(r); });
+  QObject::connect(edit, &QLineEdit::textChanged, watcher, [this, watcher] {
+    if (_EditConstraint_s *w = watcher->Record()) OnChange(*w);
+  });
   QObject::connect(edit, &QObject::destroyed, watcher, [this, edit] { EditDestroyed(edit); });
   if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
-    QObject::connect(app, &QApplication::focusChanged, watcher, [this, &r](QWidget *old, QWidget *) {
-      if (old == r.Edit && r.ExitPending) AfterExit(r);
+    QObject::connect(app, &QApplication::focusChanged, watcher, [this, watcher](QWidget *old, QWidget *) {
+      _EditConstraint_s *w = watcher->Record();
+      if (w && old == w->Edit && w->ExitPending) AfterExit(*w);
     });
   Records.push_back(std::move(record));
 }
@@ -394,8 +403,11 @@ void KvEditConstraint::Release(_EditConstraint_s &r, bool editAlive) {
 void KvEditConstraint::EditDestroyed(QLineEdit *edit) {
   _EditConstraint_s *record = Find(edit);
   if (!record) return;
-  // Called by the watcher itself: it goes once the signal is delivered.
-  record->Watcher.release()->deleteLater();
+  // Called by the watcher itself: it goes once the signal is delivered, and hears
+  // nothing more of the record, which goes now.
+  KvEditWatcher *watcher = record->Watcher.release();
+  watcher->Detach();
+  watcher->deleteLater();
   record->Edit = nullptr;
   std::erase_if(Records, [record](const auto &r) { return r.get() == record; });
 }

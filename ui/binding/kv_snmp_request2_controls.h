@@ -56,6 +56,9 @@ public:
   // False once the binding is destroyed: for code that lets events run while it holds
   // the binding and must not touch it afterwards.
   std::shared_ptr<const bool> AliveFlag() const { return alive_; }
+  // True while one of this binding's answers is being handled further up the stack (a
+  // row lets events run): waiting there for the binding to become idle cannot succeed.
+  bool Answering() const { return inAnswer_ > 0; }
 
   KvSNMPRequest Request;
   unsigned char RequestMode = Asynchronous;

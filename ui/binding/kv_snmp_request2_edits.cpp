@@ -248,8 +248,9 @@ void KvSNMPRequest2Edits::ShowAssociation(const sAssociatedCtrls &a) {
   const KvSNMPVarItem *item = Request.VarList.GetItem(a.ItemIndex);
   std::string text = item->Value;
   if (item->Options) text = item->Options->LabelToValue(text);
-  // A column that ended early has no value, as one the agent did not give.
-  std::string raw = text == kNotDone ? std::string() : TextToRaw(text, item->Syntax);
+  // A column that ended early has no value, as one the agent did not give; nor has an
+  // item no request reads (not-accessible), whose text stays empty.
+  std::string raw = text == kNotDone || text.empty() ? std::string() : TextToRaw(text, item->Syntax);
   const KvOptionList *options = a.Options;
   if (a.ByteIndex != 0 || a.Syntax != item->Syntax) {
     raw = ExtractPart(raw, a.ByteIndex, a.Syntax);

@@ -70,15 +70,19 @@ void TBaseForm::ReleaseBindings() {
     DrainBindings();
 }
 
+bool TBaseForm::WaitForIdle(const KvSNMPRequest2Controls &binding, int maxMs) {
+  const std::shared_ptr<const bool> alive = binding.AliveFlag();
+  QElapsedTimer clock;
+  clock.start();
+  while (*alive && binding.Busy() && !binding.Answering() && clock.elapsed() < maxMs)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  return *alive;
+}
+
 void TBaseForm::DrainBindings() {
   if (draining_) return;
   draining_ = true;
-  for (auto &binding : bindings_) {
-    QElapsedTimer clock;
-    clock.start();
-    while (binding->Busy() && clock.elapsed() < KvSNMPRequest::kDestroyWaitMs)
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
+  for (auto &binding : bindings_) WaitForIdle(*binding, KvSNMPRequest::kDestroyWaitMs);
   bindings_.clear();
   draining_ = false;
   BindingsDestroyed();

@@ -76,6 +76,11 @@ public:
   // status output, else a message box over the window.
   virtual void Report(KvSNMPRequest2Controls *binding, const std::string &message);
 
+  // Lets events run until `binding` is idle, for at most `maxMs`, or returns at once when
+  // the call comes from inside one of the binding's own answers; false when the binding
+  // was destroyed meanwhile (then it must not be touched).
+  static bool WaitForIdle(const KvSNMPRequest2Controls &binding, int maxMs);
+
   // Disables every binding's request at once; once no handler runs, waits (letting
   // events run, at most the request's own wait) until each is idle and destroys them.
   void ReleaseBindings();

@@ -5,8 +5,6 @@
 #include "kv_widget_tag.h"
 #include "snmp_list_view_panel.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -108,15 +106,19 @@ void TConfigForm::FitToPages() {
   FitWindowToPanel(this, Pages);
 }
 
-TSNMPEditorPanel *TConfigForm::AddEditorPage(const std::string &caption,
-                                             std::unique_ptr<KvSNMPRequest2Edits> binding) {
-  QWidget *sheet = AddPage(caption, "Can not add editor page to a none-page pannel!");
-  auto *panel = new TSNMPEditorPanel(sheet, TakeBinding(std::move(binding)));
+void TConfigForm::PlaceOnPage(QWidget *sheet, TSNMPPanel *panel, const std::string &caption) {
   panel->PageCaption = caption;
   sheet->layout()->addWidget(panel);
   pagePanels_.push_back(panel);
   FitToPages();
   connect(panel, &TSNMPPanel::SizeChanged, this, [this] { FitToPages(); });
+}
+
+TSNMPEditorPanel *TConfigForm::AddEditorPage(const std::string &caption,
+                                             std::unique_ptr<KvSNMPRequest2Edits> binding) {
+  QWidget *sheet = AddPage(caption, "Can not add editor page to a none-page pannel!");
+  auto *panel = new TSNMPEditorPanel(sheet, TakeBinding(std::move(binding)));
+  PlaceOnPage(sheet, panel, caption);
   return panel;
 }
 
@@ -126,10 +128,7 @@ TSNMPListViewPanel *TConfigForm::AddListViewPage(const std::string &caption,
                                                  const std::string &deleteStatusValue) {
   QWidget *sheet = AddPage(caption, "Can not add listview page to a none-page pannel!");
   auto *panel = new TSNMPListViewPanel(sheet, TakeBinding(std::move(binding)));
-  panel->PageCaption = caption;
-  sheet->layout()->addWidget(panel);
-  pagePanels_.push_back(panel);
-  FitToPages();
+  PlaceOnPage(sheet, panel, caption);
   SetStatuses(panel, addStatusIndex, addStatusValue, deleteStatusIndex, deleteStatusValue);
   return panel;
 }
@@ -157,11 +156,7 @@ void TConfigForm::RefreshCurrent() {
   const std::shared_ptr<const bool> alive = next->AliveFlag();
   if (next != Current && next->Busy()) {
     next->Request.SetEnabled(false);
-    QElapsedTimer clock;
-    clock.start();
-    while (*alive && next->Busy() && clock.elapsed() < kIdleWaitMs)
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    if (!*alive) return;
+    if (!WaitForIdle(*next, kIdleWaitMs)) return;
   }
   next->Request.SetEnabled(true);
   Current = next;

@@ -63,6 +63,7 @@ private:
   void FitToPanel(TSNMPPanel *panel);
   QWidget *AddPage(const std::string &caption, const char *notPagesText);
   void FitToPages();
+  void PlaceOnPage(QWidget *sheet, TSNMPPanel *panel, const std::string &caption);
   void SetStatuses(TSNMPListViewPanel *panel, int addStatusIndex, const std::string &addStatusValue,
                    int deleteStatusIndex, const std::string &deleteStatusValue);
 

@@ -47,7 +47,9 @@ void TCtrlBtnPanel::ArrangeCtrls() {
   int top = TopMargin;
   for (QWidget *ctrl : Ctrls) {
     const int height = std::max(ctrl == SampleCount || ctrl == SampleLabel ? 21 : 25, ctrl->sizeHint().height());
-    ctrl->setGeometry(Margin, top, kCtrlWidth, height);
+    // A fixed size: a new caption (the sample counter) then asks no layout to run.
+    ctrl->setFixedSize(kCtrlWidth, height);
+    ctrl->move(Margin, top);
     // isHidden: the panel itself may not be shown yet.
     if (!ctrl->isHidden()) top += height + kGap;
   }

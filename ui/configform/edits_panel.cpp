@@ -67,6 +67,10 @@ TEditsPanel::TEditsPanel(QWidget *parent, KvSNMPRequest2Edits *binding)
       binding->AssociateComboBox(i, box);
     } else {
       auto *edit = new QLineEdit(rowsArea_);
+      // A value longer than the edit shows its beginning, not its end.
+      connect(edit, &QLineEdit::textChanged, edit, [edit] {
+        if (!edit->hasFocus()) edit->setCursorPosition(0);
+      });
       row.EditCtrl = edit;
       binding->AssociateFormat(i, row.Format, {edit});
     }

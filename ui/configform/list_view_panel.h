@@ -2,6 +2,7 @@
 // A table's rows in a list view bound to the binding, and the RowStatus entries that
 // create and destroy a row (none: the table has no RowStatus column).
 
+#include <QTimer>
 #include <QWidget>
 
 #include <string>
@@ -28,6 +29,17 @@ public:
   std::string AddStatusValue;
   std::string DeleteStatusValue;
 
+  // While rows keep arriving the list is drawn at most once per this many ms.
+  static constexpr int kRepaintIntervalMs = 100;
+
+signals:
+  // The rows changed: at once for removed rows, at the pace of drawing for added ones.
+  void RowsChanged();
+
 protected:
   void resizeEvent(QResizeEvent *event) override;
+
+private:
+  void RowsArrived();
+  QTimer repaint_;
 };

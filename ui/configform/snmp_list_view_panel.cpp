@@ -12,9 +12,7 @@
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QHelpEvent>
 #include <QLabel>
@@ -72,10 +70,7 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, KvSNMPRequest2Edits *bin
     if (item && item->isSelected() && !Buttons->EditBtn->isHidden() && Buttons->EditBtn->isEnabled())
       EditClick(Buttons->EditBtn);
   });
-  QAbstractItemModel *model = list->model();
-  connect(model, &QAbstractItemModel::rowsInserted, this, [this] { ShowSampleCount(); });
-  connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { ShowSampleCount(); });
-  connect(model, &QAbstractItemModel::modelReset, this, [this] { ShowSampleCount(); });
+  connect(ListPanel, &TListViewPanel::RowsChanged, this, [this] { ShowSampleCount(); });
   list->viewport()->installEventFilter(this);
 
   // The Refresh of the base panel is replaced by the list refresh.
@@ -100,7 +95,7 @@ TSNMPListViewPanel::~TSNMPListViewPanel() {
   // The list view outlives this part of the panel while its children go.
   QTreeWidget *list = ListPanel->ListView;
   disconnect(list, nullptr, this, nullptr);
-  disconnect(list->model(), nullptr, this, nullptr);
+  disconnect(ListPanel, nullptr, this, nullptr);
   list->viewport()->removeEventFilter(this);
 }
 
@@ -197,11 +192,7 @@ void TSNMPListViewPanel::RunRowDialog(DialogKind kind) {
   const std::shared_ptr<const bool> alive = binding->AliveFlag();
   if (kind == DialogKind::Edit && binding->RequestMode == KvSNMPRequest2Controls::Asynchronous && binding->Busy()) {
     binding->Request.SetEnabled(false);
-    QElapsedTimer clock;
-    clock.start();
-    while (*alive && binding->Busy() && clock.elapsed() < kIdleWaitMs)
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    if (!*alive) return;
+    if (!TBaseForm::WaitForIdle(*binding, kIdleWaitMs)) return;
     binding->Request.SetEnabled(true);
   }
 

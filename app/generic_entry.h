@@ -1,0 +1,18 @@
+#pragma once
+// The generic window of a menu entry: a TConfigForm built from the entry's definition
+// table (or pages), with the entry's item type, key count, row statuses and extras,
+// shown modally and destroyed once it closed.
+
+#include "main_menu.h"
+
+#include <string>
+
+class QWidget;
+class TSNMPListViewPanel;
+
+void OpenGenericWindow(const KvMenuEntry &entry, QWidget *owner, const std::string &caption);
+
+// The community table's Add hooks: the name and security name rows are required, the
+// other rows start empty and the storage type non-volatile.
+void CommunityBeforeAdd(TSNMPListViewPanel &panel);
+void CommunityAfterAdd(TSNMPListViewPanel &panel);

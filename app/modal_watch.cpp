@@ -1,0 +1,60 @@
+#include "modal_watch.h"
+
+#include "base_form.h"
+#include "kv_snmp_request2_controls.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+bool Settled(QWidget *window) {
+  if (!window->isVisible()) return false;
+  if (auto *form = qobject_cast<TBaseForm *>(window)) {
+    for (const auto &binding : form->OwnedBindings())
+      if (binding->Busy()) return false;
+    return form->OwnedBindings().empty() || !MemoTexts(window).isEmpty();
+  }
+  return true;
+}
+}  // namespace
+
+QString MemoTexts(QWidget *window) {
+  QStringList texts;
+  for (QPlainTextEdit *memo : window->findChildren<QPlainTextEdit *>())
+    if (!memo->toPlainText().isEmpty()) texts << memo->toPlainText();
+  return texts.join(QLatin1Char('\n'));
+}
+
+bool TriggerAndWatchModal(QAction *action, const std::function<void(QWidget *window)> &settled, int timeoutMs) {
+  bool done = false;
+  QElapsedTimer clock;
+  clock.start();
+  QTimer poll;
+  poll.setInterval(50);
+  int quietTicks = 0;  // settled for a few ticks in a row: nothing more is coming
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget *window = QApplication::activeModalWidget();
+    if (!window) return;
+    if (Settled(window)) {
+      if (++quietTicks < 4) return;
+      poll.stop();
+      done = true;
+      settled(window);
+    } else if (clock.elapsed() > timeoutMs) {
+      poll.stop();
+      if (auto *dialog = qobject_cast<QDialog *>(window)) dialog->reject();
+      else window->close();
+    } else {
+      quietTicks = 0;
+    }
+  });
+  poll.start();
+  action->trigger();
+  poll.stop();
+  return done;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Runs a menu action whose handler shows a modal window, and does something with that
+// window once it has settled: the window is on screen, its bindings are idle and, for a
+// generic window, its first status line is there. Used to drive the program without a
+// person (screenshots, tests); `settled` usually closes the window.
+
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QWidget;
+
+// True when `settled` ran before `timeoutMs` passed; the window is closed (rejected) on
+// a time-out. Returns once the action's handler has returned.
+bool TriggerAndWatchModal(QAction *action, const std::function<void(QWidget *window)> &settled,
+                          int timeoutMs = 20000);
+
+// The text of every message memo of a window, in creation order, joined by line feeds.
+QString MemoTexts(QWidget *window);
