@@ -1,9 +1,12 @@
 #include "feature_windows.h"
 
 #include "dot3_stats_form.h"
+#include "ethernet_information_rule_form.h"
 #include "ethernet_mask_information_form.h"
+#include "history_form.h"
 #include "if_x_entry.h"
 #include "ip_mask_information_form.h"
+#include "ip_rule_form.h"
 #include "kv_mib_catalogue.h"
 #include "kv_text.h"
 #include "last_change_form.h"
@@ -12,10 +15,8 @@
 #include "port_control_form.h"
 #include "port_mirror_form.h"
 #include "port_trunk_form.h"
-#include "ethernet_information_rule_form.h"
-#include "ip_rule_form.h"
-#include "user_defined_information_rule_form.h"
 #include "stp_info.h"
+#include "user_defined_information_rule_form.h"
 #include "user_mask_info_form.h"
 #include "vlan_8021d_priority_form.h"
 #include "vlan_general_info_form.h"
@@ -40,6 +41,7 @@ void OpenF8(TMainForm &m) { OpenPBridgeConfigForm(&m, m.AddressText); }
 void OpenF9(TMainForm &m) { OpenVLan8021dPriorityForm(&m, CurrentWindowTitle, m.AddressText); }
 void OpenF10(TMainForm &m) { OpenVLanGeneralInfoForm(&m, m.AddressText); }
 void OpenF11(TMainForm &m) { OpenVLanPortInfomationForm(&m); }
+void OpenF12(TMainForm &m) { THistoryForm::Execute(&m, m.AddressText); }
 void OpenF14(TMainForm &m) { TEthernetMaskInformationForm::Execute(&m, m.AddressText); }
 void OpenF16(TMainForm &m) { TIPMaskInformationForm::Execute(&m, m.AddressText); }
 void OpenF18(TMainForm &m) { TUserMaskInfoForm::Execute(&m, m.AddressText); }
@@ -62,7 +64,7 @@ const FeatureWindow kFeatureWindows[] = {
     {"F9", OpenF9},  // TVLan8021dPriorityForm: caption CurrentWindowTitle + " : " + address
     {"F10", OpenF10},  // TVLanGeneralInfoForm
     {"F11", OpenF11},  // TVLanPortInfomationForm
-    {"F12", nullptr},  // THistoryForm: "Please enable RMON first!" when it has no entries
+    {"F12", OpenF12},  // THistoryForm: "Please enable RMON first!" when it has no entries
     {"F14", OpenF14},           // TEthernetMaskInformationForm
     {"F15", OpenEthernetRule},  // TEthernetInformationRuleForm
     {"F16", OpenF16},           // TIPMaskInformationForm

@@ -74,7 +74,7 @@ std::string Var(const netsnmp_variable_list &vb) {
   }
   case ASN_OBJECT_ID:
     type = "OID";
-    value = OidText(Oid(vb.val.objid, vb.val.objid + vb.val_len / sizeof(oid)));
+    value = OidText(Oid(vb.val.objid, vb.val.objid + vb.val_len / sizeof(::oid)));
     break;
   default: {
     char buf[8];
