@@ -16,8 +16,6 @@ const Oid kDevCtrl = {1, 3, 6, 1, 4, 1, 171, 11, 43, 2, 2, 1, 2};       // swL2D
 const Oid kPortInfo = {1, 3, 6, 1, 4, 1, 171, 11, 43, 2, 2, 3, 1, 1};   // swL2PortInfoEntry
 const Oid kPortCtrl = {1, 3, 6, 1, 4, 1, 171, 11, 43, 2, 2, 3, 2, 1};   // swL2PortCtrlEntry
 const Oid kTrunk = {1, 3, 6, 1, 4, 1, 171, 11, 43, 2, 2, 9, 3, 1};      // swL2TrunkCtrlEntry
-const Oid kAclRules = {1, 3, 6, 1, 4, 1, 171, 12, 9, 2};                 // swACLRule (.k.1.col.profile.access)
-const Oid kAclProfiles = {1, 3, 6, 1, 4, 1, 171, 12, 9, 1};              // swACL profiles (.k.1.col.profile)
 const Oid kIgmpInfo = {1, 3, 6, 1, 4, 1, 171, 11, 43, 2, 2, 11, 5, 1};  // swL2IGMPInfoEntry
 const Oid kAgentInfo = {1, 3, 6, 1, 4, 1, 171, 12, 1, 1};               // agentBasicInfo
 const Oid kAgentCtrl = {1, 3, 6, 1, 4, 1, 171, 12, 1, 2};               // save, reset
@@ -278,7 +276,7 @@ std::pair<int, Oid> SwitchModel::Validate(const std::vector<std::pair<Oid, Value
           o2.back() == oid.back() && o2[o2.size() - 2] == oid[oid.size() - 2] && v2.Signed() == 6)
         destroy = true;
     if (destroy) continue;
-    if (!Read(With(kAclProfiles, {kind, 1, profileStatus[kind], oid[oid.size() - 2]})))
+    if (!Read(With(kAclMasks, {kind, 1, profileStatus[kind], oid[oid.size() - 2]})))
       return {SNMP_ERR_INCONSISTENTNAME, oid};
   }
   // A trunk's master port is one of its members, and a port belongs to one trunk only.
