@@ -157,7 +157,7 @@ TEST_F(StpInterfaceWindows, IfXSetSendsThreeSeparateWritesAndARefusalLeavesTheOt
   form.CK_PromiscuousMode->setChecked(false);
   NewLogLines();
   form.BT_Set->click();
-  ASSERT_TRUE(RunUntil([&] { return !form.IfXBinding->Busy() && LogOps(*sim_, "getnext").size() > 0; }));
+  ASSERT_TRUE(RunUntil([&] { return !form.IfXBinding->Busy() && LogOps(*sim_, "getnext").size() + LogOps(*sim_, "getbulk").size() > 0; }));
   RunFor(300);
   ASSERT_TRUE(RunUntil([&] { return !form.IfXBinding->Busy(); }));
   int walks = 0;
