@@ -69,7 +69,10 @@ TMainForm::TMainForm(const std::vector<std::string> &parameters, QWidget *parent
   SettingsFileName = ::SettingsFileName(SettingsFolder, AddressText);
   std::error_code error;
   CfgFileFound = std::filesystem::is_regular_file(SettingsFileName, error);
-  if (CfgFileFound) ApplySettingsFile(SettingsFileName, *this, session);
+  if (CfgFileFound) {
+    ApplySettingsFile(SettingsFileName, *this, session);
+    KvSNMPReadWalkSettings(SettingsFileName);  // rows per request of table walks
+  }
   session.ToGlobals();
 
   // 11. The caption names the switch.

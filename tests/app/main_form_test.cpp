@@ -51,7 +51,7 @@ protected:
 TEST_F(MainFormStart, CommandLineThenSettingsFileFillTheSessionAndTheCaption) {
   WriteFile("127.0.0.10.cfg", "[Program Information]\nAgentPort=1161\nVersion=3\nSecurityModel=3\n"
                               "SecurityLevel=1\nSecurityName=admin\nAuthProtocol=1\nPrivProtocol=0\n"
-                              "AuthPassword=secret12\n");
+                              "AuthPassword=secret12\nMaxRepetitions=7\n");
   std::unique_ptr<TMainForm> form = Start({"/I127.0.0.10", "/v1", "/Rpub", "/Wpriv"});
   ASSERT_NE(form, nullptr) << errors_.str();
   EXPECT_EQ(status_, ModuleExit::Ok);
@@ -65,6 +65,8 @@ TEST_F(MainFormStart, CommandLineThenSettingsFileFillTheSessionAndTheCaption) {
   EXPECT_EQ(SNMPSecurity.Version, 3);
   EXPECT_EQ(SNMPSecurity.SecurityLevel, 2);
   EXPECT_EQ(SNMPSecurity.SecurityName, "admin");
+  EXPECT_EQ(SNMPMaxRepetitions, 7);  // table walks ask for 7 rows per request
+  SNMPMaxRepetitions = -1;
   EXPECT_EQ(SNMPSecurity.ReadCommunity, "pub");
   EXPECT_EQ(form->LargeFonts, FontScalingFor(Platform::ScreenPixelsPerInch()).LargeFonts);
   EXPECT_TRUE(std::filesystem::exists(dir_ + "/KvSNMP_PP_BootCounter"));
