@@ -12,6 +12,9 @@
 TBaseForm::TBaseForm(QWidget *owner) : QDialog(owner) {}
 
 TBaseForm::~TBaseForm() {
+  // What the child widgets signal while Qt takes them down must not reach the handlers of
+  // a window that is already half destroyed.
+  for (QObject *child : findChildren<QObject *>()) QObject::disconnect(child, nullptr, this, nullptr);
   for (auto &binding : bindings_) binding->Request.SetEnabled(false);
   // The request's destructor waits for its answers; nothing else of the window is used.
   bindings_.clear();

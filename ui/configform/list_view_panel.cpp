@@ -63,6 +63,11 @@ TListViewPanel::TListViewPanel(QWidget *parent, KvSNMPRequest2Edits *binding) : 
   connect(model, &QAbstractItemModel::modelReset, this, [this] { emit RowsChanged(); });
 }
 
+TListViewPanel::~TListViewPanel() {
+  // The list's model announces its rows going away while Qt takes the panel down.
+  for (QObject *child : findChildren<QObject *>()) QObject::disconnect(child, nullptr, this, nullptr);
+}
+
 void TListViewPanel::RowsArrived() {
   if (repaint_.isActive()) return;
   static_cast<TRowsListView *>(ListView)->Hold(true);

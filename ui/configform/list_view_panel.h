@@ -15,6 +15,7 @@ class TListViewPanel : public QWidget {
   Q_OBJECT
 public:
   TListViewPanel(QWidget *parent, KvSNMPRequest2Edits *binding);
+  ~TListViewPanel() override;
 
   // Shows the sample counter, Refresh, Edit (disabled) and Close; Add and Delete only
   // with their RowStatus entries.
