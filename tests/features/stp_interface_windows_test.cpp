@@ -124,7 +124,8 @@ TEST_F(StpInterfaceWindows, IfXSetSendsThreeSeparateWritesAndARefusalLeavesTheOt
   form.ED_Alias->setText("printer room");
   NewLogLines();
   form.BT_Set->click();
-  ASSERT_TRUE(RunUntil([&] { return !form.IfXBinding->Busy(); }));
+  // The three writes go one after the other: the binding is idle between two of them.
+  ASSERT_TRUE(RunUntil([&] { return !form.IfXBinding->Busy() && LogOps(*sim_, "set").size() >= 3; }));
   auto sets = LogOps(*sim_, "set");
   ASSERT_GE(sets.size(), 3u);
   sets.erase(sets.begin(), sets.end() - 3);
