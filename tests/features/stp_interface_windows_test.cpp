@@ -150,7 +150,7 @@ TEST_F(StpInterfaceWindows, IfXSetSendsThreeSeparateWritesAndARefusalLeavesTheOt
 
   // The other two were written; a clean Set reads the table again, once.
   form.BT_Get->click();
-  ASSERT_TRUE(RunUntil([&] { return !form.IfXBinding->Busy(); }));
+  ASSERT_TRUE(RunUntil([&] { return !form.IfXBinding->Busy() && form.LV_IFX->topLevelItemCount() == 24; }));
   QTreeWidgetItem *port4 = form.LV_IFX->topLevelItem(3);
   EXPECT_EQ(port4->text(14), "disabled");
   EXPECT_EQ(port4->text(18), "printer room");
