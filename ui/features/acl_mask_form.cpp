@@ -163,12 +163,7 @@ void TAclMaskForm::ListView1Click() {
 // A click in the list: on a row the binding has filled the controls already (its
 // selection handler runs on press); a click beside the rows selects nothing.
 bool TAclMaskForm::eventFilter(QObject *watched, QEvent *event) {
-  if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    if (!ListView1->itemAt(mouse->position().toPoint())) ListView1->clearSelection();
-    ListView1Click();
-  }
+  if (IsListClick(ListView1, watched, event)) ListView1Click();
   return TBaseForm::eventFilter(watched, event);
 }
 

@@ -158,12 +158,7 @@ void TAclRuleForm::PermitComboBoxChange() {
 }
 
 bool TAclRuleForm::eventFilter(QObject *watched, QEvent *event) {
-  if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    if (!ListView1->itemAt(mouse->position().toPoint())) ListView1->clearSelection();
-    ListView1Click();
-  }
+  if (IsListClick(ListView1, watched, event)) ListView1Click();
   return TBaseForm::eventFilter(watched, event);
 }
 

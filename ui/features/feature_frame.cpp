@@ -1,5 +1,8 @@
 #include "feature_frame.h"
 
+#include <QMouseEvent>
+#include <QTreeWidget>
+
 #include "kv_status_bar.h"
 
 #include <QHBoxLayout>
@@ -34,4 +37,12 @@ FeatureFrame MakeFeatureFrame(QWidget *form, QSize size, bool withStatusBar) {
     outer->addWidget(frame.StatusBar);
   }
   return frame;
+}
+
+bool IsListClick(QTreeWidget *list, QObject *watched, QEvent *event) {
+  if (watched != list->viewport() || event->type() != QEvent::MouseButtonRelease) return false;
+  const auto *mouse = static_cast<QMouseEvent *>(event);
+  if (mouse->button() != Qt::LeftButton) return false;
+  if (!list->itemAt(mouse->position().toPoint())) list->clearSelection();
+  return true;
 }

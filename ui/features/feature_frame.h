@@ -6,6 +6,9 @@
 #include <QSize>
 
 class KvStatusBar;
+class QEvent;
+class QObject;
+class QTreeWidget;
 class QPushButton;
 class QVBoxLayout;
 class QWidget;
@@ -21,3 +24,8 @@ struct FeatureFrame {
 
 // Lays `form` out as the frame and gives it its designed size.
 FeatureFrame MakeFeatureFrame(QWidget *form, QSize size, bool withStatusBar);
+
+// Whether `event`, seen by an event filter on `list`'s viewport, is a left click in the
+// list; a click beside the rows clears the selection first. The row itself was selected
+// (and shown by the binding) on press.
+bool IsListClick(QTreeWidget *list, QObject *watched, QEvent *event);

@@ -147,12 +147,7 @@ void TPortTrunkForm::RefreshControls() {
 // A click anywhere in the list: on a row the binding has shown it in the controls
 // already (its selection handler runs on press); on the empty area nothing is selected.
 bool TPortTrunkForm::eventFilter(QObject *watched, QEvent *event) {
-  if (watched == LV_PortTrunk->viewport() && event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    if (!LV_PortTrunk->itemAt(mouse->position().toPoint())) LV_PortTrunk->clearSelection();
-    LV_PortTrunkClick();
-  }
+  if (IsListClick(LV_PortTrunk, watched, event)) LV_PortTrunkClick();
   return TBaseForm::eventFilter(watched, event);
 }
 
