@@ -1,5 +1,6 @@
 #include "switch_model.h"
 
+#include "acl_rules.h"
 #include "bridge_rules.h"
 
 #include <net-snmp/net-snmp-config.h>
@@ -262,23 +263,7 @@ void SwitchModel::ResetCounters() {
 std::pair<int, Oid> SwitchModel::Validate(const std::vector<std::pair<Oid, Value>> &writes) const {
   if (auto bridge = ValidateBridgeRules(writes, [this](const Oid &o) { return Read(o); }); bridge.first)
     return bridge;
-  // An ACL rule lives under a profile of its own kind (Ethernet, IP, payload): a rule of
-  // a profile that does not exist is refused, except its destroy.
-  const SubId profileStatus[] = {0, 9, 19, 8};
-  for (const auto &[oid, v] : writes) {
-    if (!HasPrefix(oid, kAclRules) || oid.size() != kAclRules.size() + 5) continue;
-    const SubId kind = oid[kAclRules.size()];
-    if (kind < 1 || kind > 3) continue;
-    const SubId ruleStatus = kind == 2 ? 21 : 14;
-    bool destroy = false;
-    for (const auto &[o2, v2] : writes)
-      if (HasPrefix(o2, With(kAclRules, {kind, 1, ruleStatus})) && o2.size() == oid.size() &&
-          o2.back() == oid.back() && o2[o2.size() - 2] == oid[oid.size() - 2] && v2.Signed() == 6)
-        destroy = true;
-    if (destroy) continue;
-    if (!Read(With(kAclMasks, {kind, 1, profileStatus[kind], oid[oid.size() - 2]})))
-      return {SNMP_ERR_INCONSISTENTNAME, oid};
-  }
+  if (auto acl = ValidateAclRules(writes, [this](const Oid &o) { return Read(o); }); acl.first) return acl;
   // A trunk's master port is one of its members, and a port belongs to one trunk only.
   std::map<Oid, std::map<SubId, Value>> trunkRows;
   for (const auto &[oid, v] : writes)
@@ -359,6 +344,9 @@ void SwitchModel::Committed(const std::vector<Change> &changes) {
       SetInt(flooding, IntAt(o));
     } else if (c.kind == Change::Deleted && HasPrefix(o, kAclMasks) && o.size() == kAclMasks.size() + 4) {
       DropAclRules(o[kAclMasks.size()], o.back());
+    } else if (c.kind == Change::Created && HasPrefix(o, With(kAclRules, {2, 1, 7})) && o.size() == kAclRules.size() + 5) {
+      // A new IP rule matches the protocol of its profile (a read-only column of the rule).
+      SetInt(o, IntAt(With(kAclMasks, {2, 1, 8, o[o.size() - 2]}), 1));
     } else if (HasPrefix(o, kHistControl) && o.size() == kHistControl.size() + 2) {
       historyRows.insert(o.back());
     }
