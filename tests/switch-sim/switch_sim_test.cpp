@@ -354,11 +354,14 @@ TEST(SwitchSim, AlarmAndEventRowsFollowTheEntryStatusSequence) {
   EXPECT_NE(Set(sw, {alarm + "12.5", "i", "1"}).find("inconsistentValue"), std::string::npos);
   EXPECT_NE(Set(sw, {alarm + "3.5", "o", "1.3.6.1.2.1.1.5.0", alarm + "12.5", "i", "1"}).find("inconsistentValue"),
             std::string::npos);
-  Set(sw, {alarm + "3.5", "o", "1.3.6.1.2.1.2.2.1.14.5", alarm + "7.5", "i", "10", alarm + "9.5", "i", "1",
-           alarm + "11.5", "s", "tester", alarm + "12.5", "i", "1"},
+  Set(sw, {alarm + "3.5", "o", "1.3.6.1.2.1.2.2.1.14.5", alarm + "4.5", "i", "1", alarm + "7.5", "i", "10",
+           alarm + "9.5", "i", "1", alarm + "11.5", "s", "tester", alarm + "12.5", "i", "1"},
       &rc);
   ASSERT_EQ(rc, 0);
   EXPECT_EQ(Get(sw, alarm + "12.5"), "1");
+  // The value is the sample: port 5's in-errors as they are, port 1's in-octets per 30 s.
+  EXPECT_EQ(Get(sw, alarm + "5.5"), "3");
+  EXPECT_EQ(Get(sw, alarm + "5.1"), "7500000");
   EXPECT_EQ(Get(sw, alarm + "11.5"), "\"tester\"");
   EXPECT_NE(Set(sw, {alarm + "2.5", "i", "5"}).find("inconsistentValue"), std::string::npos);  // locked while valid
   Set(sw, {alarm + "11.5", "s", "owner"}, &rc);

@@ -349,7 +349,7 @@ rows(ES, [(20, "STRING", "ro", q("monitor")), (21, "INTEGER", "ro", 1, "enum=Ent
 emit()
 
 emit("# ---- RMON alarms and events (1.3.6.1.2.1.16.3, .9): rows by EntryStatus; the sampled")
-emit("#      settings of a valid alarm are locked")
+emit("#      settings of a valid alarm are locked; the simulator computes alarmValue from its variable")
 AL = "1.3.6.1.2.1.16.3.1.1"
 table(AL, 12, "int(1..65535)", kind="entrystatus", columns=[
     "1 INTEGER ro 0 index=1", "2 INTEGER rc 30 range=1..2147483647 locked", "3 OID rc 0.0 locked",

@@ -128,13 +128,28 @@ void SwitchModel::SaveConfiguration() { saved_ = data_.instances; }
 std::optional<Value> SwitchModel::Read(const Oid &oid) const {
   auto it = data_.instances.find(oid);
   if (it == data_.instances.end()) return std::nullopt;
-  return Live(it->second);
+  return ValueAt(oid, it->second);
 }
 
 std::optional<std::pair<Oid, Value>> SwitchModel::Next(const Oid &from, bool inclusive, const Oid &subtree) const {
   auto it = inclusive ? data_.instances.lower_bound(from) : data_.instances.upper_bound(from);
-  if (it != data_.instances.end() && HasPrefix(it->first, subtree)) return std::make_pair(it->first, Live(it->second));
+  if (it != data_.instances.end() && HasPrefix(it->first, subtree)) return std::make_pair(it->first, ValueAt(it->first, it->second));
   return std::nullopt;
+}
+
+// An alarm's value is the last sample of its variable: the variable itself, or for a
+// delta alarm its increase over one interval at the rate it grows now.
+Value SwitchModel::ValueAt(const Oid &oid, const Instance &inst) const {
+  if (!HasPrefix(oid, With(kAlarmEntry, {5})) || oid.size() != kAlarmEntry.size() + 2) return Live(inst);
+  const SubId alarm = oid.back();
+  auto variable = data_.instances.find(With(kAlarmEntry, {kAlarmVariable, alarm}));
+  if (variable == data_.instances.end()) return Live(inst);
+  auto sampled = data_.instances.find(variable->second.value.objectId);
+  if (sampled == data_.instances.end()) return Live(inst);
+  const bool delta = IntAt(With(kAlarmEntry, {4, alarm}), 2) == 2;
+  const double sample = delta ? sampled->second.activeRate * static_cast<double>(IntAt(With(kAlarmEntry, {2, alarm}), 1))
+                              : static_cast<double>(Live(sampled->second).number);
+  return Value::Int(static_cast<int64_t>(std::min(sample, 2147483647.0)));
 }
 
 bool SwitchModel::KnowsObject(const Oid &oid) const {
