@@ -19,12 +19,12 @@
 #include "kv_snmp_request2_leds.h"
 #include "kv_snmp_session.h"
 #include "kv_status_bar.h"
+#include "list_view_panel.h"
 #include "main_form.h"
 #include "module_start.h"
 #include "msg_panel.h"
-#include "list_view_panel.h"
-#include "snmp_list_view_panel.h"
 #include "panel_form.h"
+#include "snmp_list_view_panel.h"
 #include "switch_sim_agent.h"
 
 #include <QApplication>

@@ -259,7 +259,7 @@ TEST_F(MainFormStart, RefusedSnmpV3CredentialsShowTheFailureAndNoPassPhrase) {
     CapturedOutput output;
     std::unique_ptr<TMainForm> form = Start(parameters);
     bool polled = false;
-    if (form) {
+    if (form && form->PanelForm && form->PanelForm->Leds) {
       form->show();
       polled = RunEventsUntil([&] { return !form->PanelForm->Leds->Busy(); }, 15000);
     }
