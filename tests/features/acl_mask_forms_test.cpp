@@ -180,7 +180,7 @@ TEST_F(AclMaskWindows, PayloadEmptyOffsetsShortPortListAndTheDeviceInfoLayout) {
     // Two octets of ports: the boxes of those octets are set and the binding reports -519.
     Click(form.ListView1, "3");
     EXPECT_EQ(Checked(form.StackingPortForm), "xx" + std::string(30, '.'));
-    EXPECT_NE(form.StatusBar1->SimpleText().find("Out of range for the bit(byte) index"), std::string::npos) << form.StatusBar1->SimpleText();
+    EXPECT_NE(form.StatusBar1->PanelText(0).find("Out of range for the bit(byte) index"), std::string::npos) << form.StatusBar1->PanelText(0);
     form.GetButtonClick();
     form.Edit1->setText("3");
     form.AddButtonClick();

@@ -89,7 +89,9 @@ void TAclMaskForm::BuildPicker() {
   }
 }
 
-// The binding is blocking; its status lines are the bar's simple text.
+// The binding is blocking. Its status lines go to the bar's one panel, where the
+// window's own messages go too: the bar never shows its simple text, and a status
+// line written there would never be seen.
 void TAclMaskForm::CreateBinding(const KvSNMPVarDef *defs, int portItem) {
   binding_ = NewEditsBinding();
   binding_->Request.VarList = KvSNMPVarList(defs, MVT_UMV, 1);
@@ -98,7 +100,7 @@ void TAclMaskForm::CreateBinding(const KvSNMPVarDef *defs, int portItem) {
   const std::vector<QCheckBox *> &boxes = StackingPortForm->Boxes();
   binding_->AssociateBitList(portItem, PortBitList(static_cast<int>(boxes.size())),
                              std::vector<QWidget *>(boxes.begin(), boxes.end()));
-  binding_->SetStatusOutput(StatusBar1);
+  binding_->SetStatusOutput(StatusBar1, 0);
 }
 
 void TAclMaskForm::SetRoles(QLineEdit *keyEdit, QPushButton *modify, QPushButton *add, QPushButton *remove,

@@ -45,7 +45,9 @@ TAclRuleForm::TAclRuleForm(QWidget *owner, const AclRuleLayout &layout)
     else
       binding_->AssociateFormat(i, layout_.Fields[i].Format, {Edit(i)});
   }
-  binding_->SetStatusOutput(StatusBar1);
+  // Status lines to the bar's one panel, beside the window's own messages: the bar
+  // never shows its simple text.
+  binding_->SetStatusOutput(StatusBar1, 0);
   ClearFields();
   RowComboBox()->setCurrentIndex(CreateAndGo);
   Idle();
