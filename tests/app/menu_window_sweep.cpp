@@ -112,6 +112,7 @@ TEST_P(WindowSweep, EveryWindowShowsTheFailureClosesAndWritesNothing) {
   if (mode.EveryReadFails) {
     EXPECT_TRUE(IsFailureText(form->StatusBar->PanelText(0))) << form->StatusBar->PanelText(0);
   }
+  form->show();
   // The LED poll would add requests of its own to those of the windows.
   if (form->PanelForm->Leds) form->PanelForm->Leds->StopPolling();
   SNMPTimeout = kSweepTimeout;

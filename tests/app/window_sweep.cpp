@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -265,6 +267,13 @@ SweepOutcome SweepOne(const SweepWindow &row, const FaultMode &mode, SweepAgent 
     out.Settled = !late;
     out.OpenMs = clock.elapsed();
     out.Status = status;
+    // KV_SWEEP_SHOTS=<folder>: a picture of every window at rest, to look at.
+    if (const char *shots = std::getenv("KV_SWEEP_SHOTS")) {
+      QElapsedTimer paint;  // the rows shown last are painted on the next passes
+      paint.start();
+      while (paint.elapsed() < 300) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+      modal->grab().save(QString::fromStdString(std::string(shots) + "/" + mode.Name + "_" + row.Name + ".png"));
+    }
     closing.start();
     modal->close();
   });
