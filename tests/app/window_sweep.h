@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,8 @@ struct FaultMode {
 
 // The fault modes, by name: Delay, Drop, WrongType, Short, StopInWalk, Misbehaving.
 const std::vector<FaultMode> &FaultModes();
+// A mode prints as its name (in test names).
+inline void PrintTo(const FaultMode &mode, std::ostream *out) { *out << mode.Name; }
 
 // Per try, hundredths of a second: short, so that the sweep is quick. Every request of
 // the swept windows waits at most (retries + 1) times this for an answer.
