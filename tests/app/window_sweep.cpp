@@ -157,12 +157,13 @@ const std::vector<FaultMode> &FaultModes() {
     m[3].Name = "Short";
     m[3].SimulatorArgs = {"--short", "1.3.6.1:2", "--short", "1.0.8802:2"};
     // Answers held a little, so that the agent stops before the answer to the request
-    // it stops at goes out; walks one row per request, so that every table is read in
-    // several requests.
+    // it stops at goes out; walks one row per request with GetNext, so that every table
+    // is read in several requests (the bulk walks, and their GetNext after an unanswered
+    // GetBulk, meet the silent agent in the Delay mode).
     m[4].Name = "StopInWalk";
     m[4].SimulatorArgs = {"--delay-ms", "40"};
     m[4].StopInWalk = true;
-    m[4].MaxRepetitions = 1;
+    m[4].MaxRepetitions = 0;
     m[5].Name = "Misbehaving";
     m[5].Misbehaving = true;
     return m;
