@@ -108,7 +108,14 @@ THistoryForm::THistoryForm(QWidget *owner, const std::string &addressText) : TBa
   ControlBinding->SetStatusOutput(StatusBar1, 0);
   // The row's selection is copied into the controls first; then the window follows it.
   connect(LV_control, &QTreeWidget::itemSelectionChanged, this, [this] { Guarded(ControlBinding, [this] { LV_controlClick(); }); });
-  Guarded(ControlBinding, [this] { RefreshControlRows(); });
+  Guarded(ControlBinding, [this] {
+    try {
+      RefreshControlRows();
+    } catch (const std::exception &e) {
+      ControlReadFailure = e.what();
+      throw;
+    }
+  });
 
   SampleBinding = NewEditsBinding();
   SampleBinding->Request.VarList = KvSNMPVarList(EtherHistoryDefs, MVT_FMV, 0);
@@ -139,6 +146,7 @@ THistoryForm::THistoryForm(QWidget *owner, const std::string &addressText) : TBa
 void THistoryForm::Execute(QWidget *owner, const std::string &addressText) {
   auto *form = new THistoryForm(owner, addressText);
   if (form->HasEntries) form->ShowModal();
+  else if (!form->ControlReadFailure.empty()) Platform::ShowMessageBox(owner, form->ControlReadFailure, "", Platform::MsgButtons::Ok);
   else Platform::ShowMessageBox(owner, "Please enable RMON first!", "", Platform::MsgButtons::Ok);
   form->DeleteWhenIdle();
 }

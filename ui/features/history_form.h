@@ -54,6 +54,10 @@ public:
   KvSNMPRequest2Edits *ControlBinding = nullptr;
   KvSNMPRequest2Edits *SampleBinding = nullptr;
   bool HasEntries = true;
+  // The failure of the first read of the control rows; empty when the switch answered.
+  // Without rows the opener shows it instead of asking for RMON: a switch that did not
+  // answer has not said that RMON is off.
+  std::string ControlReadFailure;
   int DataSourcePort = 0;
   QWidget *LastPage = nullptr;
   int ChartCount = 30;
