@@ -31,6 +31,10 @@ public:
   void DeleteClick();
 
   TListViewPanel *ListPanel;
+  // Tables whose rows are made in two steps (an EntryStatus "createRequest", then
+  // "valid"): written to the new row's status after the Add's Set went through; empty
+  // for one-step tables.
+  std::string AddCompleteValue;
   // Run around the dialogs with the pressed button; OnBeforeAdd starts as ClearRows.
   std::function<void(QObject *sender)> OnBeforeAdd;
   std::function<void(QObject *sender)> OnAfterAdd;
@@ -40,6 +44,7 @@ public:
 private:
   enum class DialogKind { Add, Edit };
   void RunRowDialog(DialogKind kind);
+  void CompleteAddedRow();
   void ListSelectionChanged();
   void ShowSampleCount();
   bool eventFilter(QObject *watched, QEvent *event) override;
