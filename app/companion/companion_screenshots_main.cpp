@@ -1,0 +1,68 @@
+// ms2416x-companion-screenshots FOLDER MODULE-PARAMETERS...: opens every view of the
+// companion program with the module's parameters and saves each page, once filled, as
+// FOLDER/<view>.png (further pages as <view>-2.png, ...).
+
+#include "companion_start.h"
+#include "companion_views.h"
+#include "config_form.h"
+#include "kv_message_box.h"
+#include "modal_watch.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTabWidget>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+// Lets events run until the window has settled for a moment, at most 20 s.
+bool WaitSettled(QWidget *window) {
+  QElapsedTimer clock;
+  clock.start();
+  int quiet = 0;
+  while (clock.elapsed() < 20000) {
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
+    quiet = WindowSettled(window) ? quiet + 1 : 0;
+    if (quiet >= 10) return true;
+  }
+  return false;
+}
+}  // namespace
+
+int main(int argc, char **argv) {
+  if (argc < 3) {
+    std::cerr << "usage: ms2416x-companion-screenshots FOLDER MODULE-PARAMETERS...\n";
+    return 2;
+  }
+  QApplication app(argc, argv);
+  const QDir folder(QString::fromLocal8Bit(argv[1]));
+  Platform::SetMessageBoxHook([](const Platform::ShownMessage &m) {
+    std::cout << "message box: " << m.Text << "\n";
+    return Platform::DefaultButton(m.Buttons);
+  });
+  bool ok = true;
+  for (const KvCompanionView &view : CompanionViews()) {
+    std::vector<std::string> parameters(argv + 2, argv + argc);
+    parameters.push_back(std::string("/T") + view.Name);
+    int status = 0;
+    TConfigForm *form = StartCompanion(parameters, status, std::cerr);
+    if (!form) return status ? status : 1;
+    form->show();
+    const int pages = form->Pages ? form->Pages->count() : 1;
+    for (int page = 0; page < pages; ++page) {
+      if (form->Pages) form->Pages->setCurrentIndex(page);
+      const bool settled = WaitSettled(form);
+      const QString name = QString::fromLatin1(view.Name) + (page ? QString("-%1").arg(page + 1) : QString());
+      const QString path = folder.filePath(name + ".png");
+      const bool saved = form->grab().save(path);
+      std::cout << (saved && settled ? "saved " : "could not save ") << path.toStdString() << "\n";
+      ok = ok && saved && settled;
+    }
+    form->close();
+    delete form;
+  }
+  return ok ? 0 : 1;
+}
