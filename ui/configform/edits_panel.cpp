@@ -23,6 +23,7 @@ constexpr int kFirstTop = 20;
 constexpr int kRowGap = 5;
 constexpr int kLeft = 20;
 constexpr int kBorder = 40;
+constexpr int kRateWidth = 90;
 
 void SetColours(QWidget *control, const QColor &text, const QColor &base) {
   QPalette palette = control->palette();
@@ -115,6 +116,10 @@ void TEditsPanel::ArrangeRows() {
     row.CheckBox->setGeometry(kLeft, top + (editHeight - boxHeight) / 2, kCheckBoxWidth, boxHeight);
     row.RowLabel->move(labelLeft, top + (editHeight - row.RowLabel->height()) / 2);
     right = std::max(right, editLeft + EditWidth);
+    if (row.RateLabel) {
+      row.RateLabel->setGeometry(editLeft + EditWidth + kRowGap, top, kRateWidth, editHeight);
+      right = std::max(right, editLeft + EditWidth + kRowGap + kRateWidth);
+    }
     bottom = std::max(bottom, top + editHeight);
     top += editHeight;
   }
@@ -212,6 +217,7 @@ void TEditsPanel::HideRow(int index) {
   row.CheckBox->hide();
   row.RowLabel->hide();
   row.EditCtrl->hide();
+  if (row.RateLabel) row.RateLabel->hide();
   ArrangeRows();
 }
 
@@ -224,7 +230,20 @@ void TEditsPanel::UnhideRow(int index) {
   row.CheckBox->setVisible(boxShownBeforeHide_[static_cast<size_t>(index)]);
   row.RowLabel->show();
   row.EditCtrl->show();
+  if (row.RateLabel) row.RateLabel->show();
   ArrangeRows();
+}
+
+QLabel *TEditsPanel::AddRateLabel(int index) {
+  if (index < 0 || index >= RowCount()) return nullptr;
+  TEditRow &row = Rows[static_cast<size_t>(index)];
+  if (!row.RateLabel) {
+    row.RateLabel = new QLabel(rowsArea_);
+    row.RateLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row.RateLabel->setVisible(!row.EditCtrl->isHidden());
+    ArrangeRows();
+  }
+  return row.RateLabel;
 }
 
 void TEditsPanel::CheckRow(int index) {

@@ -73,6 +73,7 @@ private:
   QTimer timer_;
   bool waiting_ = false;  // a tick came while a read was running
   bool stopped_ = false;
+  bool typed_ = false;    // the operator changed a writable field that is not sent yet
   int timedReads_ = 0;
   KvCounterRates rates_;
   // List: per shown column of the binding, its rate column (-1 none); editor: labels.

@@ -2,6 +2,7 @@
 
 #include "ctrl_btn_panel.h"
 #include "edits_panel.h"
+#include "live_view.h"
 
 #include <QPushButton>
 
@@ -20,4 +21,15 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget *parent, KvSNMPRequest2Edits *binding
 void TSNMPEditorPanel::SetEditWidth(int width) {
   Edits->SetEditWidth(width);
   SetShown(Edits);
+}
+
+TLiveView *TSNMPEditorPanel::EnableLiveView(int seconds) {
+  if (!liveView_) {
+    liveView_ = new TLiveView(this, seconds);
+    // The interval control makes the button column taller.
+    if (Shown) SetShown(Shown);
+  } else {
+    liveView_->SetInterval(seconds);
+  }
+  return liveView_;
 }
