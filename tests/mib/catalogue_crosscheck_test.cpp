@@ -2,7 +2,8 @@
 // engine the way its window reads it, answers every readable column. A scalar group is
 // one Get; a table is its first row, checked column by column, then the walk to its
 // end, read one row per request (GetNext) and in bulk (GetBulk). Each definition set is
-// one test case per way of reading.
+// one test case per way of reading. The standard views' writes go the same way: through
+// their tables' own lists.
 
 #include "kv_exception.h"
 #include "kv_mib_catalogue.h"
@@ -16,6 +17,7 @@
 
 #include <cctype>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -219,3 +221,98 @@ INSTANTIATE_TEST_SUITE_P(Sets, CatalogueCrossCheck,
                          ::testing::Combine(::testing::ValuesIn(MibSets().begin(), MibSets().end()),
                                             ::testing::Values(0, -1)),
                          CaseName);
+
+namespace {
+using Row = std::map<std::string, std::string>;  // item name: value
+
+// Every row of a table as its window reads it, or the scalars as one row.
+std::vector<Row> ReadAll(const SwitchSimAgent &sw, const char *tableName) {
+  const KvMibTable *table = FindMibTable(tableName);
+  KvSNMPRequest request;
+  sw.AimAt(request, 1);
+  request.VarList = KvSNMPVarList(table->Defs, table->ItemType, table->KeyCount);
+  std::vector<Row> rows;
+  for (bool more = request.Get(true); more || table->ItemType == SVT_SV; more = request.Get(false)) {
+    Row row;
+    for (int i = 0; i < request.VarList.GetCount(); ++i)
+      row[request.VarList.GetItem(i)->Name] = request.VarList.GetItem(i)->Value;
+    rows.push_back(row);
+    if (table->ItemType == SVT_SV) break;
+  }
+  return rows;
+}
+
+std::optional<Row> RowWith(const std::vector<Row> &rows, const std::string &key, const std::string &value) {
+  for (const Row &row : rows)
+    if (row.at(key) == value) return row;
+  return std::nullopt;
+}
+
+// Writes the items at `selection` of one row (its key values first) through the table's
+// own list; the failure text, or empty.
+std::string Write(const SwitchSimAgent &sw, const char *tableName, const std::vector<std::string> &keys,
+                  const std::string &selection, const std::vector<std::string> &values) {
+  const KvMibTable *table = FindMibTable(tableName);
+  KvSNMPRequest request;
+  sw.AimAt(request, 1);
+  request.VarList = KvSNMPVarList(table->Defs, table->ItemType, table->KeyCount);
+  for (size_t k = 0; k < keys.size(); ++k) request.VarList.GetItem(static_cast<int>(k))->Value = keys[k];
+  try {
+    request.Set(false, selection, &values);
+  } catch (const KvException &e) {
+    return e.what();
+  }
+  return {};
+}
+
+std::string Hex(std::string printed) {
+  std::erase(printed, ' ');
+  return printed;
+}
+}  // namespace
+
+// The writable objects of the standard views written the way their windows write them:
+// a scalar, a static VLAN through its RowStatus and an alarm through its EntryStatus.
+TEST(StandardViewWrites, ScalarsVlanRowsAndAlarmRowsGoThroughTheirDefinitionTables) {
+  static int argc = 1;
+  static char name[] = "catalogue_crosscheck";
+  static char *argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+  if (!GlobalSnmp) KvSNMPCreateSession(MakeTempDir("kvboot"));
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started()) << sw.Output();
+
+  ASSERT_EQ(Write(sw, "MibSystemDefs", {}, "5", {"Wiring closet 4"}), "");
+  EXPECT_EQ(ReadAll(sw, "MibSystemDefs").at(0).at("Location"), "Wiring closet 4");
+
+  ASSERT_EQ(Write(sw, "VlanStaticDefs", {"40"}, "1,2,5", {"crosscheck", "C0000000", "createAndGo"}), "");
+  auto vlan = RowWith(ReadAll(sw, "VlanStaticDefs"), "VlanIndex", "40");
+  ASSERT_TRUE(vlan);
+  EXPECT_EQ(vlan->at("Name"), "crosscheck");
+  EXPECT_EQ(Hex(vlan->at("EgressPorts")), "C0000000");
+  EXPECT_EQ(vlan->at("RowStatus"), "active");
+  ASSERT_EQ(Write(sw, "VlanStaticDefs", {"40"}, "4", {"40000000"}), "");
+  auto current = RowWith(ReadAll(sw, "VlanCurrentDefs"), "Index", "40");
+  ASSERT_TRUE(current);
+  EXPECT_EQ(Hex(current->at("CurrentUntaggedPorts")), "40000000");
+  EXPECT_EQ(current->at("Status"), "permanent");
+  ASSERT_EQ(Write(sw, "VlanStaticDefs", {"40"}, "5", {"destroy"}), "");
+  EXPECT_FALSE(RowWith(ReadAll(sw, "VlanStaticDefs"), "VlanIndex", "40"));
+  EXPECT_TRUE(RowWith(ReadAll(sw, "VlanStaticDefs"), "VlanIndex", "1"));
+
+  ASSERT_EQ(Write(sw, "RmonAlarmDefs", {"7"}, "11", {"createRequest"}), "");
+  auto alarm = RowWith(ReadAll(sw, "RmonAlarmDefs"), "Index", "7");
+  ASSERT_TRUE(alarm);
+  EXPECT_EQ(alarm->at("Status"), "underCreation");
+  ASSERT_EQ(Write(sw, "RmonAlarmDefs", {"7"}, "2,3,6,8,10,11",
+                  {"1.3.6.1.2.1.2.2.1.14.3", "absoluteValue", "10", "1", "crosscheck", "valid"}),
+            "");
+  alarm = RowWith(ReadAll(sw, "RmonAlarmDefs"), "Index", "7");
+  ASSERT_TRUE(alarm);
+  EXPECT_EQ(alarm->at("Status"), "valid");
+  EXPECT_EQ(alarm->at("SampleType"), "absoluteValue");
+  EXPECT_EQ(alarm->at("Variable"), "1.3.6.1.2.1.2.2.1.14.3");
+  ASSERT_EQ(Write(sw, "RmonAlarmDefs", {"7"}, "11", {"invalid"}), "");
+  EXPECT_FALSE(RowWith(ReadAll(sw, "RmonAlarmDefs"), "Index", "7"));
+  EXPECT_EQ(ReadAll(sw, "RmonAlarmDefs").size(), 2u);
+}

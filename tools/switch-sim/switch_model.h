@@ -88,6 +88,7 @@ private:
   void DropBuckets(SubId control, size_t keep);
   void FinishReboot();
   void DropAclRules(SubId kind, SubId profile);
+  void CurrentVlanChanged(SubId vlan);
 
   SwitchData data_;
   std::map<Oid, Instance> saved_;
