@@ -11,20 +11,26 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include <iostream>
 #include <string>
 #include <vector>
 
 namespace {
-// Lets events run until the window has settled for a moment, at most 20 s.
+// Lets events run until the window has stayed settled for half a second (the list
+// draws its rows at its own pace), at most 20 s.
 bool WaitSettled(QWidget *window) {
   QElapsedTimer clock;
   clock.start();
   int quiet = 0;
   while (clock.elapsed() < 20000) {
-    QApplication::processEvents(QEventLoop::AllEvents, 50);
+    QEventLoop tick;
+    QTimer::singleShot(50, &tick, &QEventLoop::quit);
+    tick.exec();
     quiet = WindowSettled(window) ? quiet + 1 : 0;
     if (quiet >= 10) return true;
   }
@@ -58,7 +64,11 @@ int main(int argc, char **argv) {
       const QString name = QString::fromLatin1(view.Name) + (page ? QString("-%1").arg(page + 1) : QString());
       const QString path = folder.filePath(name + ".png");
       const bool saved = form->grab().save(path);
-      std::cout << (saved && settled ? "saved " : "could not save ") << path.toStdString() << "\n";
+      QWidget *shown = form->Pages ? form->Pages->currentWidget() : form;
+      const auto *list = shown ? shown->findChild<QTreeWidget *>() : nullptr;
+      std::cout << (saved && settled ? "saved " : "could not save ") << path.toStdString();
+      if (list) std::cout << " (" << list->topLevelItemCount() << " rows)";
+      std::cout << "\n";
       ok = ok && saved && settled;
     }
     form->close();
