@@ -28,12 +28,14 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -61,6 +63,11 @@ const KvSNMPVarDef PortOneDefs[] = {
     {"1.3.6.1.2.1.2.2.1.10.1", "InOctets", Syntax::Counter, Access::ReadOnly, nullptr},
     {"1.3.6.1.2.1.2.2.1.2.1", "Descr", Syntax::DisplayStr, Access::ReadOnly, nullptr},
     {nullptr, nullptr, 0, 0, nullptr}};
+
+// With KV_SCREENSHOT_DIR set (a run under Xvfb), the window as it is drawn.
+void SaveScreenshot(QWidget *window, const char *file) {
+  if (const char *dir = std::getenv("KV_SCREENSHOT_DIR")) window->grab().save(QDir(dir).filePath(file));
+}
 
 class LiveViewAgent : public SimulatedSwitch {};
 
@@ -184,16 +191,23 @@ TEST_F(LiveViewAgent, TimedListReadsShowEachCountersGrowthPerSecondBesideItAndEx
   ASSERT_TRUE(RunUntil([&] { return ends.size() >= 1; }));
   ASSERT_EQ(list->topLevelItemCount(), 24);
   EXPECT_EQ(list->topLevelItem(0)->text(inRate), "");  // one reading: no rate yet
+  list->setCurrentItem(list->topLevelItem(5));
   ASSERT_TRUE(RunUntil([&] { return ends.size() >= 2; }, 5000));
   EXPECT_EQ(ends, (std::vector<bool>{true, true}));
   EXPECT_EQ(live->TimedReads(), 1);
   ASSERT_EQ(list->topLevelItemCount(), 24);
+  // The timed read keeps the operator's row selected.
+  ASSERT_EQ(list->selectedItems().size(), 1);
+  EXPECT_EQ(list->selectedItems().first()->text(0), "6");
+  EXPECT_TRUE(panel->Buttons->EditBtn->isEnabled() || panel->Buttons->EditBtn->isHidden());
   // The simulator's growth per second of port 1 (ms2416x.simdata rate=).
   const QTreeWidgetItem *port1 = list->topLevelItem(0);
   EXPECT_NEAR(Number(port1->text(inRate)), 250000, 250000 * 0.03) << FromQt(port1->text(inRate));
   EXPECT_NEAR(Number(port1->text(outRate)), 325000, 325000 * 0.03);
   EXPECT_NEAR(Number(port1->text(multicastRate)), 20, 4);
   EXPECT_EQ(list->topLevelItem(3)->text(inRate), "0.0");  // port 4 carries nothing
+  RunUntil([] { return false; }, 300);  // drawn again
+  SaveScreenshot(&form, "live_list_ifx.png");
 
   // The export carries the rate columns beside their counters.
   const std::string csv = ListViewCsv(list);
@@ -244,6 +258,7 @@ TEST_F(LiveViewAgent, TwoEditorRefreshesAKnownIntervalApartShowTheRateBesideEach
   EXPECT_NEAR(Number(live->RateLabelOf(0)->text()), 250000, 250000 * 0.03) << FromQt(live->RateLabelOf(0)->text());
   EXPECT_NEAR(Number(live->RateLabelOf(1)->text()), 250000, 250000 * 0.03);
   EXPECT_TRUE(live->RateLabelOf(0)->text().endsWith(" /s"));
+  SaveScreenshot(&form, "live_editor_port1.png");
   EXPECT_EQ(live->TimedReads(), 0);
   form.close();
 }

@@ -126,10 +126,14 @@ void KvSNMPRequest2Controls::FinishRefresh() {
 
 void KvSNMPRequest2Controls::Refresh() {
   LastOperation = GetOperation;
+  // Before the old rows go, so that a watcher can see them.
+  TellWatchers(ReadEvent::Started);
   BeforeRefresh();
   RowCount = 0;
-  if (Request.VarList.ItemType > MVT_UMV) RaiseLibrary(LibraryMsg::BadAssocItemType);
-  TellWatchers(ReadEvent::Started);
+  if (Request.VarList.ItemType > MVT_UMV) {
+    TellWatchers(ReadEvent::Failed);
+    RaiseLibrary(LibraryMsg::BadAssocItemType);
+  }
 
   if (RequestMode == Blocking) {
     const std::shared_ptr<bool> alive = alive_;

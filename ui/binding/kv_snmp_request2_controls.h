@@ -62,9 +62,9 @@ public:
   bool Answering() const { return inAnswer_ > 0; }
 
   // Watchers of reads, for views that follow the values as they come (rates of
-  // counters): told when a read starts, after each row it shows (the list's items hold
-  // that row), and once it ends (false: it failed or was cut short). A watcher must not
-  // raise, and must not destroy the binding.
+  // counters): told when a read starts (before the rows shown so far are cleared),
+  // after each row it shows (the list's items hold that row), and once it ends (false:
+  // it failed or was cut short). A watcher must not raise, nor destroy the binding.
   struct ReadWatcher {
     std::function<void()> Started;
     std::function<void()> RowShown;

@@ -239,7 +239,7 @@ QLabel *TEditsPanel::AddRateLabel(int index) {
   TEditRow &row = Rows[static_cast<size_t>(index)];
   if (!row.RateLabel) {
     row.RateLabel = new QLabel(rowsArea_);
-    row.RateLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row.RateLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     row.RateLabel->setVisible(!row.EditCtrl->isHidden());
     ArrangeRows();
   }

@@ -6,6 +6,7 @@
 #include "kv_controls.h"
 #include "kv_snmp_request2_edits.h"
 #include "list_view_panel.h"
+#include "msg_panel.h"
 #include "snmp_list_view_panel.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -49,6 +51,12 @@ TLiveView::TLiveView(TSNMPEditorPanel *panel, int seconds)
   buttons->Ctrls.insert(at, {IntervalLabel, IntervalBox});
   buttons->ArrangeCtrls();
 
+  // A read that never ends (cut short) must not keep the list from drawing.
+  holdGuard_.setSingleShot(true);
+  holdGuard_.setInterval(kHoldLimitMs);
+  connect(&holdGuard_, &QTimer::timeout, this, [this] {
+    if (list_) list_->ListPanel->HoldDrawing(false);
+  });
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
   connect(IntervalBox, &QSpinBox::valueChanged, this, [this](int value) { SetInterval(value); });
@@ -75,6 +83,9 @@ TLiveView::TLiveView(TSNMPEditorPanel *panel, int seconds)
     connect(buttons->SetBtn, &QPushButton::clicked, this, [this] { typed_ = false; });
     connect(buttons->RefreshBtn, &QPushButton::clicked, this, [this] { typed_ = false; });
   }
+
+  // Every read adds its status line; a window left running keeps the latest ones only.
+  if (panel->MsgPanel) panel->MsgPanel->Memo->setMaximumBlockCount(kStatusLines);
 
   KvSNMPRequest2Controls::ReadWatcher watcher;
   watcher.Started = [this] { ReadStarted(); };
@@ -142,8 +153,6 @@ void TLiveView::SetUpRateLabels() {
   rateLabels_.assign(static_cast<size_t>(edits->RowCount()), nullptr);
   for (int i = 0; i < edits->RowCount() && i < vars.GetCount(); ++i)
     if (CounterBits(vars.GetItem(i)->Syntax) != 0) rateLabels_[static_cast<size_t>(i)] = edits->AddRateLabel(i);
-  edits->ArrangeRows();
-  panel_->SetShown(edits);
 }
 
 void TLiveView::Stop() {
@@ -186,6 +195,10 @@ void TLiveView::ReadStarted() {
   rates_.BeginRead();
   if (!list_) return;
   QTreeWidget *view = list_->ListPanel->ListView;
+  // The rows go and come back: the list shows the old ones until the new ones are in,
+  // rather than an empty list at every tick.
+  list_->ListPanel->HoldDrawing(true);
+  holdGuard_.start();
   scrollBefore_ = view->verticalScrollBar()->value();
   const QList<QTreeWidgetItem *> selected = view->selectedItems();
   selectedKey_ = selected.isEmpty() ? QString() : RowKey(selected.first(), binding_->Request.VarList.KeyCount);
@@ -218,6 +231,8 @@ void TLiveView::RowShown() {
 
 void TLiveView::ReadFinished(bool complete) {
   rates_.EndRead(complete);
+  holdGuard_.stop();
+  if (list_) list_->ListPanel->HoldDrawing(false);
   if (list_ && !selectedKey_.isEmpty()) {
     // The read emptied the list: the row the operator had selected is selected again.
     QTreeWidget *view = list_->ListPanel->ListView;

@@ -39,6 +39,8 @@ public:
   void SetInterval(int seconds);
   int Interval() const;
   static constexpr int kMaxSeconds = 3600;
+  // The status lines the message memo of a live panel keeps.
+  static constexpr int kStatusLines = 1000;
 
   // The list column that shows the rate of list column `column`, -1 when it has none.
   int RateColumnOf(int column) const;
@@ -71,6 +73,8 @@ private:
   std::shared_ptr<const bool> bindingAlive_;
   int watcher_ = 0;
   QTimer timer_;
+  QTimer holdGuard_;
+  static constexpr int kHoldLimitMs = 10000;
   bool waiting_ = false;  // a tick came while a read was running
   bool stopped_ = false;
   bool typed_ = false;    // the operator changed a writable field that is not sent yet

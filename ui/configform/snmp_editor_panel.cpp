@@ -26,8 +26,13 @@ void TSNMPEditorPanel::SetEditWidth(int width) {
 TLiveView *TSNMPEditorPanel::EnableLiveView(int seconds) {
   if (!liveView_) {
     liveView_ = new TLiveView(this, seconds);
-    // The interval control makes the button column taller.
-    if (Shown) SetShown(Shown);
+    // The interval control makes the button column taller, the rates the rows wider.
+    if (Shown == Edits) {
+      Edits->ArrangeRows();
+      SetShown(Edits);
+    } else if (Shown) {
+      SetShown(Shown);
+    }
   } else {
     liveView_->SetInterval(seconds);
   }
