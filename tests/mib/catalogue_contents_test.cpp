@@ -115,7 +115,9 @@ TEST(CatalogueContents, SetsOwnOneOptionListPerEnumeratedRecord) {
       {"ACL", 29}, {"AAC", 7},         {"SSH", 11},   {"LAG", 1},       {"SSL", 3},      {"SIM", 4},
       {"SNMPv3", 26}, {"mib2", 7}, {"bridge-std", 5}, {"entity", 2}, {"vlan-std", 10}, {"rmon-std", 6}};
   for (const KvMibSet *set : MibSets()) {
-    if (expected.count(set->Name)) EXPECT_EQ(OptionListCount(*set), expected.at(set->Name)) << set->Name;
+    if (expected.count(set->Name)) {
+      EXPECT_EQ(OptionListCount(*set), expected.at(set->Name)) << set->Name;
+    }
   }
 }
 

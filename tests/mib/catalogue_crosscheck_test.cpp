@@ -108,24 +108,30 @@ std::string CaseName(const ::testing::TestParamInfo<CrossCheckCase> &info) {
   return name + (std::get<1>(info.param) == 0 ? "OneRow" : "Bulk");
 }
 
+void StartSession() {
+  static int argc = 1;
+  static char name[] = "catalogue_crosscheck";
+  static char *argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+  if (!GlobalSnmp) KvSNMPCreateSession(MakeTempDir("kvboot"));
+}
+
 class CatalogueCrossCheck : public ::testing::TestWithParam<CrossCheckCase> {
 protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "catalogue_crosscheck";
-    static char *argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-    if (!GlobalSnmp) KvSNMPCreateSession(MakeTempDir("kvboot"));
+  static void SetUpTestSuite() { StartSession(); }
+  // A fresh switch for every case, so that the rows one case adds are not there already
+  // when the next case adds them.
+  void SetUp() override {
     // One SNMPv3 user, so that the USM user table has a row.
     SwitchSimOptions options;
     options.users = {"crosscheck:SHA:crosscheckauth:AES:crosscheckpriv"};
     switch_ = new SwitchSimAgent(options);
+    ASSERT_TRUE(switch_->Started()) << switch_->Output();
   }
-  static void TearDownTestSuite() {
+  void TearDown() override {
     delete switch_;
     switch_ = nullptr;
   }
-  void SetUp() override { ASSERT_TRUE(switch_->Started()) << switch_->Output(); }
 
   static void Aim(KvSNMPRequest &request, const KvMibTable &table) {
     switch_->AimAt(request, 1);  // v2c: a missing object comes back per binding, not as one error
@@ -270,11 +276,7 @@ std::string Write(const SwitchSimAgent &sw, const char *tableName, const std::ve
 // The writable objects of the standard views written the way their windows write them:
 // a scalar, a static VLAN through its RowStatus and an alarm through its EntryStatus.
 TEST(StandardViewWrites, ScalarsVlanRowsAndAlarmRowsGoThroughTheirDefinitionTables) {
-  static int argc = 1;
-  static char name[] = "catalogue_crosscheck";
-  static char *argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-  if (!GlobalSnmp) KvSNMPCreateSession(MakeTempDir("kvboot"));
+  StartSession();
   SwitchSimAgent sw;
   ASSERT_TRUE(sw.Started()) << sw.Output();
 

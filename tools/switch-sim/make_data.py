@@ -473,9 +473,9 @@ emit("# ---- Q-BRIDGE-MIB base and port VLAN table (1.3.6.1.2.1.17.7)")
 inst("1.3.6.1.2.1.17.7.1.1.1.0", "INTEGER", "ro", 1)
 inst("1.3.6.1.2.1.17.7.1.1.2.0", "INTEGER", "ro", 4094)
 inst("1.3.6.1.2.1.17.7.1.1.3.0", "GAUGE", "ro", 256)
-# VLANs 1 (every port), 2 (voice), 10 (servers, ports 9-12 untagged) and 20 (lab, tagged).
+# VLANs 1 (every port), 10 (servers, ports 9-12 untagged) and 20 (lab, tagged), the VLANs
+# of the port VLAN IDs and of IGMP snooping.
 static_vlans = {1: ("default", range(1, 25), [p for p in PORTS if pvid(p) == 1]),
-                2: ("voice", [5, 6, 7, 8, 23], []),
                 10: ("servers", [9, 10, 11, 12, 23], [9, 10, 11, 12]),
                 20: ("lab", [17, 18, 19, 20, 23], [])}
 inst("1.3.6.1.2.1.17.7.1.1.4.0", "GAUGE", "ro", len(static_vlans))
