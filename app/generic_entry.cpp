@@ -35,6 +35,7 @@ void SetUpPages(TConfigForm *form, const KvMenuEntry &entry) {
     TSNMPEditorPanel *panel = nullptr;
     if (page.Editor) {
       panel = form->AddEditorPage(page.Caption, std::move(binding));
+      if (page.EditWidth) panel->SetEditWidth(page.EditWidth);
       if (page.SpinLock && !panel->Edits->Rows.empty()) {
         // The spin lock is written with every Set of the page.
         QCheckBox *box = panel->Edits->Rows[0].CheckBox;

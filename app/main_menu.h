@@ -229,6 +229,7 @@ struct KvPageDef {
   const char *DeleteStatus = nullptr;
   const char *CompleteStatus = nullptr;
   bool LiveCounters = false;  // refreshed by the live view, with a rate beside each counter
+  int EditWidth = 0;          // an editor page's SetEditWidth; 0: the default
 };
 
 // The row range check of an editor: the row, the name shown in the message, the range.

@@ -6,6 +6,8 @@
 #include "companion_views.h"
 #include "config_form.h"
 #include "kv_message_box.h"
+#include "live_view.h"
+#include "snmp_editor_panel.h"
 #include "modal_watch.h"
 
 #include <QApplication>
@@ -60,7 +62,18 @@ int main(int argc, char **argv) {
     const int pages = form->Pages ? form->Pages->count() : 1;
     for (int page = 0; page < pages; ++page) {
       if (form->Pages) form->Pages->setCurrentIndex(page);
-      const bool settled = WaitSettled(form);
+      bool settled = WaitSettled(form);
+      // A live view shows its rates from its second read on.
+      auto *panel = (form->Pages ? form->Pages->currentWidget() : static_cast<QWidget *>(form))
+                        ->findChild<TSNMPEditorPanel *>();
+      if (settled && panel && panel->LiveView()) {
+        panel->LiveView()->SetInterval(1);
+        const int reads = panel->LiveView()->TimedReads();
+        QElapsedTimer clock;
+        clock.start();
+        while (panel->LiveView()->TimedReads() == reads && clock.elapsed() < 5000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        settled = WaitSettled(form);
+      }
       const QString name = QString::fromLatin1(view.Name) + (page ? QString("-%1").arg(page + 1) : QString());
       const QString path = folder.filePath(name + ".png");
       const bool saved = form->grab().save(path);

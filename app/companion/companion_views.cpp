@@ -14,8 +14,11 @@ constexpr bool kCounters = true;
 // One-page views.
 #define KV_ONE_PAGE(name, table, type, keys, counters) \
   const KvCompanionPageDef name[] = {{nullptr, table, type, keys, K::None, nullptr, counters}}
+constexpr int kWide = 800;  // tables of many columns take the widest window
+constexpr int kLongValues = 200;  // editors of addresses and identifiers
+constexpr int kTexts = 320;       // the system group's description
 
-KV_ONE_PAGE(kSystem, "MibSystemDefs", SVT_SV, 0, false);
+const KvCompanionPageDef kSystem[] = {{nullptr, "MibSystemDefs", SVT_SV, 0, K::None, nullptr, false, kTexts}};
 KV_ONE_PAGE(kIfTable, "MibIfTableDefs", MVT_FMV, 1, false);
 KV_ONE_PAGE(kIfCounters, "MibIfCountersDefs", MVT_FMV, 1, kCounters);
 KV_ONE_PAGE(kIpCounters, "MibIpCountersDefs", SVT_SV, 0, kCounters);
@@ -39,7 +42,7 @@ const KvCompanionPageDef kUdp[] = {
     {"Listeners", "MibUdpTableDefs", MVT_FMV, 2},
 };
 const KvCompanionPageDef kStp[] = {
-    {"Bridge", "BridgeStpDefs", SVT_SV, 0},
+    {"Bridge", "BridgeStpDefs", SVT_SV, 0, K::None, nullptr, false, kLongValues},
     {"Ports", "BridgeStpPortDefs", MVT_FMV, 1},
 };
 const KvCompanionPageDef kPortCapability[] = {
@@ -66,29 +69,29 @@ const KvCompanionPageDef kAlarmEvent[] = {
 
 const KvCompanionView kViews[] = {
     {"MIB_Info", "System Information", kSystem},
-    {"MIB_IFTable", "Interface Table", kIfTable},
-    {"MIB_IFCounters", "Interface Counters", kIfCounters},
+    {"MIB_IFTable", "Interface Table", kIfTable, kWide},
+    {"MIB_IFCounters", "Interface Counters", kIfCounters, kWide},
     {"MIB_IPCounters", "IP Counters", kIpCounters},
-    {"MIB_IPRouting", "IP Routing Table", kIpRouting},
+    {"MIB_IPRouting", "IP Routing Table", kIpRouting, kWide},
     {"MIB_IPAddress", "IP Address Table", kIpAddress},
     {"MIB_ICMPCounters", "ICMP Counters", kIcmp},
     {"MIB_UDPCounters", "UDP Counters", kUdp},
     {"MIB_SNMPCounters", "SNMP Counters", kSnmp},
     {"Bridge_Info", "Bridge Information", kBridgeInfo},
-    {"Bridge_Port", "Bridge Port Table", kBridgePort},
-    {"Bridge_STPInfo", "Spanning Tree Information", kStp},
+    {"Bridge_Port", "Bridge Port Table", kBridgePort, kWide},
+    {"Bridge_STPInfo", "Spanning Tree Information", kStp, kWide},
     {"Bridge_Forwarding", "Forwarding Table", kBridgeForwarding},
-    {"Bridge_TpPortInfo", "Bridge Port Counters", kBridgeTpPort},
-    {"EntityMIB_Physical", "Physical Entity Table", kEntityPhysical},
-    {"EntityMIB_Logical", "Logical Entity Table", kEntityLogical},
+    {"Bridge_TpPortInfo", "Bridge Port Counters", kBridgeTpPort, kWide},
+    {"EntityMIB_Physical", "Physical Entity Table", kEntityPhysical, kWide},
+    {"EntityMIB_Logical", "Logical Entity Table", kEntityLogical, kWide},
     {"VLan_GMRP", "GMRP Port Table", kGmrp},
     {"VLan_GARP", "GARP Port Table", kGarp},
     {"VLan_PortCapability", "VLAN Port Capability", kPortCapability},
-    {"VLan_TpBridge8021Q", "802.1Q Forwarding/Filtering", kQBridge},
-    {"VLan_8021QVlan", "802.1Q VLAN", kQVlan},
-    {"VLan_Tp8021QStatic", "Unicast/Multicast Static Filtering", kQStatic},
-    {"Rmon_Statistics", "RMON Statistics", kRmonStatistics},
-    {"Rmon_AlarmEvent", "RMON Alarm/Event", kAlarmEvent},
+    {"VLan_TpBridge8021Q", "802.1Q Forwarding/Filtering", kQBridge, kWide},
+    {"VLan_8021QVlan", "802.1Q VLAN", kQVlan, kWide},
+    {"VLan_Tp8021QStatic", "Unicast/Multicast Static Filtering", kQStatic, kWide},
+    {"Rmon_Statistics", "RMON Statistics", kRmonStatistics, kWide},
+    {"Rmon_AlarmEvent", "RMON Alarm/Event", kAlarmEvent, kWide},
 };
 
 const KvMibTable &TableOf(const KvCompanionView &view, const KvCompanionPageDef &page) {
@@ -118,6 +121,7 @@ KvPageDef PageOf(const KvCompanionView &view, const KvCompanionPageDef &page) {
     def.CompleteStatus = "valid";
   }
   def.LiveCounters = page.Counters;
+  def.EditWidth = page.EditWidth;
   return def;
 }
 }  // namespace
@@ -136,6 +140,7 @@ std::unique_ptr<KvCompanionEntry> CompanionEntry(const KvCompanionView &view) {
   entry.Key = view.Name;
   entry.Title = view.Title;
   entry.Address = true;
+  entry.Width = view.Width;
   for (const KvCompanionPageDef &page : view.Pages) made->Pages.push_back(PageOf(view, page));
   if (view.Pages.size() == 1 && !view.Pages[0].Caption) {
     const KvPageDef &page = made->Pages[0];
@@ -144,6 +149,7 @@ std::unique_ptr<KvCompanionEntry> CompanionEntry(const KvCompanionView &view) {
     entry.ItemType = page.ItemType;
     entry.KeyCount = page.KeyCount;
     entry.RowStatus = page.RowStatus;
+    entry.EditWidth = page.EditWidth;
     if (page.LiveCounters) entry.Extras |= EntryExtra::LiveCounters;
   } else {
     entry.Kind = KvEntryKind::Pages;

@@ -27,12 +27,14 @@ struct KvCompanionPageDef {
   KvRowStatusKind Status = KvRowStatusKind::None;
   const char *StatusOid = nullptr;  // the status column, found among the table's items
   bool Counters = false;            // a live view with a rate beside each counter
+  int EditWidth = 0;                // an editor's field width; 0: the default
 };
 
 struct KvCompanionView {
   const char *Name;   // "MIB_IFTable": the view argument without "/T"
   const char *Title;  // the window's caption is Title + " : " + the agent address
   std::span<const KvCompanionPageDef> Pages;
+  int Width = 0;  // the window's width once set up; 0: as laid out
 };
 
 std::span<const KvCompanionView> CompanionViews();
