@@ -239,9 +239,10 @@ bool ParsePortList(const std::string &text, std::string &octets) {
     uint64_t first = 0, last = 0;
     if (!ReadNumber(text, pos, kMaxPortListPort, first) || first == 0) return false;
     last = first;
-    SkipBlanks(text, pos);
-    if (pos < text.size() && text[pos] == '-') {
-      ++pos;
+    size_t dash = pos;
+    SkipBlanks(text, dash);
+    if (dash < text.size() && text[dash] == '-') {
+      pos = dash + 1;
       SkipBlanks(text, pos);
       if (!ReadNumber(text, pos, kMaxPortListPort, last) || last < first) return false;
     }

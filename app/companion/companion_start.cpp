@@ -5,8 +5,16 @@
 #include "generic_entry.h"
 #include "kv_message_box.h"
 #include "kv_program_info.h"
+#include "kv_snmp_request2_edits.h"
+#include "list_view_panel.h"
+#include "snmp_list_view_panel.h"
 #include "startup_settings.h"
 
+#include <QPointer>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <memory>
 #include <ostream>
 
 #ifndef MS2416X_VERSION
@@ -18,6 +26,29 @@ void Report(const std::string &message, std::ostream &errors) {
   errors << Platform::ProgramFileName() << ": " << message << '\n';
   Platform::ShowMessageBox(nullptr, message, Platform::ProgramFileName(), Platform::MsgButtons::Ok,
                            Platform::MsgIcon::Error);
+}
+
+constexpr int kMaxColumnWidth = 260;
+
+// The lists of a view show whole values: after their first complete read, each shown
+// column becomes as wide as its texts (never narrower than its caption, at most
+// kMaxColumnWidth); later reads keep the widths, also those the operator set.
+void FitColumnsAfterFirstRead(TConfigForm *form) {
+  for (TSNMPListViewPanel *panel : form->findChildren<TSNMPListViewPanel *>()) {
+    QPointer<QTreeWidget> list = panel->ListPanel->ListView;
+    auto fitted = std::make_shared<bool>(false);
+    panel->Binding->AddReadWatcher({nullptr, nullptr, [list, fitted](bool complete) {
+                                      if (*fitted || !complete || !list || list->topLevelItemCount() == 0) return;
+                                      *fitted = true;
+                                      for (int c = 0; c < list->columnCount(); ++c) {
+                                        const int caption = list->columnWidth(c);
+                                        if (caption == 0) continue;  // a hidden column stays hidden
+                                        list->resizeColumnToContents(c);
+                                        list->setColumnWidth(
+                                            c, std::clamp(list->columnWidth(c), caption, std::max(caption, kMaxColumnWidth)));
+                                      }
+                                    }});
+  }
 }
 
 std::string ViewList() {
@@ -84,6 +115,7 @@ TConfigForm *StartCompanion(const std::vector<std::string> &parameters, int &exi
     // A window of its own on the desktop, not a dialog over another program.
     form->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    FitColumnsAfterFirstRead(form);
     exitStatus = CompanionExit::Ok;
     return form;
   } catch (const std::exception &failure) {
