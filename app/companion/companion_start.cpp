@@ -10,6 +10,7 @@
 #include "snmp_list_view_panel.h"
 #include "startup_settings.h"
 
+#include <QFontMetrics>
 #include <QPointer>
 #include <QTreeWidget>
 
@@ -29,6 +30,19 @@ void Report(const std::string &message, std::ostream &errors) {
 }
 
 constexpr int kMaxColumnWidth = 260;
+constexpr int kCellPadding = 16;  // as the captions have
+
+void FitColumns(QTreeWidget &list) {
+  const QFontMetrics metrics(list.font());
+  for (int c = 0; c < list.columnCount(); ++c) {
+    const int caption = list.columnWidth(c);
+    if (caption == 0) continue;  // a hidden column stays hidden
+    int widest = 0;
+    for (int r = 0; r < list.topLevelItemCount(); ++r)
+      widest = std::max(widest, metrics.horizontalAdvance(list.topLevelItem(r)->text(c)));
+    list.setColumnWidth(c, std::clamp(widest + kCellPadding, caption, std::max(caption, kMaxColumnWidth)));
+  }
+}
 
 // The lists of a view show whole values: after their first complete read, each shown
 // column becomes as wide as its texts (never narrower than its caption, at most
@@ -40,13 +54,7 @@ void FitColumnsAfterFirstRead(TConfigForm *form) {
     panel->Binding->AddReadWatcher({nullptr, nullptr, [list, fitted](bool complete) {
                                       if (*fitted || !complete || !list || list->topLevelItemCount() == 0) return;
                                       *fitted = true;
-                                      for (int c = 0; c < list->columnCount(); ++c) {
-                                        const int caption = list->columnWidth(c);
-                                        if (caption == 0) continue;  // a hidden column stays hidden
-                                        list->resizeColumnToContents(c);
-                                        list->setColumnWidth(
-                                            c, std::clamp(list->columnWidth(c), caption, std::max(caption, kMaxColumnWidth)));
-                                      }
+                                      FitColumns(*list);
                                     }});
   }
 }
