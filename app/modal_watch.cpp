@@ -2,6 +2,7 @@
 
 #include "base_form.h"
 #include "kv_snmp_request2_controls.h"
+#include "kv_status_bar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +17,11 @@ bool WindowSettled(QWidget *window) {
   if (auto *form = qobject_cast<TBaseForm *>(window)) {
     for (const auto &binding : form->OwnedBindings())
       if (binding->Busy()) return false;
-    return form->OwnedBindings().empty() || !MemoTexts(window).isEmpty();
+    if (form->OwnedBindings().empty() || !MemoTexts(window).isEmpty()) return true;
+    // A window that reports in its status bar instead of a memo.
+    for (const KvStatusBar *bar : window->findChildren<KvStatusBar *>())
+      if (!bar->SimpleText().empty() || !bar->PanelText(0).empty()) return true;
+    return false;
   }
   return true;
 }

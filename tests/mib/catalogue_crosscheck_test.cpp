@@ -69,8 +69,6 @@ struct NewRow {
 const std::map<std::string, NewRow> kNewRows = {
     // A member exists only once the commander has added it.
     {"SimMemberDefs", {{"1"}, "7,8,9", {"1", "crosscheck", "createAndGo"}}},
-    // Packet content rules belong to a profile; profile 3 starts without any.
-    {"AclPktContRuleDefs", {{"3", "1"}, "2,12,13", {"FFFF", "permit", "createAndGo"}}},
     // The agent's target and notification tables start empty.
     {"TargetAddrDefs", {{"crosscheck"}, "1,2,6,8", {"1.3.6.1.6.1.1", "7F0000010FA1", "crosscheck", "createAndGo"}}},
     {"TargetParamsDefs", {{"crosscheck"}, "1,2,3,4,6", {"1", "2", "rdwalk", "noAuthNoPriv", "createAndGo"}}},

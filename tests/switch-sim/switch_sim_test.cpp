@@ -162,6 +162,52 @@ TEST(SwitchSim, DestroyingAnAccessProfileDestroysItsRulesOnly) {
   EXPECT_EQ(Lines(Walk(sw, acl + ".2.2.1.21")), 1);  // the IP rule of profile 2 stays
 }
 
+// Profiles 1 (Ethernet: destination MAC), 2 (IP: source address, TCP destination port)
+// and 3 (payload: offsets 0 to 15) of the data: a new rule may set what its profile masks
+// and the actions, nothing else; a profile change in the same PDU counts.
+TEST(SwitchSim, AccessRulesSetOnlyWhatTheirProfileMasks) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  const std::string mask = "1.3.6.1.4.1.171.12.9.1", rule = "1.3.6.1.4.1.171.12.9.2";
+  const struct {
+    std::vector<std::string> bindings;  // besides the new rule's createAndGo
+    std::string row, refusal;           // kind.profile.access; "" when accepted
+  } cases[] = {
+      {{rule + ".1.1.5.1.5", "x", "001122334455", rule + ".1.1.9.1.5", "i", "3", rule + ".1.1.13.1.5", "i", "2"}, "1.1.5", ""},
+      {{rule + ".1.1.4.1.6", "x", "001122334455"}, "1.1.6", "inconsistentValue"},  // source MAC
+      {{rule + ".1.1.3.1.6", "s", "v1"}, "1.1.6", "inconsistentValue"},            // VLAN
+      {{rule + ".1.1.6.1.6", "i", "5"}, "1.1.6", "inconsistentValue"},             // 802.1p
+      {{rule + ".1.1.7.1.6", "s", "0800"}, "1.1.6", "inconsistentValue"},          // Ethernet type
+      {{mask + ".1.1.3.1", "i", "1", rule + ".1.1.3.1.7", "s", "v1"}, "1.1.7", ""},  // VLAN used from now on
+      {{rule + ".2.1.4.2.5", "a", "10.0.0.1", rule + ".2.1.11.2.5", "i", "80", rule + ".2.1.19.2.5", "i", "9"}, "2.2.5", ""},
+      {{rule + ".2.1.5.2.6", "a", "10.0.0.1"}, "2.2.6", "inconsistentValue"},      // destination address
+      {{rule + ".2.1.10.2.6", "i", "80"}, "2.2.6", "inconsistentValue"},           // source port
+      {{rule + ".2.1.12.2.6", "i", "2"}, "2.2.6", "inconsistentValue"},            // flag bits
+      {{rule + ".2.1.8.2.6", "i", "3"}, "2.2.6", "inconsistentValue"},             // ICMP type under TCP
+      {{rule + ".2.1.13.2.6", "i", "17"}, "2.2.6", "inconsistentValue"},           // protocol ID
+      {{rule + ".3.1.3.3.5", "s", "0800"}, "3.3.5", ""},
+      {{rule + ".3.1.4.3.6", "s", "0800"}, "3.3.6", "inconsistentValue"},          // offsets 16 to 31
+      {{}, "1.9.1", "inconsistentName"},                                           // no profile 9
+  };
+  for (const auto &c : cases) {
+    const std::string kind = c.row.substr(0, 1), index = c.row.substr(2);
+    std::vector<std::string> bindings = {rule + "." + kind + ".1." + (kind == "2" ? "21" : "14") + "." + index, "i", "4"};
+    bindings.insert(bindings.end(), c.bindings.begin(), c.bindings.end());
+    int rc = -1;
+    const std::string out = Set(sw, bindings, &rc);
+    if (c.refusal.empty()) EXPECT_EQ(rc, 0) << c.row << ": " << out;
+    else EXPECT_NE(out.find(c.refusal), std::string::npos) << c.row << ": " << out;
+  }
+  EXPECT_EQ(Get(sw, rule + ".2.1.11.2.5"), "80");
+  EXPECT_EQ(Get(sw, rule + ".2.1.7.2.5"), "4");  // the protocol of profile 2, "tcp"
+  EXPECT_EQ(Lines(Walk(sw, rule + ".1.1.14")), 3);  // rules 1/1, 1/5 and 1/7
+  // An existing rule is held to its profile as well; its destroy always passes.
+  EXPECT_NE(Set(sw, {rule + ".1.1.4.1.1", "x", "001122334455"}).find("inconsistentValue"), std::string::npos);
+  int rc = -1;
+  Set(sw, {rule + ".1.1.4.1.1", "x", "001122334455", rule + ".1.1.14.1.1", "i", "6"}, &rc);
+  EXPECT_EQ(rc, 0);
+}
+
 TEST(SwitchSim, RowStatusRulesForRowsThatDoNotExist) {
   SwitchSimAgent sw;
   ASSERT_TRUE(sw.Started());
@@ -354,11 +400,14 @@ TEST(SwitchSim, AlarmAndEventRowsFollowTheEntryStatusSequence) {
   EXPECT_NE(Set(sw, {alarm + "12.5", "i", "1"}).find("inconsistentValue"), std::string::npos);
   EXPECT_NE(Set(sw, {alarm + "3.5", "o", "1.3.6.1.2.1.1.5.0", alarm + "12.5", "i", "1"}).find("inconsistentValue"),
             std::string::npos);
-  Set(sw, {alarm + "3.5", "o", "1.3.6.1.2.1.2.2.1.14.5", alarm + "7.5", "i", "10", alarm + "9.5", "i", "1",
-           alarm + "11.5", "s", "tester", alarm + "12.5", "i", "1"},
+  Set(sw, {alarm + "3.5", "o", "1.3.6.1.2.1.2.2.1.14.5", alarm + "4.5", "i", "1", alarm + "7.5", "i", "10",
+           alarm + "9.5", "i", "1", alarm + "11.5", "s", "tester", alarm + "12.5", "i", "1"},
       &rc);
   ASSERT_EQ(rc, 0);
   EXPECT_EQ(Get(sw, alarm + "12.5"), "1");
+  // The value is the sample: port 5's in-errors as they are, port 1's in-octets per 30 s.
+  EXPECT_EQ(Get(sw, alarm + "5.5"), "3");
+  EXPECT_EQ(Get(sw, alarm + "5.1"), "7500000");
   EXPECT_EQ(Get(sw, alarm + "11.5"), "\"tester\"");
   EXPECT_NE(Set(sw, {alarm + "2.5", "i", "5"}).find("inconsistentValue"), std::string::npos);  // locked while valid
   Set(sw, {alarm + "11.5", "s", "owner"}, &rc);

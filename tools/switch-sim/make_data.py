@@ -349,7 +349,7 @@ rows(ES, [(20, "STRING", "ro", q("monitor")), (21, "INTEGER", "ro", 1, "enum=Ent
 emit()
 
 emit("# ---- RMON alarms and events (1.3.6.1.2.1.16.3, .9): rows by EntryStatus; the sampled")
-emit("#      settings of a valid alarm are locked")
+emit("#      settings of a valid alarm are locked; the simulator computes alarmValue from its variable")
 AL = "1.3.6.1.2.1.16.3.1.1"
 table(AL, 12, "int(1..65535)", kind="entrystatus", columns=[
     "1 INTEGER ro 0 index=1", "2 INTEGER rc 30 range=1..2147483647 locked", "3 OID rc 0.0 locked",
@@ -879,6 +879,11 @@ table(ACL + ".2.3.1", 14, "int(1..255),int(1..255)", ["1 INTEGER ro 0 index=1", 
       ["8 INTEGER ro 2 enum=EnDis", "9 INTEGER rc 0 range=0..7", "10 INTEGER ro 2 enum=EnDis",
        "11 INTEGER ro 2 enum=EnDis", "12 INTEGER rc 0 range=0..63", "13 INTEGER rc 2 enum=Permit",
        "14 INTEGER rc 1 enum=RowStatus"])
+rows(ACL + ".2.3.1", [(1, "INTEGER", "ro", 3), (2, "INTEGER", "ro", 1),
+                      (3, "STRING", "rc", q("08000000000000000000000000000000"))] +
+     [(c, "STRING", "rc", q("")) for c in range(4, 8)] +
+     [(8, "INTEGER", "ro", 1), (9, "INTEGER", "rc", 3), (10, "INTEGER", "ro", 2), (11, "INTEGER", "ro", 2),
+      (12, "INTEGER", "rc", 0), (13, "INTEGER", "rc", 2), (14, "INTEGER", "rc", 1)], [(3, 1)])
 emit()
 
 emit("# ---- SNMP-COMMUNITY-MIB (1.3.6.1.6.3.18); the rows of the command line's communities")

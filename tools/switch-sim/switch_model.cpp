@@ -1,5 +1,6 @@
 #include "switch_model.h"
 
+#include "acl_rules.h"
 #include "bridge_rules.h"
 
 #include <net-snmp/net-snmp-config.h>
@@ -128,13 +129,28 @@ void SwitchModel::SaveConfiguration() { saved_ = data_.instances; }
 std::optional<Value> SwitchModel::Read(const Oid &oid) const {
   auto it = data_.instances.find(oid);
   if (it == data_.instances.end()) return std::nullopt;
-  return Live(it->second);
+  return ValueAt(oid, it->second);
 }
 
 std::optional<std::pair<Oid, Value>> SwitchModel::Next(const Oid &from, bool inclusive, const Oid &subtree) const {
   auto it = inclusive ? data_.instances.lower_bound(from) : data_.instances.upper_bound(from);
-  if (it != data_.instances.end() && HasPrefix(it->first, subtree)) return std::make_pair(it->first, Live(it->second));
+  if (it != data_.instances.end() && HasPrefix(it->first, subtree)) return std::make_pair(it->first, ValueAt(it->first, it->second));
   return std::nullopt;
+}
+
+// An alarm's value is the last sample of its variable: the variable itself, or for a
+// delta alarm its increase over one interval at the rate it grows now.
+Value SwitchModel::ValueAt(const Oid &oid, const Instance &inst) const {
+  if (!HasPrefix(oid, With(kAlarmEntry, {5})) || oid.size() != kAlarmEntry.size() + 2) return Live(inst);
+  const SubId alarm = oid.back();
+  auto variable = data_.instances.find(With(kAlarmEntry, {kAlarmVariable, alarm}));
+  if (variable == data_.instances.end()) return Live(inst);
+  auto sampled = data_.instances.find(variable->second.value.objectId);
+  if (sampled == data_.instances.end()) return Live(inst);
+  const bool delta = IntAt(With(kAlarmEntry, {4, alarm}), 2) == 2;
+  const double sample = delta ? sampled->second.activeRate * static_cast<double>(IntAt(With(kAlarmEntry, {2, alarm}), 1))
+                              : static_cast<double>(Live(sampled->second).number);
+  return Value::Int(static_cast<int64_t>(std::min(sample, 2147483647.0)));
 }
 
 bool SwitchModel::KnowsObject(const Oid &oid) const {
@@ -270,23 +286,7 @@ void SwitchModel::ResetCounters() {
 std::pair<int, Oid> SwitchModel::Validate(const std::vector<std::pair<Oid, Value>> &writes) const {
   if (auto bridge = ValidateBridgeRules(writes, [this](const Oid &o) { return Read(o); }); bridge.first)
     return bridge;
-  // An ACL rule lives under a profile of its own kind (Ethernet, IP, payload): a rule of
-  // a profile that does not exist is refused, except its destroy.
-  const SubId profileStatus[] = {0, 9, 19, 8};
-  for (const auto &[oid, v] : writes) {
-    if (!HasPrefix(oid, kAclRules) || oid.size() != kAclRules.size() + 5) continue;
-    const SubId kind = oid[kAclRules.size()];
-    if (kind < 1 || kind > 3) continue;
-    const SubId ruleStatus = kind == 2 ? 21 : 14;
-    bool destroy = false;
-    for (const auto &[o2, v2] : writes)
-      if (HasPrefix(o2, With(kAclRules, {kind, 1, ruleStatus})) && o2.size() == oid.size() &&
-          o2.back() == oid.back() && o2[o2.size() - 2] == oid[oid.size() - 2] && v2.Signed() == 6)
-        destroy = true;
-    if (destroy) continue;
-    if (!Read(With(kAclMasks, {kind, 1, profileStatus[kind], oid[oid.size() - 2]})))
-      return {SNMP_ERR_INCONSISTENTNAME, oid};
-  }
+  if (auto acl = ValidateAclRules(writes, [this](const Oid &o) { return Read(o); }); acl.first) return acl;
   // A valid alarm samples an integer-valued object that exists.
   std::map<SubId, std::map<SubId, Value>> alarms;
   for (const auto &[oid, v] : writes)
@@ -384,6 +384,9 @@ void SwitchModel::Committed(const std::vector<Change> &changes) {
       SetInt(flooding, IntAt(o));
     } else if (c.kind == Change::Deleted && HasPrefix(o, kAclMasks) && o.size() == kAclMasks.size() + 4) {
       DropAclRules(o[kAclMasks.size()], o.back());
+    } else if (c.kind == Change::Created && HasPrefix(o, With(kAclRules, {2, 1, 7})) && o.size() == kAclRules.size() + 5) {
+      // A new IP rule matches the protocol of its profile (a read-only column of the rule).
+      SetInt(o, IntAt(With(kAclMasks, {2, 1, 8, o[o.size() - 2]}), 1));
     } else if (HasPrefix(o, kHistControl) && o.size() == kHistControl.size() + 2) {
       historyRows.insert(o.back());
     } else if (HasPrefix(o, kVlanStatic) && o.size() == kVlanStatic.size() + 2) {

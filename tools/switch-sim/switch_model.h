@@ -70,6 +70,7 @@ private:
   };
 
   Value Live(const Instance &inst) const;
+  Value ValueAt(const Oid &oid, const Instance &inst) const;
   std::string LedStatus() const;
   bool PortUp(int port) const;
   int PortAdmin(int port) const;
