@@ -12,6 +12,7 @@
 
 #include <QFontMetrics>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -30,6 +31,7 @@ void Report(const std::string &message, std::ostream &errors) {
 }
 
 constexpr int kMaxColumnWidth = 260;
+constexpr int kMaxClientWidth = 800;  // the generic window's widest client area
 constexpr int kCellPadding = 16;  // as the captions have
 
 void FitColumns(QTreeWidget &list) {
@@ -44,17 +46,30 @@ void FitColumns(QTreeWidget &list) {
   }
 }
 
+// Grows the window (never beyond the generic window's widest client area) until the
+// list's columns fit beside its vertical scroll bar.
+void WidenToColumns(QWidget &window, const QTreeWidget &list) {
+  int columns = 0;
+  for (int c = 0; c < list.columnCount(); ++c) columns += list.columnWidth(c);
+  const int missing = columns + list.verticalScrollBar()->sizeHint().width() + 2 * list.frameWidth() - list.width();
+  if (missing > 0) window.resize(std::min(window.width() + missing, std::max(window.width(), kMaxClientWidth)), window.height());
+}
+
 // The lists of a view show whole values: after their first complete read, each shown
 // column becomes as wide as its texts (never narrower than its caption, at most
-// kMaxColumnWidth); later reads keep the widths, also those the operator set.
+// kMaxColumnWidth) and the window grows to show them; later reads keep the widths,
+// also those the operator set.
 void FitColumnsAfterFirstRead(TConfigForm *form) {
+  QPointer<TConfigForm> window = form;
   for (TSNMPListViewPanel *panel : form->findChildren<TSNMPListViewPanel *>()) {
     QPointer<QTreeWidget> list = panel->ListPanel->ListView;
     auto fitted = std::make_shared<bool>(false);
-    panel->Binding->AddReadWatcher({nullptr, nullptr, [list, fitted](bool complete) {
-                                      if (*fitted || !complete || !list || list->topLevelItemCount() == 0) return;
+    panel->Binding->AddReadWatcher({nullptr, nullptr, [window, list, fitted](bool complete) {
+                                      if (*fitted || !complete || !list || !window || list->topLevelItemCount() == 0)
+                                        return;
                                       *fitted = true;
                                       FitColumns(*list);
+                                      WidenToColumns(*window, *list);
                                     }});
   }
 }
