@@ -45,11 +45,8 @@ TMainForm::TMainForm(const std::vector<std::string> &parameters, QWidget *parent
   FontScale = scaling.FontScale;
 
   // 3. The global session; its boot counter file lies in the current directory.
-  KvSNMPCreateSession("");
-  SNMPSecurity.Version = 0;
-
   // 4. The message files beside the program.
-  LoadMessageFiles(Platform::ProgramFolder());
+  OpenStartupSession(Platform::ProgramFolder());
 
   // 5. Where the host suite keeps the per-device settings files.
   SettingsFolder = ::SettingsFolder();
@@ -64,16 +61,7 @@ TMainForm::TMainForm(const std::vector<std::string> &parameters, QWidget *parent
   }
 
   // 8. The command line, then 9 and 10 the settings file, which overrides it.
-  KvSessionRecords session = KvSessionRecords::FromGlobals();
-  ApplyCommandLine(parameters, *this, session);
-  SettingsFileName = ::SettingsFileName(SettingsFolder, AddressText);
-  std::error_code error;
-  CfgFileFound = std::filesystem::is_regular_file(SettingsFileName, error);
-  if (CfgFileFound) {
-    ApplySettingsFile(SettingsFileName, *this, session);
-    KvSNMPReadWalkSettings(SettingsFileName);  // rows per request of table walks
-  }
-  session.ToGlobals();
+  ApplyStartupParameters(parameters, SettingsFolder, *this, SettingsFileName);
 
   // 11. The caption names the switch.
   setWindowTitle(QString::fromLocal8Bit(MainCaption(AddressText)));

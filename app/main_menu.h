@@ -223,6 +223,13 @@ struct KvPageDef {
   int RowStatus;  // RowStatus column for Add (createAndGo) and Delete (destroy); -1: none
   bool Editor;    // editor page; else a list-view page
   bool SpinLock;  // the first row's selector box is checked and then hidden
+  // The RowStatus entries that create and destroy a row (null: "createAndGo" and
+  // "destroy"), and the one written after an Add to finish the new row (null: none).
+  const char *AddStatus = nullptr;
+  const char *DeleteStatus = nullptr;
+  const char *CompleteStatus = nullptr;
+  bool LiveCounters = false;  // refreshed by the live view, with a rate beside each counter
+  int EditWidth = 0;          // an editor page's SetEditWidth; 0: the default
 };
 
 // The row range check of an editor: the row, the name shown in the message, the range.
@@ -239,6 +246,7 @@ constexpr unsigned None = 0;
 constexpr unsigned RefreshRmonMenu = 1;  // after the window closes, the "RMON" menu follows the agent
 constexpr unsigned ListViewPanel = 2;    // a list-view panel although the list is a scalar group
 constexpr unsigned CommunityHooks = 4;   // the Add hooks of the community table
+constexpr unsigned LiveCounters = 8;     // refreshed by the live view, with a rate beside each counter
 }  // namespace EntryExtra
 
 struct KvMenuEntry {

@@ -12,8 +12,7 @@
 #include <QPointer>
 #include <QTimer>
 
-namespace {
-bool Settled(QWidget *window) {
+bool WindowSettled(QWidget *window) {
   if (!window->isVisible()) return false;
   if (auto *form = qobject_cast<TBaseForm *>(window)) {
     for (const auto &binding : form->OwnedBindings())
@@ -26,7 +25,6 @@ bool Settled(QWidget *window) {
   }
   return true;
 }
-}  // namespace
 
 QString MemoTexts(QWidget *window) {
   QStringList texts;
@@ -45,7 +43,7 @@ bool TriggerAndWatchModal(QAction *action, const std::function<void(QWidget *win
   QObject::connect(&poll, &QTimer::timeout, [&] {
     QWidget *window = QApplication::activeModalWidget();
     if (!window) return;
-    if (Settled(window)) {
+    if (WindowSettled(window)) {
       if (++quietTicks < 4) return;
       poll.stop();
       done = true;

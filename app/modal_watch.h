@@ -16,5 +16,9 @@ class QWidget;
 bool TriggerAndWatchModal(QAction *action, const std::function<void(QWidget *window)> &settled,
                           int timeoutMs = 20000);
 
+// The window is on screen, its bindings are idle and, for a window with bindings, a
+// status line is there.
+bool WindowSettled(QWidget *window);
+
 // The text of every message memo of a window, in creation order, joined by line feeds.
 QString MemoTexts(QWidget *window);

@@ -1,6 +1,7 @@
 #include "startup_settings.h"
 
 #include "kv_exception.h"
+#include "kv_messages.h"
 #include "kv_ini.h"
 #include "kv_registry.h"
 #include "kv_text.h"
@@ -213,4 +214,24 @@ void ApplySettingsFile(const std::string &fileName, KvStartupSettings &s,
 KvFontScaling FontScalingFor(int pixelsPerInch) {
   if (pixelsPerInch == 96) return {false, 1.0f};
   return {true, 1.25f};
+}
+
+void OpenStartupSession(const std::string &programFolder) {
+  KvSNMPCreateSession("");
+  SNMPSecurity.Version = 0;
+  LoadMessageFiles(programFolder);
+}
+
+void ApplyStartupParameters(const std::vector<std::string> &parameters, const std::string &settingsFolder,
+                            KvStartupSettings &settings, std::string &settingsFileName) {
+  KvSessionRecords session = KvSessionRecords::FromGlobals();
+  ApplyCommandLine(parameters, settings, session);
+  settingsFileName = SettingsFileName(settingsFolder, settings.AddressText);
+  std::error_code error;
+  settings.CfgFileFound = std::filesystem::is_regular_file(settingsFileName, error);
+  if (settings.CfgFileFound) {
+    ApplySettingsFile(settingsFileName, settings, session);
+    KvSNMPReadWalkSettings(settingsFileName);  // rows per request of table walks
+  }
+  session.ToGlobals();
 }

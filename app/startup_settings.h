@@ -108,3 +108,18 @@ struct KvFontScaling {
   float FontScale = 1.0f;
 };
 KvFontScaling FontScalingFor(int pixelsPerInch);
+
+// ---- The session as a start-up sets it up ----------------------------------------------
+// Shared by the module and its companion program, which take the same command line.
+
+// Creates the global session (its boot counter file in the current directory, SNMPv1 to
+// start with) and loads the message files from `programFolder`'s errmsg/.
+void OpenStartupSession(const std::string &programFolder);
+
+// Applies the command line, then the per-device settings file in `settingsFolder` when it
+// exists (it overrides the command line and gives the rows per request of table walks),
+// to `settings` and the global session. `settingsFileName` receives the file's name.
+// Raises the conversion errors of ApplyCommandLine and ApplySettingsFile; the globals
+// are then left as they were.
+void ApplyStartupParameters(const std::vector<std::string> &parameters, const std::string &settingsFolder,
+                            KvStartupSettings &settings, std::string &settingsFileName);

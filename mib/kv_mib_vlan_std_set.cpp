@@ -81,9 +81,9 @@ OPTIONS(VlanStaticRowStatus, RowStatuses);
 const KvSNMPVarDef VlanStaticDefs[] = {
     {VLAN_INDEX, "VlanIndex", Syntax::Gauge, Access::NotAccess, nullptr},
     {BASE ".1", "Name", Syntax::DisplayStr, Access::ReadWrite, nullptr},
-    {BASE ".2", "EgressPorts", Syntax::BitStr, Access::ReadWrite, nullptr},
-    {BASE ".3", "ForbiddenEgressPorts", Syntax::BitStr, Access::ReadWrite, nullptr},
-    {BASE ".4", "UntaggedPorts", Syntax::BitStr, Access::ReadWrite, nullptr},
+    {BASE ".2", "EgressPorts", Syntax::PortList, Access::ReadWrite, nullptr},
+    {BASE ".3", "ForbiddenEgressPorts", Syntax::PortList, Access::ReadWrite, nullptr},
+    {BASE ".4", "UntaggedPorts", Syntax::PortList, Access::ReadWrite, nullptr},
     {BASE ".5", "RowStatus", Syntax::Integer, Access::ReadWrite, &VlanStaticRowStatus},
     {nullptr, nullptr, 0, 0, nullptr}};
 #undef BASE
@@ -94,8 +94,8 @@ const KvSNMPVarDef VlanCurrentDefs[] = {
     {BASE ".1", "TimeMark", Syntax::TimeTicks, Access::NotAccess, nullptr},
     {BASE ".2", "Index", Syntax::Gauge, Access::NotAccess, nullptr},
     {BASE ".3", "FdbId", Syntax::Gauge, Access::ReadOnly, nullptr},
-    {BASE ".4", "CurrentEgressPorts", Syntax::BitStr, Access::ReadOnly, nullptr},
-    {BASE ".5", "CurrentUntaggedPorts", Syntax::BitStr, Access::ReadOnly, nullptr},
+    {BASE ".4", "CurrentEgressPorts", Syntax::PortList, Access::ReadOnly, nullptr},
+    {BASE ".5", "CurrentUntaggedPorts", Syntax::PortList, Access::ReadOnly, nullptr},
     {BASE ".6", "Status", Syntax::Integer, Access::ReadOnly, &VlanCurrentStatus},
     {BASE ".7", "CreationTime", Syntax::TimeTicks, Access::ReadOnly, nullptr},
     {nullptr, nullptr, 0, 0, nullptr}};
@@ -107,7 +107,7 @@ const KvSNMPVarDef VlanStaticUnicastDefs[] = {
     {FDB_ID, "FdbId", Syntax::Gauge, Access::NotAccess, nullptr},
     {BASE ".1", "Address", Syntax::MacAddress, Access::NotAccess, nullptr},
     {BASE ".2", "ReceivePort", Syntax::Integer, Access::NotAccess, nullptr},
-    {BASE ".3", "AllowedToGoTo", Syntax::BitStr, Access::ReadOnly, nullptr},
+    {BASE ".3", "AllowedToGoTo", Syntax::PortList, Access::ReadOnly, nullptr},
     {BASE ".4", "Status", Syntax::Integer, Access::ReadOnly, &StaticUnicastStatus},
     {nullptr, nullptr, 0, 0, nullptr}};
 #undef BASE
@@ -119,8 +119,8 @@ const KvSNMPVarDef VlanStaticMulticastDefs[] = {
     {VLAN_INDEX, "VlanIndex", Syntax::Gauge, Access::NotAccess, nullptr},
     {BASE ".1", "Address", Syntax::MacAddress, Access::NotAccess, nullptr},
     {BASE ".2", "ReceivePort", Syntax::Integer, Access::NotAccess, nullptr},
-    {BASE ".3", "StaticEgressPorts", Syntax::BitStr, Access::ReadOnly, nullptr},
-    {BASE ".4", "ForbiddenEgressPorts", Syntax::BitStr, Access::ReadOnly, nullptr},
+    {BASE ".3", "StaticEgressPorts", Syntax::PortList, Access::ReadOnly, nullptr},
+    {BASE ".4", "ForbiddenEgressPorts", Syntax::PortList, Access::ReadOnly, nullptr},
     {BASE ".5", "Status", Syntax::Integer, Access::ReadOnly, &StaticMulticastStatus},
     {nullptr, nullptr, 0, 0, nullptr}};
 #undef BASE

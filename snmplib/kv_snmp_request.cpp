@@ -21,7 +21,8 @@ constexpr int kTooBigStatus = 1;  // the agent's error-status tooBig
 [[noreturn]] void BadSyntax() { RaiseLibrary(LibraryMsg::BadSyntax); }
 
 bool IsOctetKind(unsigned syntax) {
-  return syntax == Syntax::BitStr || syntax == Syntax::OctetStr || syntax == Syntax::Opaque;
+  return syntax == Syntax::BitStr || syntax == Syntax::OctetStr || syntax == Syntax::Opaque ||
+         syntax == Syntax::PortList;
 }
 
 // Whether a received value is of a type that the item's syntax can be read from. A value
@@ -308,6 +309,7 @@ void KvSNMPRequest::StoreVbValue(int k, const SnmpVb &vb) {
       text = v.AsOctets().size() >= 8 ? FormatBcDateTime(OctetsDouble(v.AsOctets())) : "";
       break;
     case Syntax::DisplayStr: text = v.AsOctets(); break;
+    case Syntax::PortList: text = fits ? PortListToText(v.AsOctets()) : "(NULL)"; break;
     default: BadSyntax();
   }
   // An empty octet string is a value of its own; a missing value or one of another type
@@ -370,6 +372,12 @@ void KvSNMPRequest::LoadVbValue(int k, SnmpVb &vb) {
       return;
     }
     case Syntax::DisplayStr: vb.Value = SnmpValue::Octets(value); return;
+    case Syntax::PortList: {
+      std::string octets;
+      if (!ParsePortList(value, octets)) RaiseLibrary(LibraryMsg::BadAssocValue);
+      vb.Value = SnmpValue::Octets(octets);
+      return;
+    }
     default: BadSyntax();
   }
 }

@@ -25,6 +25,7 @@ constexpr unsigned MacAddress = 0x49;  // 6-octet string
 constexpr unsigned DateTime = 0x4a;    // 11-octet DateAndTime
 constexpr unsigned BcDateTime = 0x4b;  // 8-octet IEEE double, days since 1899-12-30
 constexpr unsigned DisplayStr = 0x4c;
+constexpr unsigned PortList = 0x4d;   // octet string of port bits, shown as port numbers "1-8,10"
 // Fields inside another variable's octets; only valid inside expressions.
 constexpr unsigned Bool8 = 0xc1;
 constexpr unsigned Int8 = 0xc2;

@@ -23,7 +23,8 @@ const KvIntOption kSyntaxes[] = {
     {Syntax::NsapAddr, "nsapaddr"},   {Syntax::UInteger, "uinteger"},
     {Syntax::Double, "double"},       {Syntax::MacAddress, "macaddress"},
     {Syntax::DateTime, "datetime"},   {Syntax::BcDateTime, "bcdatetime"},
-    {Syntax::DisplayStr, "displaystr"}, {Syntax::Bool8, "bool8"},
+    {Syntax::DisplayStr, "displaystr"}, {Syntax::PortList, "portlist"},
+    {Syntax::Bool8, "bool8"},
     {Syntax::Int8, "int8"},           {Syntax::UInt8, "uint8"},
     {Syntax::Bool16, "bool16"},       {Syntax::Int16, "int16"},
     {Syntax::UInt16, "uint16"},       {0, nullptr}};

@@ -203,3 +203,56 @@ bool ParseIpAddress(const std::string &text, std::string &octets) {
   octets = std::move(parsed);
   return true;
 }
+
+std::string PortListToText(const std::string &octets) {
+  std::string text;
+  const unsigned ports = static_cast<unsigned>(octets.size()) * 8;
+  const auto member = [&octets](unsigned p) {
+    return (static_cast<unsigned char>(octets[(p - 1) / 8]) & (0x80u >> ((p - 1) % 8))) != 0;
+  };
+  for (unsigned p = 1; p <= ports; ++p) {
+    if (!member(p)) continue;
+    unsigned last = p;
+    while (last < ports && member(last + 1)) ++last;
+    if (!text.empty()) text += ',';
+    text += std::to_string(p);
+    if (last > p) text += '-' + std::to_string(last);
+    p = last;
+  }
+  return text.empty() ? "none" : text;
+}
+
+bool ParsePortList(const std::string &text, std::string &octets) {
+  constexpr size_t kMinOctets = 4;
+  std::string parsed(kMinOctets, '\0');
+  size_t pos = 0;
+  const auto skipSeparators = [&] {
+    while (pos < text.size() && (IsBlank(text[pos]) || text[pos] == ',')) ++pos;
+  };
+  skipSeparators();
+  if (text.compare(pos, 4, "none") == 0) {
+    pos += 4;
+    skipSeparators();
+    if (pos != text.size()) return false;
+  }
+  while (pos < text.size()) {
+    uint64_t first = 0, last = 0;
+    if (!ReadNumber(text, pos, kMaxPortListPort, first) || first == 0) return false;
+    last = first;
+    size_t dash = pos;
+    SkipBlanks(text, dash);
+    if (dash < text.size() && text[dash] == '-') {
+      pos = dash + 1;
+      SkipBlanks(text, pos);
+      if (!ReadNumber(text, pos, kMaxPortListPort, last) || last < first) return false;
+    }
+    if (pos < text.size() && !IsBlank(text[pos]) && text[pos] != ',') return false;
+    const size_t needed = static_cast<size_t>((last + 7) / 8);
+    if (parsed.size() < needed) parsed.resize(needed, '\0');
+    for (uint64_t p = first; p <= last; ++p)
+      parsed[(p - 1) / 8] = static_cast<char>(static_cast<unsigned char>(parsed[(p - 1) / 8]) | (0x80u >> ((p - 1) % 8)));
+    skipSeparators();
+  }
+  octets = std::move(parsed);
+  return true;
+}

@@ -45,3 +45,15 @@ std::string IpAddressToText(const std::string &octets);
 
 // Four decimal parts 0 to 255 into four octets. False for anything else.
 bool ParseIpAddress(const std::string &text, std::string &octets);
+
+// Port lists: port p (counted from 1) is bit 0x80 >> ((p - 1) % 8) of octet (p - 1) / 8.
+// The text names the ports in rising order, runs of two or more as "first-last", joined
+// by commas ("1-8,10,12-13"); no port gives "none".
+inline constexpr unsigned kMaxPortListPort = 4096;
+std::string PortListToText(const std::string &octets);
+
+// Port numbers and "first-last" runs, separated by commas or blanks, in any order and
+// overlapping, or "none" (as "" gives no port); each port from 1 to kMaxPortListPort. The octets hold every port named,
+// at least 4 octets (32 ports), more when a higher port needs them. False for anything
+// else (a port 0, a run that goes down, stray characters); `octets` is then untouched.
+bool ParsePortList(const std::string &text, std::string &octets);

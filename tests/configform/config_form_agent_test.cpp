@@ -4,6 +4,7 @@
 
 #include "config_form.h"
 #include "config_form_fixture.h"
+#include "dialog_script.h"
 #include "ctrl_btn_panel.h"
 #include "edits_panel.h"
 #include "kv_controls.h"
@@ -76,24 +77,6 @@ QStringList Entries(const QComboBox *box) {
   return entries;
 }
 
-// Runs `action` on the next modal dialog that opens, from inside its modal loop.
-void OnNextDialog(std::function<void(QDialog *)> action) {
-  auto *timer = new QTimer;
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
-    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    timer->stop();
-    timer->deleteLater();
-    action(dialog);
-    // A dialog that the action should have closed must not hang the test.
-    QTimer::singleShot(3000, dialog, [dialog] {
-      ADD_FAILURE() << "dialog left open: " << FromQt(dialog->windowTitle());
-      dialog->reject();
-    });
-  });
-  timer->start();
-}
 TCtrlBtnPanel *ButtonsOf(QDialog *dialog) { return dialog->findChild<TCtrlBtnPanel *>(); }
 
 class ConfigFormAgent : public SimulatedSwitch {};

@@ -106,3 +106,31 @@ TEST(IpAddressText, DottedQuadBothWays) {
   for (const char *bad : {"10.0.0", "10.0.0.256", "10.0.0.1.", "a.b.c.d", ""})
     EXPECT_FALSE(ParseIpAddress(bad, octets)) << bad;
 }
+
+TEST(PortListText, PortNumbersAndRunsBothWaysAndMalformedTextRefused) {
+  const struct {
+    const char *Octets;  // hex
+    const char *Text;
+  } kBoth[] = {
+      {"FFFFFF00", "1-24"},       {"80000000", "1"},        {"00000000", "none"},
+      {"A0C00001", "1,3,9-10,32"}, {"0000000080", "33"}, {"01800000", "8-9"},
+  };
+  for (const auto &c : kBoth) {
+    EXPECT_EQ(PortListToText(PrintableHexToOctets(c.Octets)), c.Text) << c.Octets;
+    std::string octets;
+    ASSERT_TRUE(ParsePortList(c.Text, octets)) << c.Text;
+    EXPECT_EQ(OctetsToPrintableHex(octets), c.Octets) << c.Text;
+  }
+  EXPECT_EQ(PortListToText(""), "none");
+  // Any order, overlaps, blanks and commas; at least four octets.
+  std::string octets;
+  ASSERT_TRUE(ParsePortList(" 10, 3 1-2 ,2 - 4 ", octets));
+  EXPECT_EQ(OctetsToPrintableHex(octets), "F0400000");
+  ASSERT_TRUE(ParsePortList("", octets));
+  EXPECT_EQ(OctetsToPrintableHex(octets), "00000000");
+
+  octets = "keep";
+  for (const char *bad : {"0", "3-1", "1;2", "x", "1-", "-2", "4097", "none,1", "99999999999999999999"})
+    EXPECT_FALSE(ParsePortList(bad, octets)) << bad;
+  EXPECT_EQ(octets, "keep");
+}

@@ -136,7 +136,8 @@ TEST(VarList, KeyColumnsOfATableAreEditable) {
 }
 
 TEST(GlobalOptionLists, NameEveryCode) {
-  EXPECT_EQ(SyntaxOptions.GetCount(), 25);
+  EXPECT_EQ(SyntaxOptions.GetCount(), 26);
+  EXPECT_EQ(SyntaxOptions.ValueToLabel("77"), "portlist");
   EXPECT_EQ(SyntaxOptions.GetItem(0).Label, "integer");
   EXPECT_EQ(SyntaxOptions.ValueToLabel("66"), "guage");
   EXPECT_EQ(SyntaxOptions.LabelToValue("BCDATETIME"), "75");

@@ -51,6 +51,7 @@ int RawLength(unsigned syntax) {
     case Syntax::Opaque:
     case Syntax::ObjectId:
     case Syntax::DisplayStr:
+    case Syntax::PortList:
     case Syntax::Null:
       return 0;
     default:
@@ -176,6 +177,9 @@ std::string TextToRaw(const std::string &text, unsigned syntax) {
     case Syntax::DisplayStr:
       raw = text;
       break;
+    case Syntax::PortList:
+      if (!ParsePortList(text, raw)) BadValue();
+      break;
     default:
       RaiseLibrary(LibraryMsg::BadSyntax);
   }
@@ -183,7 +187,7 @@ std::string TextToRaw(const std::string &text, unsigned syntax) {
 }
 
 std::string RawToText(const std::string &raw, unsigned syntax) {
-  if (raw.empty()) return syntax == Syntax::DisplayStr ? std::string() : kNullText;
+  if (raw.empty()) return syntax == Syntax::DisplayStr ? std::string() : syntax == Syntax::PortList ? "none" : kNullText;
   const int length = RawLength(syntax);
   if (length < 0) RaiseLibrary(LibraryMsg::BadSyntax);
   if (raw.size() < static_cast<size_t>(length)) BadValue();
@@ -240,6 +244,8 @@ std::string RawToText(const std::string &raw, unsigned syntax) {
     }
     case Syntax::DisplayStr:
       return raw;
+    case Syntax::PortList:
+      return PortListToText(raw);
     default:
       RaiseLibrary(LibraryMsg::BadSyntax);
   }

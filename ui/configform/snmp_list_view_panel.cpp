@@ -218,6 +218,21 @@ void TSNMPListViewPanel::DeleteClick() {
   if (write.BindingAlive()) ListRefresh();
 }
 
+void TSNMPListViewPanel::CompleteAddedRow() {
+  const int statusIndex = ListPanel->AddStatusIndex;
+  if (AddCompleteValue.empty() || statusIndex < 0) return;
+  // The items still hold the new row's keys, as the Add's Set sent them.
+  const int keys = Binding->Request.VarList.KeyCount;
+  KvWriteScope write(*Binding);
+  write.LeaveOutWhere([&](int i) { return i >= keys && i != statusIndex; });
+  try {
+    write.SetValue(statusIndex, AddCompleteValue);
+    write.Apply(false, false, "", nullptr);
+  } catch (const std::exception &e) {
+    if (write.BindingAlive()) Binding->ShowStatus(e.what());
+  }
+}
+
 void TSNMPListViewPanel::RunRowDialog(DialogKind kind) {
   KvSNMPRequest2Edits *binding = Binding;
   const std::shared_ptr<const bool> alive = binding->AliveFlag();
@@ -237,9 +252,10 @@ void TSNMPListViewPanel::RunRowDialog(DialogKind kind) {
   layout->addWidget(panel);
   QDialog *shownDialog = dialog.get();
   SetWidgetTag(panel->Buttons->SetBtn, 1);
-  connect(panel->Buttons->SetBtn, &QPushButton::clicked, panel, [this, panel, shownDialog] {
-    panel->Run([this, shownDialog] {
+  connect(panel->Buttons->SetBtn, &QPushButton::clicked, panel, [this, panel, shownDialog, kind] {
+    panel->Run([this, shownDialog, kind] {
       const TEditsPanel::SetOutcome outcome = Edits->SetChecked();
+      if (outcome == TEditsPanel::SetOutcome::Sent && kind == DialogKind::Add) CompleteAddedRow();
       if (outcome == TEditsPanel::SetOutcome::Sent || outcome == TEditsPanel::SetOutcome::Failed)
         shownDialog->accept();
     });

@@ -37,6 +37,10 @@ public:
   std::string SaveAsCsv();
 
   TListViewPanel *ListPanel;
+  // Tables whose rows are made in two steps (an EntryStatus "createRequest", then
+  // "valid"): written to the new row's status after the Add's Set went through; empty
+  // for one-step tables.
+  std::string AddCompleteValue;
   QAction *CopyCsvAction;
   QAction *SaveCsvAction;
   // Run around the dialogs with the pressed button; OnBeforeAdd starts as ClearRows.
@@ -48,6 +52,7 @@ public:
 private:
   enum class DialogKind { Add, Edit };
   void RunRowDialog(DialogKind kind);
+  void CompleteAddedRow();
   void ListSelectionChanged();
   void ShowSampleCount();
   bool eventFilter(QObject *watched, QEvent *event) override;

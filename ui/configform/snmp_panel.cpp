@@ -6,11 +6,13 @@
 #include "kv_program_info.h"
 #include "msg_panel.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -103,7 +105,10 @@ void TSNMPPanel::TakeBack(QWidget *control) {
 }
 
 QSize LimitedClientSize(QSize panelSize) {
-  return {std::min(panelSize.width(), kMaxClientWidth), std::min(panelSize.height(), kMaxClientHeight)};
+  // Content cut off at the bottom scrolls, and its scroll bar takes room beside it.
+  int width = panelSize.width();
+  if (panelSize.height() > kMaxClientHeight) width += QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  return {std::min(width, kMaxClientWidth), std::min(panelSize.height(), kMaxClientHeight)};
 }
 
 void FitWindowToPanel(QWidget *window, QWidget *panel) {
