@@ -6,11 +6,14 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 QString ToQt(const std::string &text) {
   return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
@@ -56,6 +59,17 @@ void SetReportStyle(QTreeWidget *listView) {
                           " border-bottom: 1px solid palette(midlight); }"
                           " QTreeView::item:selected { background-color: palette(highlight);"
                           " color: palette(highlighted-text); }");
+}
+
+void WidenColumnsFor(QTreeWidget *listView, const QTreeWidgetItem *row) {
+  const QFontMetrics metrics(listView->font());
+  // The room a cell needs beside its text: the item margins and the grid line.
+  constexpr int kCellPadding = 12;
+  for (int c = 0; c < listView->columnCount() && c < row->columnCount(); ++c) {
+    if (listView->isColumnHidden(c)) continue;
+    const int wanted = std::min(metrics.horizontalAdvance(row->text(c)) + kCellPadding, kMaxFittedColumnWidth);
+    if (wanted > listView->columnWidth(c)) listView->setColumnWidth(c, wanted);
+  }
 }
 
 QPlainTextEdit *MakeMemo(QWidget *parent) {

@@ -23,6 +23,7 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 
 QString ToQt(const std::string &text);
@@ -37,6 +38,10 @@ QLabel *MakeStaticText(QWidget *parent);
 // A list view in report style: rows with a caption and sub-items, no tree decoration.
 QTreeWidget *MakeListView(QWidget *parent);
 void SetReportStyle(QTreeWidget *listView);
+// Widens each shown column of `listView` that is too narrow for its text in `row`, up to
+// kMaxFittedColumnWidth; a column never becomes narrower (its caption keeps its room).
+constexpr int kMaxFittedColumnWidth = 320;
+void WidenColumnsFor(QTreeWidget *listView, const QTreeWidgetItem *row);
 // A multi-line memo for status lines.
 QPlainTextEdit *MakeMemo(QWidget *parent);
 

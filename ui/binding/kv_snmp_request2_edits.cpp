@@ -619,7 +619,9 @@ void KvSNMPRequest2Edits::ShowRow() {
   texts.reserve(static_cast<qsizetype>(columnItems_.size()));
   for (int i : columnItems_)
     texts << (i < Request.VarList.GetCount() ? ToQt(Request.VarList.GetItem(i)->Value) : QString());
-  ListView->addTopLevelItem(new QTreeWidgetItem(texts));
+  auto *row = new QTreeWidgetItem(texts);
+  ListView->addTopLevelItem(row);
+  WidenColumnsFor(ListView, row);
   // A long walk keeps the window alive; the binding may be gone afterwards.
   QCoreApplication::processEvents();
 }
