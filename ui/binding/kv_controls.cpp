@@ -6,7 +6,6 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,13 +60,20 @@ void SetReportStyle(QTreeWidget *listView) {
                           " color: palette(highlighted-text); }");
 }
 
-void WidenColumnsFor(QTreeWidget *listView, const QTreeWidgetItem *row) {
-  const QFontMetrics metrics(listView->font());
+void WidenColumnsFor(QTreeWidget *listView, const QTreeWidgetItem *row, std::vector<int> *longest) {
   // The room a cell needs beside its text: the item margins and the grid line.
   constexpr int kCellPadding = 12;
-  for (int c = 0; c < listView->columnCount() && c < row->columnCount(); ++c) {
+  const int columns = std::min(listView->columnCount(), row->columnCount());
+  if (longest && static_cast<int>(longest->size()) < columns) longest->resize(static_cast<size_t>(columns), 0);
+  for (int c = 0; c < columns; ++c) {
     if (listView->isColumnHidden(c)) continue;
-    const int wanted = std::min(metrics.horizontalAdvance(row->text(c)) + kCellPadding, kMaxFittedColumnWidth);
+    const QString text = row->text(c);
+    if (longest) {
+      int &most = (*longest)[static_cast<size_t>(c)];
+      if (text.size() <= most) continue;  // measuring every cell of a long table costs more than the walk
+      most = static_cast<int>(text.size());
+    }
+    const int wanted = std::min(listView->fontMetrics().horizontalAdvance(text) + kCellPadding, kMaxFittedColumnWidth);
     if (wanted > listView->columnWidth(c)) listView->setColumnWidth(c, wanted);
   }
 }

@@ -608,6 +608,7 @@ void KvSNMPRequest2Edits::BeforeRefresh() {
   if (!ListView) return;
   SetUpColumns();
   ListView->clear();
+  measuredChars_.clear();
 }
 
 void KvSNMPRequest2Edits::ShowRow() {
@@ -621,7 +622,7 @@ void KvSNMPRequest2Edits::ShowRow() {
     texts << (i < Request.VarList.GetCount() ? ToQt(Request.VarList.GetItem(i)->Value) : QString());
   auto *row = new QTreeWidgetItem(texts);
   ListView->addTopLevelItem(row);
-  WidenColumnsFor(ListView, row);
+  WidenColumnsFor(ListView, row, &measuredChars_);
   // A long walk keeps the window alive; the binding may be gone afterwards.
   QCoreApplication::processEvents();
 }
