@@ -621,8 +621,10 @@ void KvSNMPRequest2Edits::ShowRow() {
   for (int i : columnItems_)
     texts << (i < Request.VarList.GetCount() ? ToQt(Request.VarList.GetItem(i)->Value) : QString());
   auto *row = new QTreeWidgetItem(texts);
-  ListView->addTopLevelItem(row);
+  // Before the row goes in: a handler of the insertion may close the window and free this
+  // binding.
   WidenColumnsFor(ListView, row, &measuredChars_);
+  ListView->addTopLevelItem(row);
   // A long walk keeps the window alive; the binding may be gone afterwards.
   QCoreApplication::processEvents();
 }
