@@ -2,7 +2,9 @@
 // parameters, waits for the front panel's first LED poll, saves the main window, then
 // opens every window the menu opens (each generic and paged window, each feature window,
 // the About box) and the port windows of the front panel, and saves each once its first
-// read is done. A file is named after its menu entry and item ("G8-IGMPControlTable1.png").
+// read is done (a window with a list named "ListView1", as the ACL windows have, with its
+// first row clicked, so that the fields show a profile or rule). A file is named after its
+// menu entry and item ("G8-IGMPControlTable1.png").
 
 #include "base_form.h"
 #include "kv_message_box.h"
@@ -18,8 +20,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 #include <iostream>
 #include <string>
@@ -30,6 +34,19 @@ void Wait(int ms) {
   QElapsedTimer clock;
   clock.start();
   while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// Presses and releases the mouse on the first row of the window's list, as a click does.
+void ClickFirstRow(QWidget *window) {
+  auto *list = window->findChild<QTreeWidget *>("ListView1");
+  if (!list || list->topLevelItemCount() == 0) return;
+  const QPoint at(5, list->visualItemRect(list->topLevelItem(0)).center().y());
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &event);
+  }
+  Wait(200);
 }
 
 bool Save(QWidget *window, const QString &path) {
@@ -90,6 +107,7 @@ bool SavePages(QWidget *window, const QString &path) {
 bool Picture(QAction *action, const QString &path) {
   bool saved = false;
   const bool settled = TriggerAndWatchModal(action, [&](QWidget *window) {
+    ClickFirstRow(window);
     saved = SavePages(window, path);
     if (auto *dialog = qobject_cast<QDialog *>(window)) dialog->reject();
     else window->close();

@@ -251,3 +251,66 @@ const KvIntOption DenyPermit[] = {{1, "deny"}, {2, "permit"}, {0, nullptr}};
 
 const KvIntOption EntryStatuses[] = {
     {1, "valid"}, {2, "createRequest"}, {3, "underCreation"}, {4, "invalid"}, {0, nullptr}};
+
+const KvIntOption AlarmSampleTypes[] = {{1, "absoluteValue"}, {2, "deltaValue"}, {0, nullptr}};
+
+const KvIntOption AlarmStartupTypes[] = {
+    {1, "risingAlarm"}, {2, "fallingAlarm"}, {3, "risingOrFallingAlarm"}, {0, nullptr}};
+
+const KvIntOption EventTypes[] = {{1, "none"}, {2, "log"}, {3, "snmptrap"}, {4, "logandtrap"}, {0, nullptr}};
+
+// MIB-II: interfaces, IP and its routes
+
+// The interface types of the first MIB-II list, with the Ethernet, VLAN and aggregation
+// types a switch reports today; other numbers show as they are.
+const KvIntOption IfTypes[] = {
+    {1, "other"},           {2, "regular1822"},      {3, "hdh1822"},
+    {4, "ddnX25"},          {5, "rfc877x25"},        {6, "ethernetCsmacd"},
+    {7, "iso88023Csmacd"},  {8, "iso88024TokenBus"}, {9, "iso88025TokenRing"},
+    {10, "iso88026Man"},    {11, "starLan"},         {12, "proteon10Mbit"},
+    {13, "proteon80Mbit"},  {14, "hyperchannel"},    {15, "fddi"},
+    {16, "lapb"},           {17, "sdlc"},            {18, "ds1"},
+    {19, "e1"},             {20, "basicISDN"},       {21, "primaryISDN"},
+    {22, "propPointToPointSerial"}, {23, "ppp"},     {24, "softwareLoopback"},
+    {25, "eon"},            {26, "ethernet3Mbit"},   {27, "nsip"},
+    {28, "slip"},           {29, "ultra"},           {30, "ds3"},
+    {31, "sip"},            {32, "frameRelay"},      {53, "propVirtual"},
+    {62, "fastEther"},      {69, "fastEtherFX"},     {117, "gigabitEthernet"},
+    {135, "l2vlan"},        {136, "l3ipvlan"},       {161, "ieee8023adLag"},
+    {0, nullptr}};
+
+const KvIntOption IfAdminStatuses[] = {{1, "up"}, {2, "down"}, {3, "testing"}, {0, nullptr}};
+
+const KvIntOption IfOperStatuses[] = {
+    {1, "up"},      {2, "down"},       {3, "testing"},        {4, "unknown"},
+    {5, "dormant"}, {6, "notPresent"}, {7, "lowerLayerDown"}, {0, nullptr}};
+
+const KvIntOption IpForwardingStates[] = {{1, "forwarding"}, {2, "not-forwarding"}, {0, nullptr}};
+
+const KvIntOption IpRouteTypes[] = {{1, "other"}, {2, "invalid"}, {3, "direct"}, {4, "indirect"}, {0, nullptr}};
+
+const KvIntOption IpRouteProtocols[] = {
+    {1, "other"},  {2, "local"},  {3, "netmgmt"},    {4, "icmp"},       {5, "egp"},
+    {6, "ggp"},    {7, "hello"},  {8, "rip"},        {9, "is-is"},      {10, "es-is"},
+    {11, "ciscoIgrp"}, {12, "bbnSpfIgp"}, {13, "ospf"}, {14, "bgp"},    {0, nullptr}};
+
+// Bridge, P-BRIDGE and Q-BRIDGE
+
+const KvIntOption BridgeTypes[] = {
+    {1, "unknown"}, {2, "transparent-only"}, {3, "sourceroute-only"}, {4, "srt"}, {0, nullptr}};
+
+const KvIntOption StpProtocolSpecifications[] = {{1, "unknown"}, {2, "decLb100"}, {3, "ieee8021d"}, {0, nullptr}};
+
+const KvIntOption FdbStatuses[] = {
+    {1, "other"}, {2, "invalid"}, {3, "learned"}, {4, "self"}, {5, "mgmt"}, {0, nullptr}};
+
+const KvIntOption VlanStatuses[] = {{1, "other"}, {2, "permanent"}, {3, "dynamicGvrp"}, {0, nullptr}};
+
+const KvIntOption StaticAddressStatuses[] = {
+    {1, "other"}, {2, "invalid"}, {3, "permanent"}, {4, "deleteOnReset"}, {5, "deleteOnTimeout"}, {0, nullptr}};
+
+// Entity
+
+const KvIntOption PhysicalClasses[] = {
+    {1, "other"},       {2, "unknown"}, {3, "chassis"}, {4, "backplane"}, {5, "container"}, {6, "powerSupply"},
+    {7, "fan"},         {8, "sensor"},  {9, "module"},  {10, "port"},     {11, "stack"},    {0, nullptr}};

@@ -88,3 +88,24 @@ extern const KvIntOption DenyPermit[];
 
 // RMON
 extern const KvIntOption EntryStatuses[];
+extern const KvIntOption AlarmSampleTypes[];
+extern const KvIntOption AlarmStartupTypes[];
+extern const KvIntOption EventTypes[];
+
+// MIB-II: interfaces, IP and its routes
+extern const KvIntOption IfTypes[];
+extern const KvIntOption IfAdminStatuses[];
+extern const KvIntOption IfOperStatuses[];
+extern const KvIntOption IpForwardingStates[];
+extern const KvIntOption IpRouteTypes[];
+extern const KvIntOption IpRouteProtocols[];
+
+// Bridge, P-BRIDGE and Q-BRIDGE
+extern const KvIntOption BridgeTypes[];
+extern const KvIntOption StpProtocolSpecifications[];
+extern const KvIntOption FdbStatuses[];
+extern const KvIntOption VlanStatuses[];
+extern const KvIntOption StaticAddressStatuses[];
+
+// Entity
+extern const KvIntOption PhysicalClasses[];

@@ -18,4 +18,9 @@ enum KvMibSetOrder {
   RmonSetOrder,
   Snmpv3SetOrder,
   BridgeSetOrder,
+  Mib2SetOrder,
+  BridgeStdSetOrder,
+  EntitySetOrder,
+  VlanStdSetOrder,
+  RmonStdSetOrder,
 };

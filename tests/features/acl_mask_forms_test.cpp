@@ -43,6 +43,12 @@ protected:
       }
     ADD_FAILURE() << "no row " << key.toStdString();
   }
+  // Whether the bar shows `text` where the operator sees it.
+  static bool Visible(const KvStatusBar *bar, const std::string &text) {
+    for (const QLabel *label : bar->findChildren<QLabel *>())
+      if (label->isVisible() && label->text() == ToQt(text)) return true;
+    return false;
+  }
   static std::string Checked(const TStackingPortUitForm *picker) {
     std::string s;
     for (QCheckBox *b : picker->Boxes()) s += b->isChecked() ? 'x' : '.';
@@ -165,6 +171,8 @@ TEST_F(AclMaskWindows, IpColumnRuleForEveryProtocol) {
   form.RowStatusComBo->setCurrentIndex(TAclMaskForm::Active);
   form.BT_AddClick();
   EXPECT_FALSE(form.StatusBar1->PanelText(0).empty());
+  EXPECT_TRUE(Visible(form.StatusBar1, form.StatusBar1->PanelText(0)));
+  EXPECT_FALSE(Visible(form.StatusBar1, form.StatusBar1->SimpleText()));
   EXPECT_TRUE(form.IPIDEdit->text().isEmpty() && form.BT_Add->isEnabled());
 }
 
@@ -181,6 +189,7 @@ TEST_F(AclMaskWindows, PayloadEmptyOffsetsShortPortListAndTheDeviceInfoLayout) {
     Click(form.ListView1, "3");
     EXPECT_EQ(Checked(form.StackingPortForm), "xx" + std::string(30, '.'));
     EXPECT_NE(form.StatusBar1->SimpleText().find("Out of range for the bit(byte) index"), std::string::npos) << form.StatusBar1->SimpleText();
+    EXPECT_TRUE(Visible(form.StatusBar1, form.StatusBar1->SimpleText()));
     form.GetButtonClick();
     form.Edit1->setText("3");
     form.AddButtonClick();

@@ -1,6 +1,6 @@
 // The three ACL rule windows against the simulated switch: what each write carries by
 // the selectors, the permit rule and the protocol, the key checks, Edit with "destroy",
-// Delete, and rules under a profile that does not exist.
+// Delete, and rules under a profile that does not exist or that does not mask their fields.
 
 #include "ethernet_information_rule_form.h"
 #include "feature_window_fixture.h"
@@ -88,10 +88,10 @@ TEST_F(AclRuleWindow, EthernetAddChecksKeysAndSendsOnlyTheCheckedColumns) {
   form.Key1()->setText("1");
   form.Key2()->setText("3");
   form.RowComboBox()->setCurrentIndex(0);
-  form.Selector(2)->setChecked(true);
-  form.Edit(2)->setText("v10");
+  form.Selector(4)->setChecked(true);  // the destination MAC, which profile 1 masks
+  form.Edit(4)->setText("001122334455");
   form.AddButtonClick();
-  EXPECT_EQ(LastSetColumns(E), "3 14");
+  EXPECT_EQ(LastSetColumns(E), "5 14");
   EXPECT_NE(Sets().back().find(Vb(E + ".14.1.3", "INTEGER", "1")), std::string::npos) << Sets().back();
 
   // A key typed with a leading zero is no duplicate of the listed one.
@@ -132,6 +132,10 @@ TEST_F(AclRuleWindow, EthernetRowClickPermitRuleEditWithDestroyAndDelete) {
   EXPECT_EQ(LastSetColumns(E), "3 4 5 6 7 13") << form.StatusBar1->PanelText(0);
   EXPECT_EQ(form.ListView1->topLevelItemCount(), 1);
   EXPECT_FALSE(form.Selector(3)->isChecked());  // back to idle, selectors cleared
+  // Profile 1 masks the destination MAC only: the switch refuses the others, and the
+  // window shows the refusal over the binding's own line.
+  EXPECT_NE(form.StatusBar1->PanelText(0).find("Inconsistent Value"), std::string::npos) << form.StatusBar1->PanelText(0);
+  EXPECT_FALSE(form.StatusBar1->ShowsSimpleText());
 
   // "permit": the priority is written again.
   Click(form, 0);
@@ -197,7 +201,7 @@ TEST_F(AclRuleWindow, PayloadAddAndDeleteUnderItsProfile) {
   StartSwitch();
   TUserDefinedInformationRuleForm form(nullptr);
   form.show();
-  EXPECT_EQ(form.StaticText1->text(), "0");
+  EXPECT_EQ(form.StaticText1->text(), "1");  // rule 3/1
   form.Key1()->setText("3");
   form.Key2()->setText("7");
   form.CheckAll(true);
@@ -205,12 +209,22 @@ TEST_F(AclRuleWindow, PayloadAddAndDeleteUnderItsProfile) {
   form.Edit(8)->setText("5");
   form.PermitComboBox()->setCurrentText("deny");
   form.AddButtonClick();
-  EXPECT_EQ(LastSetColumns(P), "3 4 5 6 7 13 14") << form.StatusBar1->PanelText(0);
-  ASSERT_EQ(form.ListView1->topLevelItemCount(), 1);
-  Click(form, 0);
+  EXPECT_EQ(LastSetColumns(P), "3 4 5 6 7 13 14");
+  // Profile 3 masks the first offset range only: refused, nothing added.
+  EXPECT_NE(form.StatusBar1->PanelText(0).find("Inconsistent Value"), std::string::npos) << form.StatusBar1->PanelText(0);
+  EXPECT_EQ(form.ListView1->topLevelItemCount(), 1);
+  form.Key1()->setText("3");
+  form.Key2()->setText("7");
+  form.Selector(2)->setChecked(true);
+  form.Selector(12)->setChecked(true);
+  form.Edit(2)->setText("FFFF0000000000000000000000000000");
+  form.AddButtonClick();
+  EXPECT_EQ(LastSetColumns(P), "3 13 14") << form.StatusBar1->PanelText(0);
+  ASSERT_EQ(form.ListView1->topLevelItemCount(), 2);
+  Click(form, 1);
   form.DeleteButtonClick();
   EXPECT_EQ(LastSetColumns(P), "14");
   EXPECT_NE(Sets().back().find(Vb(P + ".14.3.7", "INTEGER", "6")), std::string::npos);
-  EXPECT_EQ(form.ListView1->topLevelItemCount(), 0);
+  EXPECT_EQ(form.ListView1->topLevelItemCount(), 1);
 }
 }  // namespace

@@ -65,6 +65,19 @@ const std::vector<std::pair<std::string, Counts>> kExpected = {
     {"bridge",
      {{"PortPriorityDefs", 3}, {"UserPriorityRegenDefs", 3}, {"TrafficClassMapDefs", 3},
       {"OutboundAccessPriorityDefs", 3}, {"PortVlanDefs", 6}}},
+    {"mib2",
+     {{"MibSystemDefs", 7}, {"MibIfTableDefs", 9}, {"MibIfCountersDefs", 14}, {"MibIpCountersDefs", 20},
+      {"MibIpRouteDefs", 13}, {"MibIpAddrDefs", 5}, {"MibIcmpDefs", 26}, {"MibUdpDefs", 4},
+      {"MibUdpTableDefs", 2}, {"MibSnmpDefs", 30}}},
+    {"bridge-std",
+     {{"BridgeInfoDefs", 5}, {"BridgeBasePortDefs", 5}, {"BridgeStpDefs", 14}, {"BridgeStpPortDefs", 10},
+      {"BridgeTpFdbDefs", 3}, {"BridgeTpPortDefs", 5}}},
+    {"entity", {{"EntityPhysicalDefs", 16}, {"EntityLogicalDefs", 8}}},
+    {"vlan-std",
+     {{"VlanGmrpDefs", 5}, {"VlanGarpDefs", 4}, {"VlanDeviceCapabilityDefs", 3}, {"VlanPortCapabilityDefs", 2},
+      {"VlanQBaseDefs", 5}, {"VlanFdbDefs", 2}, {"VlanTpFdbDefs", 4}, {"VlanStaticDefs", 6},
+      {"VlanCurrentDefs", 7}, {"VlanStaticUnicastDefs", 5}, {"VlanStaticMulticastDefs", 6}}},
+    {"rmon-std", {{"RmonEtherStatsDefs", 21}, {"RmonAlarmDefs", 12}, {"RmonEventDefs", 7}}},
 };
 
 const KvSNMPVarDef &Record(const KvSNMPVarDef *table, const std::string &name) {
@@ -98,10 +111,14 @@ TEST(CatalogueContents, SetsHoldTheirTablesInOrderWithTheirRecordCounts) {
 }
 
 TEST(CatalogueContents, SetsOwnOneOptionListPerEnumeratedRecord) {
-  const std::map<std::string, int> expected = {{"ACL", 29}, {"AAC", 7},  {"SSH", 11},   {"LAG", 1},
-                                               {"SSL", 3},  {"SIM", 4}, {"SNMPv3", 26}};
-  for (const KvMibSet *set : MibSets())
-    if (expected.count(set->Name)) EXPECT_EQ(OptionListCount(*set), expected.at(set->Name)) << set->Name;
+  const std::map<std::string, int> expected = {
+      {"ACL", 29}, {"AAC", 7},         {"SSH", 11},   {"LAG", 1},       {"SSL", 3},      {"SIM", 4},
+      {"SNMPv3", 26}, {"mib2", 7}, {"bridge-std", 5}, {"entity", 2}, {"vlan-std", 10}, {"rmon-std", 6}};
+  for (const KvMibSet *set : MibSets()) {
+    if (expected.count(set->Name)) {
+      EXPECT_EQ(OptionListCount(*set), expected.at(set->Name)) << set->Name;
+    }
+  }
 }
 
 TEST(CatalogueContents, OptionSetsThatDoNotStartAtOneAreLookedUpByValue) {
@@ -125,6 +142,79 @@ TEST(CatalogueContents, OptionSetsThatDoNotStartAtOneAreLookedUpByValue) {
   EXPECT_EQ(Label(PortInfoDefs, "swL2PortInfoType", 10), "10");
   EXPECT_EQ(Label(PortCtrlDefs, "swL2PortCtrlNwayState", 7), "7");
   EXPECT_EQ(Label(PortCtrlDefs, "swL2PortCtrlNwayState", 8), "nway-disabled-1Gigabps-Full");
+}
+
+// The tables of the standard MIB views, as the views look them up: item type, key count,
+// the position of the row status column (-1 when the rows are fixed) and the writable
+// columns by name.
+TEST(CatalogueContents, StandardViewTablesHaveTheirKeysStatusAndWritableColumns) {
+  struct View {
+    const char *Name;
+    unsigned char ItemType;
+    int Keys, Status;
+    std::vector<std::string> Writable;
+  };
+  const std::vector<View> views = {
+      {"MibSystemDefs", SVT_SV, 0, -1, {"Contact", "Name", "Location"}},
+      {"MibIfTableDefs", MVT_FMV, 1, -1, {"AdminStatus"}},
+      {"MibIfCountersDefs", MVT_FMV, 1, -1, {}},
+      {"MibIpCountersDefs", SVT_SV, 0, -1, {"Forwarding", "DefaultTTL"}},
+      {"MibIpRouteDefs", MVT_FMV, 1, -1, {}},
+      {"MibIpAddrDefs", MVT_FMV, 1, -1, {}},
+      {"MibIcmpDefs", SVT_SV, 0, -1, {}},
+      {"MibUdpDefs", SVT_SV, 0, -1, {}},
+      {"MibUdpTableDefs", MVT_FMV, 2, -1, {}},
+      {"MibSnmpDefs", SVT_SV, 0, -1, {"EnableAuthenTraps"}},
+      {"BridgeInfoDefs", SVT_SV, 0, -1, {"AgingTime"}},
+      {"BridgeBasePortDefs", MVT_FMV, 1, -1, {}},
+      {"BridgeStpDefs", SVT_SV, 0, -1, {"Priority", "BridgeMaxAge", "BridgeHelloTime", "BridgeForwardDelay"}},
+      {"BridgeStpPortDefs", MVT_FMV, 1, -1, {"Priority", "Enable", "PathCost"}},
+      {"BridgeTpFdbDefs", MVT_FMV, 1, -1, {}},
+      {"BridgeTpPortDefs", MVT_FMV, 1, -1, {}},
+      {"EntityPhysicalDefs", MVT_FMV, 1, -1, {"SerialNum", "Alias", "AssetID"}},
+      {"EntityLogicalDefs", MVT_FMV, 1, -1, {}},
+      {"VlanGmrpDefs", MVT_FMV, 1, -1, {"Status", "RestrictedGroupRegistration"}},
+      {"VlanGarpDefs", MVT_FMV, 1, -1, {"JoinTime", "LeaveTime", "LeaveAllTime"}},
+      {"VlanDeviceCapabilityDefs", SVT_SV, 0, -1, {}},
+      {"VlanPortCapabilityDefs", MVT_FMV, 1, -1, {}},
+      {"VlanQBaseDefs", SVT_SV, 0, -1, {}},
+      {"VlanFdbDefs", MVT_FMV, 1, -1, {}},
+      {"VlanTpFdbDefs", MVT_FMV, 2, -1, {}},
+      {"VlanStaticDefs", MVT_UMV, 1, 5, {"Name", "EgressPorts", "ForbiddenEgressPorts", "UntaggedPorts", "RowStatus"}},
+      {"VlanCurrentDefs", MVT_FMV, 2, -1, {}},
+      {"VlanStaticUnicastDefs", MVT_FMV, 3, -1, {}},
+      {"VlanStaticMulticastDefs", MVT_FMV, 3, -1, {}},
+      {"RmonEtherStatsDefs", MVT_FMV, 1, -1, {}},
+      {"RmonAlarmDefs", MVT_UMV, 1, 11,
+       {"Interval", "Variable", "SampleType", "StartupAlarm", "RisingThreshold", "FallingThreshold",
+        "RisingEventIndex", "FallingEventIndex", "Owner", "Status"}},
+      {"RmonEventDefs", MVT_UMV, 1, 6, {"Description", "Type", "Community", "Owner", "Status"}},
+  };
+  for (const View &view : views) {
+    const KvMibTable *table = FindMibTable(view.Name);
+    ASSERT_NE(table, nullptr) << view.Name;
+    EXPECT_EQ(table->ItemType, view.ItemType) << view.Name;
+    EXPECT_EQ(table->KeyCount, view.Keys) << view.Name;
+    std::vector<std::string> writable;
+    for (int i = 0; i < table->Count; ++i)
+      if (table->Defs[i].Access & Access::WriteOnly) writable.push_back(table->Defs[i].Name);
+    EXPECT_EQ(writable, view.Writable) << view.Name;
+    if (view.Status < 0) continue;
+    // Creatable rows: RowStatus offers createAndWait, EntryStatus createRequest.
+    const KvOptionList *status = table->Defs[view.Status].Options;
+    ASSERT_NE(status, nullptr) << view.Name;
+    EXPECT_TRUE(status->IndexOfLabel("createAndWait") >= 0 || status->IndexOfLabel("createRequest") >= 0)
+        << view.Name;
+  }
+  // Enumerations of the standard MIBs, by value.
+  EXPECT_EQ(Label(FindMibTable("MibIfTableDefs")->Defs, "AdminStatus", 3), "testing");
+  EXPECT_EQ(Label(FindMibTable("MibIfTableDefs")->Defs, "OperStatus", 7), "lowerLayerDown");
+  EXPECT_EQ(Label(FindMibTable("MibIfTableDefs")->Defs, "Type", 117), "gigabitEthernet");
+  EXPECT_EQ(Label(FindMibTable("BridgeStpPortDefs")->Defs, "State", 5), "forwarding");
+  EXPECT_EQ(Label(FindMibTable("EntityPhysicalDefs")->Defs, "Class", 10), "port");
+  EXPECT_EQ(Label(FindMibTable("VlanStaticDefs")->Defs, "RowStatus", 5), "createAndWait");
+  EXPECT_EQ(Label(FindMibTable("RmonAlarmDefs")->Defs, "Status", 2), "createRequest");
+  EXPECT_EQ(Label(FindMibTable("VlanStaticUnicastDefs")->Defs, "Status", 5), "deleteOnTimeout");
 }
 
 TEST(CatalogueContents, LabelsKeepTheirTrailingBlanks) {

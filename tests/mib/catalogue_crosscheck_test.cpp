@@ -2,7 +2,8 @@
 // engine the way its window reads it, answers every readable column. A scalar group is
 // one Get; a table is its first row, checked column by column, then the walk to its
 // end, read one row per request (GetNext) and in bulk (GetBulk). Each definition set is
-// one test case per way of reading.
+// one test case per way of reading. The standard views' writes go the same way: through
+// their tables' own lists.
 
 #include "kv_exception.h"
 #include "kv_mib_catalogue.h"
@@ -16,6 +17,7 @@
 
 #include <cctype>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -67,8 +69,6 @@ struct NewRow {
 const std::map<std::string, NewRow> kNewRows = {
     // A member exists only once the commander has added it.
     {"SimMemberDefs", {{"1"}, "7,8,9", {"1", "crosscheck", "createAndGo"}}},
-    // Packet content rules belong to a profile; profile 3 starts without any.
-    {"AclPktContRuleDefs", {{"3", "1"}, "2,12,13", {"FFFF", "permit", "createAndGo"}}},
     // The agent's target and notification tables start empty.
     {"TargetAddrDefs", {{"crosscheck"}, "1,2,6,8", {"1.3.6.1.6.1.1", "7F0000010FA1", "crosscheck", "createAndGo"}}},
     {"TargetParamsDefs", {{"crosscheck"}, "1,2,3,4,6", {"1", "2", "rdwalk", "noAuthNoPriv", "createAndGo"}}},
@@ -106,24 +106,30 @@ std::string CaseName(const ::testing::TestParamInfo<CrossCheckCase> &info) {
   return name + (std::get<1>(info.param) == 0 ? "OneRow" : "Bulk");
 }
 
+void StartSession() {
+  static int argc = 1;
+  static char name[] = "catalogue_crosscheck";
+  static char *argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+  if (!GlobalSnmp) KvSNMPCreateSession(MakeTempDir("kvboot"));
+}
+
 class CatalogueCrossCheck : public ::testing::TestWithParam<CrossCheckCase> {
 protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "catalogue_crosscheck";
-    static char *argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-    if (!GlobalSnmp) KvSNMPCreateSession(MakeTempDir("kvboot"));
+  static void SetUpTestSuite() { StartSession(); }
+  // A fresh switch for every case, so that the rows one case adds are not there already
+  // when the next case adds them.
+  void SetUp() override {
     // One SNMPv3 user, so that the USM user table has a row.
     SwitchSimOptions options;
     options.users = {"crosscheck:SHA:crosscheckauth:AES:crosscheckpriv"};
     switch_ = new SwitchSimAgent(options);
+    ASSERT_TRUE(switch_->Started()) << switch_->Output();
   }
-  static void TearDownTestSuite() {
+  void TearDown() override {
     delete switch_;
     switch_ = nullptr;
   }
-  void SetUp() override { ASSERT_TRUE(switch_->Started()) << switch_->Output(); }
 
   static void Aim(KvSNMPRequest &request, const KvMibTable &table) {
     switch_->AimAt(request, 1);  // v2c: a missing object comes back per binding, not as one error
@@ -219,3 +225,94 @@ INSTANTIATE_TEST_SUITE_P(Sets, CatalogueCrossCheck,
                          ::testing::Combine(::testing::ValuesIn(MibSets().begin(), MibSets().end()),
                                             ::testing::Values(0, -1)),
                          CaseName);
+
+namespace {
+using Row = std::map<std::string, std::string>;  // item name: value
+
+// Every row of a table as its window reads it, or the scalars as one row.
+std::vector<Row> ReadAll(const SwitchSimAgent &sw, const char *tableName) {
+  const KvMibTable *table = FindMibTable(tableName);
+  KvSNMPRequest request;
+  sw.AimAt(request, 1);
+  request.VarList = KvSNMPVarList(table->Defs, table->ItemType, table->KeyCount);
+  std::vector<Row> rows;
+  for (bool more = request.Get(true); more || table->ItemType == SVT_SV; more = request.Get(false)) {
+    Row row;
+    for (int i = 0; i < request.VarList.GetCount(); ++i)
+      row[request.VarList.GetItem(i)->Name] = request.VarList.GetItem(i)->Value;
+    rows.push_back(row);
+    if (table->ItemType == SVT_SV) break;
+  }
+  return rows;
+}
+
+std::optional<Row> RowWith(const std::vector<Row> &rows, const std::string &key, const std::string &value) {
+  for (const Row &row : rows)
+    if (row.at(key) == value) return row;
+  return std::nullopt;
+}
+
+// Writes the items at `selection` of one row (its key values first) through the table's
+// own list; the failure text, or empty.
+std::string Write(const SwitchSimAgent &sw, const char *tableName, const std::vector<std::string> &keys,
+                  const std::string &selection, const std::vector<std::string> &values) {
+  const KvMibTable *table = FindMibTable(tableName);
+  KvSNMPRequest request;
+  sw.AimAt(request, 1);
+  request.VarList = KvSNMPVarList(table->Defs, table->ItemType, table->KeyCount);
+  for (size_t k = 0; k < keys.size(); ++k) request.VarList.GetItem(static_cast<int>(k))->Value = keys[k];
+  try {
+    request.Set(false, selection, &values);
+  } catch (const KvException &e) {
+    return e.what();
+  }
+  return {};
+}
+
+std::string Hex(std::string printed) {
+  std::erase(printed, ' ');
+  return printed;
+}
+}  // namespace
+
+// The writable objects of the standard views written the way their windows write them:
+// a scalar, a static VLAN through its RowStatus and an alarm through its EntryStatus.
+TEST(StandardViewWrites, ScalarsVlanRowsAndAlarmRowsGoThroughTheirDefinitionTables) {
+  StartSession();
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started()) << sw.Output();
+
+  ASSERT_EQ(Write(sw, "MibSystemDefs", {}, "5", {"Wiring closet 4"}), "");
+  EXPECT_EQ(ReadAll(sw, "MibSystemDefs").at(0).at("Location"), "Wiring closet 4");
+
+  ASSERT_EQ(Write(sw, "VlanStaticDefs", {"40"}, "1,2,5", {"crosscheck", "C0000000", "createAndGo"}), "");
+  auto vlan = RowWith(ReadAll(sw, "VlanStaticDefs"), "VlanIndex", "40");
+  ASSERT_TRUE(vlan);
+  EXPECT_EQ(vlan->at("Name"), "crosscheck");
+  EXPECT_EQ(Hex(vlan->at("EgressPorts")), "C0000000");
+  EXPECT_EQ(vlan->at("RowStatus"), "active");
+  ASSERT_EQ(Write(sw, "VlanStaticDefs", {"40"}, "4", {"40000000"}), "");
+  auto current = RowWith(ReadAll(sw, "VlanCurrentDefs"), "Index", "40");
+  ASSERT_TRUE(current);
+  EXPECT_EQ(Hex(current->at("CurrentUntaggedPorts")), "40000000");
+  EXPECT_EQ(current->at("Status"), "permanent");
+  ASSERT_EQ(Write(sw, "VlanStaticDefs", {"40"}, "5", {"destroy"}), "");
+  EXPECT_FALSE(RowWith(ReadAll(sw, "VlanStaticDefs"), "VlanIndex", "40"));
+  EXPECT_TRUE(RowWith(ReadAll(sw, "VlanStaticDefs"), "VlanIndex", "1"));
+
+  ASSERT_EQ(Write(sw, "RmonAlarmDefs", {"7"}, "11", {"createRequest"}), "");
+  auto alarm = RowWith(ReadAll(sw, "RmonAlarmDefs"), "Index", "7");
+  ASSERT_TRUE(alarm);
+  EXPECT_EQ(alarm->at("Status"), "underCreation");
+  ASSERT_EQ(Write(sw, "RmonAlarmDefs", {"7"}, "2,3,6,8,10,11",
+                  {"1.3.6.1.2.1.2.2.1.14.3", "absoluteValue", "10", "1", "crosscheck", "valid"}),
+            "");
+  alarm = RowWith(ReadAll(sw, "RmonAlarmDefs"), "Index", "7");
+  ASSERT_TRUE(alarm);
+  EXPECT_EQ(alarm->at("Status"), "valid");
+  EXPECT_EQ(alarm->at("SampleType"), "absoluteValue");
+  EXPECT_EQ(alarm->at("Variable"), "1.3.6.1.2.1.2.2.1.14.3");
+  ASSERT_EQ(Write(sw, "RmonAlarmDefs", {"7"}, "11", {"invalid"}), "");
+  EXPECT_FALSE(RowWith(ReadAll(sw, "RmonAlarmDefs"), "Index", "7"));
+  EXPECT_EQ(ReadAll(sw, "RmonAlarmDefs").size(), 2u);
+}

@@ -162,6 +162,52 @@ TEST(SwitchSim, DestroyingAnAccessProfileDestroysItsRulesOnly) {
   EXPECT_EQ(Lines(Walk(sw, acl + ".2.2.1.21")), 1);  // the IP rule of profile 2 stays
 }
 
+// Profiles 1 (Ethernet: destination MAC), 2 (IP: source address, TCP destination port)
+// and 3 (payload: offsets 0 to 15) of the data: a new rule may set what its profile masks
+// and the actions, nothing else; a profile change in the same PDU counts.
+TEST(SwitchSim, AccessRulesSetOnlyWhatTheirProfileMasks) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  const std::string mask = "1.3.6.1.4.1.171.12.9.1", rule = "1.3.6.1.4.1.171.12.9.2";
+  const struct {
+    std::vector<std::string> bindings;  // besides the new rule's createAndGo
+    std::string row, refusal;           // kind.profile.access; "" when accepted
+  } cases[] = {
+      {{rule + ".1.1.5.1.5", "x", "001122334455", rule + ".1.1.9.1.5", "i", "3", rule + ".1.1.13.1.5", "i", "2"}, "1.1.5", ""},
+      {{rule + ".1.1.4.1.6", "x", "001122334455"}, "1.1.6", "inconsistentValue"},  // source MAC
+      {{rule + ".1.1.3.1.6", "s", "v1"}, "1.1.6", "inconsistentValue"},            // VLAN
+      {{rule + ".1.1.6.1.6", "i", "5"}, "1.1.6", "inconsistentValue"},             // 802.1p
+      {{rule + ".1.1.7.1.6", "s", "0800"}, "1.1.6", "inconsistentValue"},          // Ethernet type
+      {{mask + ".1.1.3.1", "i", "1", rule + ".1.1.3.1.7", "s", "v1"}, "1.1.7", ""},  // VLAN used from now on
+      {{rule + ".2.1.4.2.5", "a", "10.0.0.1", rule + ".2.1.11.2.5", "i", "80", rule + ".2.1.19.2.5", "i", "9"}, "2.2.5", ""},
+      {{rule + ".2.1.5.2.6", "a", "10.0.0.1"}, "2.2.6", "inconsistentValue"},      // destination address
+      {{rule + ".2.1.10.2.6", "i", "80"}, "2.2.6", "inconsistentValue"},           // source port
+      {{rule + ".2.1.12.2.6", "i", "2"}, "2.2.6", "inconsistentValue"},            // flag bits
+      {{rule + ".2.1.8.2.6", "i", "3"}, "2.2.6", "inconsistentValue"},             // ICMP type under TCP
+      {{rule + ".2.1.13.2.6", "i", "17"}, "2.2.6", "inconsistentValue"},           // protocol ID
+      {{rule + ".3.1.3.3.5", "s", "0800"}, "3.3.5", ""},
+      {{rule + ".3.1.4.3.6", "s", "0800"}, "3.3.6", "inconsistentValue"},          // offsets 16 to 31
+      {{}, "1.9.1", "inconsistentName"},                                           // no profile 9
+  };
+  for (const auto &c : cases) {
+    const std::string kind = c.row.substr(0, 1), index = c.row.substr(2);
+    std::vector<std::string> bindings = {rule + "." + kind + ".1." + (kind == "2" ? "21" : "14") + "." + index, "i", "4"};
+    bindings.insert(bindings.end(), c.bindings.begin(), c.bindings.end());
+    int rc = -1;
+    const std::string out = Set(sw, bindings, &rc);
+    if (c.refusal.empty()) EXPECT_EQ(rc, 0) << c.row << ": " << out;
+    else EXPECT_NE(out.find(c.refusal), std::string::npos) << c.row << ": " << out;
+  }
+  EXPECT_EQ(Get(sw, rule + ".2.1.11.2.5"), "80");
+  EXPECT_EQ(Get(sw, rule + ".2.1.7.2.5"), "4");  // the protocol of profile 2, "tcp"
+  EXPECT_EQ(Lines(Walk(sw, rule + ".1.1.14")), 3);  // rules 1/1, 1/5 and 1/7
+  // An existing rule is held to its profile as well; its destroy always passes.
+  EXPECT_NE(Set(sw, {rule + ".1.1.4.1.1", "x", "001122334455"}).find("inconsistentValue"), std::string::npos);
+  int rc = -1;
+  Set(sw, {rule + ".1.1.4.1.1", "x", "001122334455", rule + ".1.1.14.1.1", "i", "6"}, &rc);
+  EXPECT_EQ(rc, 0);
+}
+
 TEST(SwitchSim, RowStatusRulesForRowsThatDoNotExist) {
   SwitchSimAgent sw;
   ASSERT_TRUE(sw.Started());
@@ -245,6 +291,138 @@ TEST(SwitchSim, BridgeRefusesTimersOutOfRelationOddPrioritiesClassesBeyondThePor
   const std::string promiscuous = "1.3.6.1.2.1.31.1.1.1.16.4";
   EXPECT_NE(Set(sw, {promiscuous, "i", "1"}).find("wrongValue"), std::string::npos);
   EXPECT_EQ(Set(sw, {promiscuous, "i", "2"}).find("Error"), std::string::npos);
+}
+
+TEST(SwitchSim, StandardGroupsOfTheCompanionViewsAnswerAndTheirCountersGrow) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  for (const char *oid : {"1.3.6.1.2.1.4.21.1.7.0.0.0.0", "1.3.6.1.2.1.4.20.1.3.10.90.90.90", "1.3.6.1.2.1.5.26.0",
+                          "1.3.6.1.2.1.7.5.1.2.0.0.0.0.161", "1.3.6.1.2.1.11.32.0", "1.3.6.1.2.1.17.4.3.1.3.0.29.79.36.22.0",
+                          "1.3.6.1.2.1.17.6.1.1.4.1.1.24", "1.3.6.1.2.1.17.6.1.3.1.1.3.24",
+                          "1.3.6.1.2.1.17.6.1.4.1.1.4.24", "1.3.6.1.2.1.17.7.1.2.1.1.2.20",
+                          "1.3.6.1.2.1.17.7.1.3.2.1.5.1.1.0.94.127.255.250.0", "1.3.6.1.2.1.47.1.2.1.1.8.1",
+                          "1.3.6.1.2.1.16.1.1.1.21.24", "1.3.6.1.2.1.16.9.1.1.7.2"})
+    EXPECT_EQ(Get(sw, oid, "-Oqn").find("No Such"), std::string::npos) << oid;
+  EXPECT_EQ(Lines(Walk(sw, "1.3.6.1.2.1.16.1.1.1.2")), 24);  // one statistics row per port
+  EXPECT_EQ(Get(sw, "1.3.6.1.2.1.16.1.1.1.2.7", "-Oqvn"), ".1.3.6.1.2.1.2.2.1.1.7");
+  const std::string classes = Walk(sw, "1.3.6.1.2.1.47.1.1.1.1.5");
+  EXPECT_EQ(Lines(classes), 28);  // chassis, backplane, power supply, fan and the 24 ports
+  EXPECT_EQ(Get(sw, "1.3.6.1.2.1.47.1.1.1.1.5.124"), "10");   // port 24
+  EXPECT_EQ(Get(sw, "1.3.6.1.2.1.47.1.1.1.1.4.124"), "2");    // on the backplane
+  EXPECT_EQ(Get(sw, "1.3.6.1.2.1.17.7.1.1.4.0"), "3");
+  EXPECT_EQ(Lines(Walk(sw, "1.3.6.1.2.1.17.7.1.4.2.1.6")), 3);
+  // Rated counters grow with time, the snmp group with the requests received; the
+  // counters of a port without link stand still.
+  const std::vector<std::string> growing = {"1.3.6.1.2.1.16.1.1.1.4.1", "1.3.6.1.2.1.17.4.4.1.3.1",
+                                            "1.3.6.1.2.1.4.3.0", "1.3.6.1.2.1.5.1.0", "1.3.6.1.2.1.7.1.0",
+                                            "1.3.6.1.2.1.11.1.0"};
+  std::vector<unsigned long long> before;
+  for (const auto &oid : growing) before.push_back(std::stoull(Get(sw, oid)));
+  const std::string idle = Get(sw, "1.3.6.1.2.1.16.1.1.1.4.24");
+  std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+  for (size_t i = 0; i < growing.size(); ++i) EXPECT_GT(std::stoull(Get(sw, growing[i])), before[i]) << growing[i];
+  EXPECT_EQ(Get(sw, "1.3.6.1.2.1.16.1.1.1.4.24"), idle);
+}
+
+TEST(SwitchSim, WritableStandardObjectsReadBackAndReadOnlyOnesRefuse) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  struct Write {
+    std::string oid, type, value, readBack;
+  };
+  const std::vector<Write> writes = {
+      {"1.3.6.1.2.1.1.6.0", "s", "Building 7, floor 2", "\"Building 7, floor 2\""},
+      {"1.3.6.1.2.1.1.4.0", "s", "noc@example.org", "\"noc@example.org\""},
+      {"1.3.6.1.2.1.4.1.0", "i", "1", "1"},
+      {"1.3.6.1.2.1.4.2.0", "i", "32", "32"},
+      {"1.3.6.1.2.1.11.30.0", "i", "1", "1"},
+      {"1.3.6.1.2.1.17.4.2.0", "i", "600", "600"},
+      {"1.3.6.1.2.1.17.6.1.3.1.1.1.3", "i", "30", "30"},
+      {"1.3.6.1.2.1.17.6.1.4.1.1.1.3", "i", "2", "2"},
+      {"1.3.6.1.2.1.47.1.1.1.1.14.101", "s", "to the printer", "\"to the printer\""},
+      {"1.3.6.1.2.1.47.1.1.1.1.15.1", "s", "INV-0042", "\"INV-0042\""},
+  };
+  for (const Write &w : writes) {
+    int rc = -1;
+    const std::string out = Set(sw, {w.oid, w.type, w.value}, &rc);
+    EXPECT_EQ(rc, 0) << w.oid << ": " << out;
+    EXPECT_EQ(Get(sw, w.oid), w.readBack) << w.oid;
+  }
+  EXPECT_NE(Set(sw, {"1.3.6.1.2.1.4.2.0", "i", "0"}).find("wrongValue"), std::string::npos);
+  EXPECT_NE(Set(sw, {"1.3.6.1.2.1.47.1.1.1.1.2.1", "s", "x"}).find("notWritable"), std::string::npos);
+  EXPECT_NE(Set(sw, {"1.3.6.1.2.1.16.1.1.1.2.1", "o", "1.3.6.1.2.1.2.2.1.1.2"}).find("notWritable"),
+            std::string::npos);
+}
+
+TEST(SwitchSim, StaticVlanRowsAreCreatedChangedAndDestroyedAndTheCurrentTableFollows) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  const std::string st = "1.3.6.1.2.1.17.7.1.4.3.1.", cur = "1.3.6.1.2.1.17.7.1.4.2.1.";
+  EXPECT_EQ(Get(sw, st + "1.1"), "\"default\"");
+  EXPECT_EQ(Get(sw, st + "2.1", "-Oqvx"), "\"FF FF FF 00 \"");
+  int rc = -1;
+  Set(sw, {st + "5.30", "i", "5", st + "1.30", "s", "test", st + "2.30", "x", "C0000000"}, &rc);  // createAndWait
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, st + "5.30"), "2");  // notInService: not a current VLAN yet
+  EXPECT_NE(Get(sw, cur + "4.0.30", "-Oqn").find("No Such"), std::string::npos);
+  Set(sw, {st + "5.30", "i", "1"}, &rc);
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, cur + "4.0.30", "-Oqvx"), "\"C0 00 00 00 \"");
+  EXPECT_EQ(Get(sw, "1.3.6.1.2.1.17.7.1.1.4.0"), "4");
+  Set(sw, {st + "2.30", "x", "F0000100", st + "4.30", "x", "30000000"}, &rc);
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, cur + "4.0.30", "-Oqvx"), "\"F0 00 01 00 \"");
+  EXPECT_EQ(Get(sw, cur + "5.0.30", "-Oqvx"), "\"30 00 00 00 \"");
+  // A port is never an egress port and a forbidden one at once.
+  EXPECT_NE(Set(sw, {st + "3.30", "x", "80000000"}).find("inconsistentValue"), std::string::npos);
+  EXPECT_NE(Set(sw, {st + "5.31", "i", "4", st + "2.31", "x", "80000000", st + "3.31", "x", "80000000"})
+                .find("inconsistentValue"), std::string::npos);
+  EXPECT_NE(Set(sw, {st + "5.4095", "i", "4"}).find("noCreation"), std::string::npos);
+  Set(sw, {st + "5.30", "i", "6"}, &rc);
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Walk(sw, st + "1").find(".30 ="), std::string::npos);
+  EXPECT_EQ(Walk(sw, cur + "3").find(".0.30 ="), std::string::npos);
+  EXPECT_EQ(Get(sw, "1.3.6.1.2.1.17.7.1.1.4.0"), "3");
+}
+
+TEST(SwitchSim, AlarmAndEventRowsFollowTheEntryStatusSequence) {
+  SwitchSimAgent sw;
+  ASSERT_TRUE(sw.Started());
+  const std::string alarm = "1.3.6.1.2.1.16.3.1.1.", event = "1.3.6.1.2.1.16.9.1.1.";
+  EXPECT_EQ(Lines(Walk(sw, alarm + "12")), 2);
+  EXPECT_EQ(Lines(Walk(sw, event + "7")), 2);
+  int rc = -1;
+  Set(sw, {alarm + "12.5", "i", "2"}, &rc);  // createRequest
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, alarm + "12.5"), "3");  // underCreation
+  EXPECT_EQ(Get(sw, alarm + "1.5"), "5");
+  // Valid only once the alarm samples an integer-valued object that exists.
+  EXPECT_NE(Set(sw, {alarm + "12.5", "i", "1"}).find("inconsistentValue"), std::string::npos);
+  EXPECT_NE(Set(sw, {alarm + "3.5", "o", "1.3.6.1.2.1.1.5.0", alarm + "12.5", "i", "1"}).find("inconsistentValue"),
+            std::string::npos);
+  Set(sw, {alarm + "3.5", "o", "1.3.6.1.2.1.2.2.1.14.5", alarm + "4.5", "i", "1", alarm + "7.5", "i", "10",
+           alarm + "9.5", "i", "1", alarm + "11.5", "s", "tester", alarm + "12.5", "i", "1"},
+      &rc);
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, alarm + "12.5"), "1");
+  // The value is the sample: port 5's in-errors as they are, port 1's in-octets per 30 s.
+  EXPECT_EQ(Get(sw, alarm + "5.5"), "3");
+  EXPECT_EQ(Get(sw, alarm + "5.1"), "7500000");
+  EXPECT_EQ(Get(sw, alarm + "11.5"), "\"tester\"");
+  EXPECT_NE(Set(sw, {alarm + "2.5", "i", "5"}).find("inconsistentValue"), std::string::npos);  // locked while valid
+  Set(sw, {alarm + "11.5", "s", "owner"}, &rc);
+  EXPECT_EQ(rc, 0);
+  Set(sw, {event + "7.3", "i", "2", event + "2.3", "s", "port 5 errors", event + "3.3", "i", "2"}, &rc);
+  ASSERT_EQ(rc, 0);
+  Set(sw, {event + "7.3", "i", "1"}, &rc);
+  ASSERT_EQ(rc, 0);
+  EXPECT_EQ(Get(sw, event + "2.3"), "\"port 5 errors\"");
+  for (const std::string &status : {alarm + "12.5", event + "7.3"}) {
+    Set(sw, {status, "i", "4"}, &rc);  // invalid
+    ASSERT_EQ(rc, 0);
+  }
+  EXPECT_EQ(Lines(Walk(sw, alarm + "12")), 2);
+  EXPECT_EQ(Walk(sw, event).find(".3 ="), std::string::npos);
 }
 
 TEST(SwitchSim, LedStatusFollowsThePortControlTable) {

@@ -1,7 +1,8 @@
 #pragma once
 // What this switch's bridge refuses beyond types and ranges: spanning tree timers that
 // break the bridge MIB's relations, a priority that is no multiple of 4096, a traffic
-// class beyond the port's classes, and promiscuous mode on a switch port.
+// class beyond the port's classes, promiscuous mode on a switch port, and a static VLAN
+// port that is both an egress and a forbidden egress port.
 
 #include "switch_data.h"
 

@@ -74,8 +74,10 @@ emit("#        a column of a table: constraints for its instances and the defaul
 emit("#        index=N takes the value from the N-th INDEX part, locked refuses changes while")
 emit("#        the row is valid")
 emit()
-for s in ["1.3.6.1.2.1.1", "1.3.6.1.2.1.2", "1.3.6.1.2.1.10.7", "1.3.6.1.2.1.16", "1.3.6.1.2.1.17",
-          "1.3.6.1.2.1.31", "1.3.6.1.4.1.171", "1.3.6.1.6.3.18", "1.0.8802.1.1.1"]:
+# The snmp group (1.3.6.1.2.1.11) is net-snmp's own: it counts the requests really received.
+for s in ["1.3.6.1.2.1.1", "1.3.6.1.2.1.2", "1.3.6.1.2.1.4", "1.3.6.1.2.1.5", "1.3.6.1.2.1.7", "1.3.6.1.2.1.10.7",
+          "1.3.6.1.2.1.16", "1.3.6.1.2.1.17", "1.3.6.1.2.1.31", "1.3.6.1.2.1.47", "1.3.6.1.4.1.171",
+          "1.3.6.1.6.3.18", "1.0.8802.1.1.1"]:
     emit("@subtree " + s)
 emit()
 
@@ -155,6 +157,18 @@ ENUMS = {
     "IcmpOption": "1:none 2:type 3:code 4:type-code",
     "PortOption": "1:other 2:dst-addr 3:src-addr 4:dst-src-addr",
     "Permit": "1:deny 2:permit",
+    "IpForwarding": "1:forwarding 2:not-forwarding",
+    "RouteType": "1:other 2:invalid 3:direct 4:indirect",
+    "RouteProto": "1:other 2:local 3:netmgmt 4:icmp 5:egp 6:ggp 7:hello 8:rip 9:is-is 10:es-is 11:ciscoIgrp "
+                  "12:bbnSpfIgp 13:ospf 14:bgp",
+    "FdbStatus": "1:other 2:invalid 3:learned 4:self 5:mgmt",
+    "VlanStatus": "1:other 2:permanent 3:dynamicGvrp",
+    "StaticStatus": "1:other 2:invalid 3:permanent 4:deleteOnReset 5:deleteOnTimeout",
+    "PhysClass": "1:other 2:unknown 3:chassis 4:backplane 5:container 6:powerSupply 7:fan 8:sensor 9:module "
+                 "10:port 11:stack",
+    "SampleType": "1:absoluteValue 2:deltaValue",
+    "StartupAlarm": "1:risingAlarm 2:fallingAlarm 3:risingOrFallingAlarm",
+    "EventType": "1:none 2:log 3:snmptrap 4:logandtrap",
 }
 for name, labels in ENUMS.items():
     emit("@enum %s %s" % (name, labels))
@@ -172,6 +186,13 @@ def rows(entry, columns, indexes):
             v = val(i) if callable(val) else val
             idx = ".".join(str(x) for x in i) if isinstance(i, tuple) else str(i)
             inst("%s.%d.%s" % (entry, col, idx), typ, acc, v, *attrs)
+
+
+def table(entry, status, index, columns, kind="rowstatus"):
+    """A table whose rows are created and destroyed through its status column."""
+    emit("@table %s %s=%d index=%s" % (entry, kind, status, index))
+    for c in columns:
+        emit("@column %s.%s" % (entry, c))
 
 
 # ---------------------------------------------------------------- system group
@@ -243,6 +264,46 @@ inst("1.3.6.1.2.1.31.1.5.0", "TIMETICKS", "ro", 2088)
 inst("1.3.6.1.2.1.31.1.6.0", "TIMETICKS", "ro", 0)
 emit()
 
+emit("# ---- ip group, address and route tables (1.3.6.1.2.1.4); the switch does not route")
+IP = "1.3.6.1.2.1.4"
+inst(IP + ".1.0", "INTEGER", "rw", 2, "enum=IpForwarding")
+inst(IP + ".2.0", "INTEGER", "rw", 64, "range=1..255")
+for n, base, rate in [(3, 1843210, 12), (4, 3, 0), (5, 41, 0), (6, 0, 0), (7, 0, 0), (8, 0, 0), (9, 1843170, 12),
+                      (10, 1790433, 11), (11, 0, 0), (12, 2, 0)]:
+    inst("%s.%d.0" % (IP, n), "COUNTER", "ro", base, *(["rate=%d" % rate] if rate else []))
+inst(IP + ".13.0", "INTEGER", "ro", 60)
+for n in [14, 15, 16, 17, 18, 19, 23]:
+    inst("%s.%d.0" % (IP, n), "COUNTER", "ro", 0)
+MGMT_IP = (10, 90, 90, 90)
+rows(IP + ".20.1", [(1, "IPADDRESS", "ro", "10.90.90.90"), (2, "INTEGER", "ro", 1),
+                    (3, "IPADDRESS", "ro", "255.0.0.0"), (4, "INTEGER", "ro", 1), (5, "INTEGER", "ro", 65535)],
+     [MGMT_IP])
+routes = {(0, 0, 0, 0): ("10.90.90.254", 4, 3, "0.0.0.0", 1), (10, 0, 0, 0): ("10.90.90.90", 3, 2, "255.0.0.0", 0)}
+rows(IP + ".21.1", [
+    (1, "IPADDRESS", "ro", lambda r: ".".join(str(x) for x in r)), (2, "INTEGER", "ro", 1),
+    (3, "INTEGER", "ro", lambda r: routes[r][4]), (4, "INTEGER", "ro", -1), (5, "INTEGER", "ro", -1),
+    (6, "INTEGER", "ro", -1), (7, "IPADDRESS", "ro", lambda r: routes[r][0]),
+    (8, "INTEGER", "ro", lambda r: routes[r][1], "enum=RouteType"),
+    (9, "INTEGER", "ro", lambda r: routes[r][2], "enum=RouteProto"), (10, "INTEGER", "ro", 0),
+    (11, "IPADDRESS", "ro", lambda r: routes[r][3]), (12, "INTEGER", "ro", -1), (13, "OID", "ro", "0.0"),
+], sorted(routes))
+emit()
+
+emit("# ---- icmp group (1.3.6.1.2.1.5): the switch answers pings now and then")
+icmp = {1: (5120, 2), 2: (4, 0), 3: (37, 0), 8: (5060, 2), 9: (19, 0), 14: (5101, 2), 16: (22, 0), 21: (19, 0),
+        22: (5060, 2)}
+for n in range(1, 27):
+    base, rate = icmp.get(n, (0, 0))
+    inst("1.3.6.1.2.1.5.%d.0" % n, "COUNTER", "ro", base, *(["rate=%d" % rate] if rate else []))
+emit()
+
+emit("# ---- udp group and listener table (1.3.6.1.2.1.7)")
+for n, base, rate in [(1, 1702231, 10), (2, 42, 0), (3, 0, 0), (4, 1698810, 10)]:
+    inst("1.3.6.1.2.1.7.%d.0" % n, "COUNTER", "ro", base, *(["rate=%d" % rate] if rate else []))
+rows("1.3.6.1.2.1.7.5.1", [(1, "IPADDRESS", "ro", "0.0.0.0"), (2, "INTEGER", "ro", lambda i: i[4])],
+     [(0, 0, 0, 0, 69), (0, 0, 0, 0, 123), (0, 0, 0, 0, 161)])
+emit()
+
 emit("# ---- EtherLike-MIB dot3StatsTable (1.3.6.1.2.1.10.7.2)")
 D = "1.3.6.1.2.1.10.7.2.1"
 emit("@table %s index=int(1..24)" % D)
@@ -268,6 +329,51 @@ for i, port, interval in [(1, 1, 30), (2, 2, 1800)]:
              (4, "INTEGER", "ro", 50), (5, "INTEGER", "rc", interval), (6, "STRING", "rc", q("monitor")),
              (7, "INTEGER", "rc", 1)], [i])
 emit("@table 1.3.6.1.2.1.16.2.2.1")
+emit()
+
+emit("# ---- RMON Ethernet statistics (1.3.6.1.2.1.16.1), one row per port")
+ES = "1.3.6.1.2.1.16.1.1.1"
+# Packet rates from the port's octet rate; frames of 620 octets on average.
+stats_share = {3: 0, 5: 1, 6: 1 / 40.0, 7: 1 / 25.0, 8: 0, 9: 0, 10: 0, 11: 0, 12: 0, 13: 0,
+               14: 0.30, 15: 0.25, 16: 0.10, 17: 0.05, 18: 0.10, 19: 0.20}
+rows(ES, [(1, "INTEGER", "ro", lambda p: p), (2, "OID", "ro", lambda p: "1.3.6.1.2.1.2.2.1.1.%d" % p)], PORTS)
+for p in PORTS:
+    octets = int(octet_rate(p) * 2.3)  # both directions of the segment
+    inst("%s.4.%d" % (ES, p), "COUNTER", "ro", 2000000 * p if up(p) else 0, "rate=%d" % octets)
+for col in [3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19]:
+    for p in PORTS:
+        r = int(octet_rate(p) * 2.3 / 620 * stats_share[col])
+        base = (3 if p == 5 else 0) if col == 8 else (3000 * p * stats_share[col] if up(p) else 0)
+        inst("%s.%d.%d" % (ES, col, p), "COUNTER", "ro", int(base), *(["rate=%d" % r] if r else []))
+rows(ES, [(20, "STRING", "ro", q("monitor")), (21, "INTEGER", "ro", 1, "enum=EntryStatus")], PORTS)
+emit()
+
+emit("# ---- RMON alarms and events (1.3.6.1.2.1.16.3, .9): rows by EntryStatus; the sampled")
+emit("#      settings of a valid alarm are locked; the simulator computes alarmValue from its variable")
+AL = "1.3.6.1.2.1.16.3.1.1"
+table(AL, 12, "int(1..65535)", kind="entrystatus", columns=[
+    "1 INTEGER ro 0 index=1", "2 INTEGER rc 30 range=1..2147483647 locked", "3 OID rc 0.0 locked",
+    "4 INTEGER rc 2 enum=SampleType locked", "5 INTEGER ro 0", "6 INTEGER rc 3 enum=StartupAlarm locked",
+    "7 INTEGER rc 0 locked", "8 INTEGER rc 0 locked", "9 INTEGER rc 0 range=0..65535 locked",
+    "10 INTEGER rc 0 range=0..65535 locked", "11 STRING rc \"\" size=0..127", "12 INTEGER rc 1 enum=EntryStatus"])
+alarms = {1: (30, "1.3.6.1.2.1.2.2.1.10.1", 7500000, 10000000, 5000000, 1, 2),
+          2: (60, "1.3.6.1.2.1.16.1.1.1.8.5", 0, 10, 0, 1, 0)}
+rows(AL, [(1, "INTEGER", "ro", lambda i: i), (2, "INTEGER", "rc", lambda i: alarms[i][0]),
+          (3, "OID", "rc", lambda i: alarms[i][1]), (4, "INTEGER", "rc", 2), (5, "INTEGER", "ro", lambda i: alarms[i][2]),
+          (6, "INTEGER", "rc", 3), (7, "INTEGER", "rc", lambda i: alarms[i][3]),
+          (8, "INTEGER", "rc", lambda i: alarms[i][4]), (9, "INTEGER", "rc", lambda i: alarms[i][5]),
+          (10, "INTEGER", "rc", lambda i: alarms[i][6]), (11, "STRING", "rc", q("monitor")),
+          (12, "INTEGER", "rc", 1)], sorted(alarms))
+EV = "1.3.6.1.2.1.16.9.1.1"
+table(EV, 7, "int(1..65535)", kind="entrystatus", columns=[
+    "1 INTEGER ro 0 index=1", "2 STRING rc \"\" size=0..127", "3 INTEGER rc 1 enum=EventType",
+    "4 STRING rc \"\" size=0..127", "5 TIMETICKS ro 0", "6 STRING rc \"\" size=0..127",
+    "7 INTEGER rc 1 enum=EntryStatus"])
+events = {1: ("Traffic above its threshold", 4, 24120000), 2: ("Traffic back to normal", 2, 24123000)}
+rows(EV, [(1, "INTEGER", "ro", lambda i: i), (2, "STRING", "rc", lambda i: q(events[i][0])),
+          (3, "INTEGER", "rc", lambda i: events[i][1]), (4, "STRING", "rc", q("public")),
+          (5, "TIMETICKS", "ro", lambda i: events[i][2]), (6, "STRING", "rc", q("monitor")),
+          (7, "INTEGER", "rc", 1)], sorted(events))
 emit()
 
 # ---------------------------------------------------------------- bridge
@@ -318,6 +424,29 @@ rows(R, [(1, "INTEGER", "rw", 2), (2, "INTEGER", "rw", 2), (3, "INTEGER", "ro", 
          (4, "INTEGER", "rw", 2), (5, "INTEGER", "ro", 1, "enum=TruthValue"), (6, "INTEGER", "rw", 0)], PORTS)
 emit()
 
+emit("# ---- BRIDGE-MIB transparent bridging (1.3.6.1.2.1.17.4): ageing, learned addresses, port frames")
+inst("1.3.6.1.2.1.17.4.1.0", "COUNTER", "ro", 0)
+inst("1.3.6.1.2.1.17.4.2.0", "INTEGER", "rw", 300, "range=10..1000000")
+pvid = lambda p: 10 if 9 <= p <= 12 else 1
+# Hosts behind the linked ports: three behind the uplink, one behind every other port.
+hosts = []
+for p in sorted(x for x in PORTS if up(x)):
+    for h in range(3 if p == 1 else 1):
+        hosts.append(([0x00, 0x1A, 0x2B, 0x00, p, 0x10 + h], p))
+fdb = [(m, p, 3) for m, p in hosts] + [(mac(0), 0, 4)]
+F = "1.3.6.1.2.1.17.4.3.1"
+rows(F, [(1, "STRING", "ro", lambda i: hexs(list(i))), (2, "INTEGER", "ro", lambda i: dict(
+    (tuple(m), p) for m, p, st in fdb)[i]), (3, "INTEGER", "ro", lambda i: dict((tuple(m), st) for m, p, st in fdb)[i],
+                                            "enum=FdbStatus")], sorted(tuple(m) for m, p, st in fdb))
+TP = "1.3.6.1.2.1.17.4.4.1"
+rows(TP, [(1, "INTEGER", "ro", lambda p: p), (2, "INTEGER", "ro", 1500)], PORTS)
+for col, share in [(3, 1 / 620.0), (4, 1.3 / 620.0)]:
+    for p in PORTS:
+        inst("%s.%d.%d" % (TP, col, p), "COUNTER", "ro", 4000 * p if up(p) else 0,
+             "rate=%d" % int(octet_rate(p) * share))
+rows(TP, [(5, "COUNTER", "ro", lambda p: 2 if p == 5 else 0)], PORTS)
+emit()
+
 emit("# ---- P-BRIDGE-MIB (1.3.6.1.2.1.17.6)")
 inst("1.3.6.1.2.1.17.6.1.1.1.0", "STRING", "ro", "0x52")
 inst("1.3.6.1.2.1.17.6.1.1.2.0", "INTEGER", "rw", 1, "enum=TruthValue")
@@ -329,23 +458,93 @@ rows(P + ".2.1", [(2, "INTEGER", "rw", lambda i: i[1], "range=0..7")], pu)
 classes = [1, 0, 0, 1, 2, 2, 3, 3]
 rows(P + ".3.1", [(2, "INTEGER", "rw", lambda i: classes[i[1]], "range=0..7")], pu)
 rows(P + ".4.1", [(1, "INTEGER", "ro", lambda i: i[1])], pu)
+# Port capabilities: tagging, configurable frame types, ingress filtering.
+rows("1.3.6.1.2.1.17.6.1.1.4.1", [(1, "STRING", "ro", "0xE0")], PORTS)
+# GARP timers in hundredths of a second, GMRP per port.
+rows("1.3.6.1.2.1.17.6.1.3.1.1", [(1, "INTEGER", "rw", 20, "range=10..1000"),
+                                  (2, "INTEGER", "rw", 60, "range=20..3000"),
+                                  (3, "INTEGER", "rw", 1000, "range=100..60000")], PORTS)
+rows("1.3.6.1.2.1.17.6.1.4.1.1", [(1, "INTEGER", "rw", 1, "enum=EnabledStatus"), (2, "COUNTER", "ro", 0),
+                                  (3, "STRING", "ro", hexs([0] * 6)), (4, "INTEGER", "rw", 2, "enum=TruthValue")],
+     PORTS)
 emit()
 
 emit("# ---- Q-BRIDGE-MIB base and port VLAN table (1.3.6.1.2.1.17.7)")
 inst("1.3.6.1.2.1.17.7.1.1.1.0", "INTEGER", "ro", 1)
 inst("1.3.6.1.2.1.17.7.1.1.2.0", "INTEGER", "ro", 4094)
 inst("1.3.6.1.2.1.17.7.1.1.3.0", "GAUGE", "ro", 256)
-inst("1.3.6.1.2.1.17.7.1.1.4.0", "GAUGE", "ro", 3)
+# VLANs 1 (every port), 10 (servers, ports 9-12 untagged) and 20 (lab, tagged), the VLANs
+# of the port VLAN IDs and of IGMP snooping.
+static_vlans = {1: ("default", range(1, 25), [p for p in PORTS if pvid(p) == 1]),
+                10: ("servers", [9, 10, 11, 12, 23], [9, 10, 11, 12]),
+                20: ("lab", [17, 18, 19, 20, 23], [])}
+inst("1.3.6.1.2.1.17.7.1.1.4.0", "GAUGE", "ro", len(static_vlans))
 inst("1.3.6.1.2.1.17.7.1.1.5.0", "INTEGER", "rw", 2, "enum=EnabledStatus")
+Q = "1.3.6.1.2.1.17.7.1"
+# One filtering database per VLAN; the learned addresses of the bridge's own table.
+rows(Q + ".2.1.1", [(2, "COUNTER", "ro", lambda v: len([1 for m, p in hosts if v == pvid(p)]))], sorted(static_vlans))
+qfdb = sorted((pvid(p),) + tuple(m) for m, p in hosts)
+rows(Q + ".2.2.1", [(2, "INTEGER", "ro", lambda i: dict((tuple(m), p) for m, p in hosts)[i[1:]]),
+                    (3, "INTEGER", "ro", 3, "enum=FdbStatus")], qfdb)
+# Static addresses: a server pinned to port 3, a multicast group flooded to 1, 3 and 5.
+rows(Q + ".3.1.1", [(3, "STRING", "ro", portlist([3])), (4, "INTEGER", "ro", 3, "enum=StaticStatus")],
+     [(1, 0x00, 0x1D, 0x4F, 0x00, 0x00, 0x99, 0)])
+rows(Q + ".3.2.1", [(3, "STRING", "ro", portlist([1, 3, 5])), (4, "STRING", "ro", portlist([])),
+                    (5, "INTEGER", "ro", 3, "enum=StaticStatus")], [(1, 0x01, 0x00, 0x5E, 0x7F, 0xFF, 0xFA, 0)])
+# The current VLANs follow the static table (the simulator rebuilds them after a Set).
+rows(Q + ".4.2.1", [(3, "GAUGE", "ro", lambda i: i[1]),
+                    (4, "STRING", "ro", lambda i: portlist(static_vlans[i[1]][1])),
+                    (5, "STRING", "ro", lambda i: portlist(static_vlans[i[1]][2])),
+                    (6, "INTEGER", "ro", 2, "enum=VlanStatus"), (7, "TIMETICKS", "ro", 0)],
+     [(0, v) for v in sorted(static_vlans)])
+VS = Q + ".4.3.1"
+table(VS, 5, "int(1..4094)", ["1 STRING rc \"\" size=0..32", "2 STRING rc 0x00000000 size=0..4",
+                             "3 STRING rc 0x00000000 size=0..4", "4 STRING rc 0x00000000 size=0..4",
+                             "5 INTEGER rc 1 enum=RowStatus"])
+rows(VS, [(1, "STRING", "rc", lambda v: q(static_vlans[v][0])),
+          (2, "STRING", "rc", lambda v: portlist(static_vlans[v][1])), (3, "STRING", "rc", portlist([])),
+          (4, "STRING", "rc", lambda v: portlist(static_vlans[v][2])), (5, "INTEGER", "rc", 1)], sorted(static_vlans))
 V = "1.3.6.1.2.1.17.7.1.4.5.1"
 rows(V, [
-    (1, "GAUGE", "rw", lambda p: 10 if 9 <= p <= 12 else 1, "range=1..4094"),
+    (1, "GAUGE", "rw", pvid, "range=1..4094"),
     (2, "INTEGER", "rw", 1, "enum=FrameTypes"),
     (3, "INTEGER", "rw", 2, "enum=TruthValue"),
     (4, "INTEGER", "rw", 2, "enum=EnabledStatus"),
     (5, "COUNTER", "ro", 0),
     (6, "STRING", "ro", hexs([0] * 6)),
 ], PORTS)
+emit()
+
+# ---------------------------------------------------------------- entity
+emit("# ---- ENTITY-MIB physical and logical tables (1.3.6.1.2.1.47)")
+EP = "1.3.6.1.2.1.47.1.1.1.1"
+# index: descr, vendor type, contained in, class, position, name, hw, fw, sw, serial, model, FRU
+physical = {
+    1: ("MS-2416X 24-Port Gigabit Managed Switch", "1.3.6.1.4.1.171.10.43.2", 0, 3, -1, "Chassis", "A1", "1.00.002",
+        "Build 2.03.018", "KV24160042", "MS-2416X", 2),
+    2: ("Switching backplane", "0.0", 1, 4, 1, "Backplane", "A1", "", "", "", "", 2),
+    3: ("Power supply 100-240 V AC", "0.0", 1, 6, 2, "PSU", "B", "", "", "PS24160042", "", 2),
+    4: ("Cooling fan", "0.0", 1, 7, 3, "Fan", "", "", "", "", "", 1),
+}
+for p in PORTS:
+    kind = "1000Base-T/SFP combo" if p >= 21 else "10/100/1000Base-T"
+    physical[100 + p] = ("Port %d %s" % (p, kind), "0.0", 2, 10, p, "Port %d" % p, "", "", "", "", "", 2)
+rows(EP, [
+    (2, "STRING", "ro", lambda i: q(physical[i][0])), (3, "OID", "ro", lambda i: physical[i][1]),
+    (4, "INTEGER", "ro", lambda i: physical[i][2]), (5, "INTEGER", "ro", lambda i: physical[i][3], "enum=PhysClass"),
+    (6, "INTEGER", "ro", lambda i: physical[i][4]), (7, "STRING", "ro", lambda i: q(physical[i][5])),
+    (8, "STRING", "ro", lambda i: q(physical[i][6])), (9, "STRING", "ro", lambda i: q(physical[i][7])),
+    (10, "STRING", "ro", lambda i: q(physical[i][8])), (11, "STRING", "rw", lambda i: q(physical[i][9]), "size=0..32"),
+    (12, "STRING", "ro", lambda i: q("Korvane") if i <= 3 else q("")), (13, "STRING", "ro", lambda i: q(physical[i][10])),
+    (14, "STRING", "rw", q(""), "size=0..32"), (15, "STRING", "rw", q(""), "size=0..32"),
+    (16, "INTEGER", "ro", lambda i: physical[i][11], "enum=TruthValue"),
+], sorted(physical))
+rows("1.3.6.1.2.1.47.1.2.1.1", [
+    (2, "STRING", "ro", q("Layer 2 bridge")), (3, "OID", "ro", "1.3.6.1.2.1.17"), (4, "STRING", "ro", q("public")),
+    (5, "STRING", "ro", hexs(list(MGMT_IP) + [0, 161])), (6, "OID", "ro", "1.3.6.1.6.1.1"),
+    (7, "STRING", "ro", hexs([0x80, 0x00, 0x00, 0xAB, 0x03] + mac(0))), (8, "STRING", "ro", q("")),
+], [1])
+inst("1.3.6.1.2.1.47.1.4.1.0", "TIMETICKS", "ro", 0)
 emit()
 
 # ---------------------------------------------------------------- IEEE 802.1X PAE
@@ -626,12 +825,6 @@ emit("# ---- ACL profiles (masks) and rules (1.3.6.1.4.1.171.12.9); rows by RowS
 ACL = "1.3.6.1.4.1.171.12.9"
 
 
-def table(entry, status, index, columns):
-    emit("@table %s rowstatus=%d index=%s" % (entry, status, index))
-    for c in columns:
-        emit("@column %s.%s" % (entry, c))
-
-
 table(ACL + ".1.1.1", 9, "int(1..255)", [
     "1 INTEGER ro 0 index=1", "2 STRING rc 0x00000000 size=4", "3 INTEGER rc 2 enum=EnDis",
     "4 INTEGER rc 1 enum=MacMaskState", "5 STRING rc 0x000000000000 size=6", "6 STRING rc 0x000000000000 size=6",
@@ -686,6 +879,11 @@ table(ACL + ".2.3.1", 14, "int(1..255),int(1..255)", ["1 INTEGER ro 0 index=1", 
       ["8 INTEGER ro 2 enum=EnDis", "9 INTEGER rc 0 range=0..7", "10 INTEGER ro 2 enum=EnDis",
        "11 INTEGER ro 2 enum=EnDis", "12 INTEGER rc 0 range=0..63", "13 INTEGER rc 2 enum=Permit",
        "14 INTEGER rc 1 enum=RowStatus"])
+rows(ACL + ".2.3.1", [(1, "INTEGER", "ro", 3), (2, "INTEGER", "ro", 1),
+                      (3, "STRING", "rc", q("08000000000000000000000000000000"))] +
+     [(c, "STRING", "rc", q("")) for c in range(4, 8)] +
+     [(8, "INTEGER", "ro", 1), (9, "INTEGER", "rc", 3), (10, "INTEGER", "ro", 2), (11, "INTEGER", "ro", 2),
+      (12, "INTEGER", "rc", 0), (13, "INTEGER", "rc", 2), (14, "INTEGER", "rc", 1)], [(3, 1)])
 emit()
 
 emit("# ---- SNMP-COMMUNITY-MIB (1.3.6.1.6.3.18); the rows of the command line's communities")

@@ -1,5 +1,6 @@
 #include "switch_model.h"
 
+#include "acl_rules.h"
 #include "bridge_rules.h"
 
 #include <net-snmp/net-snmp-config.h>
@@ -29,10 +30,18 @@ const Oid kHistControl = {1, 3, 6, 1, 2, 1, 16, 2, 1, 1};
 const Oid kAclMasks = {1, 3, 6, 1, 4, 1, 171, 12, 9, 1};  // .<kind>.1.<column>.<profile>
 const Oid kAclRules = {1, 3, 6, 1, 4, 1, 171, 12, 9, 2};  // .<kind>.1.<column>.<profile>.<access>
 const Oid kEtherHistory = {1, 3, 6, 1, 2, 1, 16, 2, 2, 1};
+const Oid kEtherStats = {1, 3, 6, 1, 2, 1, 16, 1, 1, 1};         // .column.port
+const Oid kAlarmEntry = {1, 3, 6, 1, 2, 1, 16, 3, 1, 1};
+const Oid kTpPortEntry = {1, 3, 6, 1, 2, 1, 17, 4, 4, 1};        // .column.port
+const Oid kVlanStatic = {1, 3, 6, 1, 2, 1, 17, 7, 1, 4, 3, 1};   // .column.vlan
+const Oid kVlanCurrent = {1, 3, 6, 1, 2, 1, 17, 7, 1, 4, 2, 1};  // .column.timeMark.vlan
+const Oid kNumVlans = {1, 3, 6, 1, 2, 1, 17, 7, 1, 1, 4, 0};
 
 constexpr int64_t kEnabled = 3, kDisabled = 2;      // O1 states
 constexpr int64_t kLinkPass = 2, kLinkFail = 3;     // swL2PortInfoLinkStatus
 constexpr int64_t kMaxBucketsGranted = 50;
+constexpr int64_t kRowActive = 1, kEntryValid = 1, kVlanPermanent = 2;
+constexpr SubId kAlarmVariable = 3, kAlarmStatus = 12;
 constexpr double kPingSpacing = 0.2;                // seconds between two echo requests
 constexpr double kSaveTime = 0.5, kRebootDelay = 0.3, kRebootPause = 1.0;
 
@@ -120,13 +129,28 @@ void SwitchModel::SaveConfiguration() { saved_ = data_.instances; }
 std::optional<Value> SwitchModel::Read(const Oid &oid) const {
   auto it = data_.instances.find(oid);
   if (it == data_.instances.end()) return std::nullopt;
-  return Live(it->second);
+  return ValueAt(oid, it->second);
 }
 
 std::optional<std::pair<Oid, Value>> SwitchModel::Next(const Oid &from, bool inclusive, const Oid &subtree) const {
   auto it = inclusive ? data_.instances.lower_bound(from) : data_.instances.upper_bound(from);
-  if (it != data_.instances.end() && HasPrefix(it->first, subtree)) return std::make_pair(it->first, Live(it->second));
+  if (it != data_.instances.end() && HasPrefix(it->first, subtree)) return std::make_pair(it->first, ValueAt(it->first, it->second));
   return std::nullopt;
+}
+
+// An alarm's value is the last sample of its variable: the variable itself, or for a
+// delta alarm its increase over one interval at the rate it grows now.
+Value SwitchModel::ValueAt(const Oid &oid, const Instance &inst) const {
+  if (!HasPrefix(oid, With(kAlarmEntry, {5})) || oid.size() != kAlarmEntry.size() + 2) return Live(inst);
+  const SubId alarm = oid.back();
+  auto variable = data_.instances.find(With(kAlarmEntry, {kAlarmVariable, alarm}));
+  if (variable == data_.instances.end()) return Live(inst);
+  auto sampled = data_.instances.find(variable->second.value.objectId);
+  if (sampled == data_.instances.end()) return Live(inst);
+  const bool delta = IntAt(With(kAlarmEntry, {4, alarm}), 2) == 2;
+  const double sample = delta ? sampled->second.activeRate * static_cast<double>(IntAt(With(kAlarmEntry, {2, alarm}), 1))
+                              : static_cast<double>(Live(sampled->second).number);
+  return Value::Int(static_cast<int64_t>(std::min(sample, 2147483647.0)));
 }
 
 bool SwitchModel::KnowsObject(const Oid &oid) const {
@@ -236,7 +260,7 @@ void SwitchModel::PortStateChanged(int port) {
 
 void SwitchModel::RebaseCounters(int port, bool up) {
   const double now = Now();
-  for (const Oid *table : {&kIfEntry, &kIfXEntry, &kDot3Entry}) {
+  for (const Oid *table : {&kIfEntry, &kIfXEntry, &kDot3Entry, &kEtherStats, &kTpPortEntry}) {
     for (auto it = data_.instances.lower_bound(*table); it != data_.instances.end() && HasPrefix(it->first, *table); ++it) {
       if (it->first.size() != table->size() + 2 || it->first.back() != static_cast<SubId>(port)) continue;
       Instance &inst = it->second;
@@ -262,22 +286,23 @@ void SwitchModel::ResetCounters() {
 std::pair<int, Oid> SwitchModel::Validate(const std::vector<std::pair<Oid, Value>> &writes) const {
   if (auto bridge = ValidateBridgeRules(writes, [this](const Oid &o) { return Read(o); }); bridge.first)
     return bridge;
-  // An ACL rule lives under a profile of its own kind (Ethernet, IP, payload): a rule of
-  // a profile that does not exist is refused, except its destroy.
-  const SubId profileStatus[] = {0, 9, 19, 8};
-  for (const auto &[oid, v] : writes) {
-    if (!HasPrefix(oid, kAclRules) || oid.size() != kAclRules.size() + 5) continue;
-    const SubId kind = oid[kAclRules.size()];
-    if (kind < 1 || kind > 3) continue;
-    const SubId ruleStatus = kind == 2 ? 21 : 14;
-    bool destroy = false;
-    for (const auto &[o2, v2] : writes)
-      if (HasPrefix(o2, With(kAclRules, {kind, 1, ruleStatus})) && o2.size() == oid.size() &&
-          o2.back() == oid.back() && o2[o2.size() - 2] == oid[oid.size() - 2] && v2.Signed() == 6)
-        destroy = true;
-    if (destroy) continue;
-    if (!Read(With(kAclMasks, {kind, 1, profileStatus[kind], oid[oid.size() - 2]})))
-      return {SNMP_ERR_INCONSISTENTNAME, oid};
+  if (auto acl = ValidateAclRules(writes, [this](const Oid &o) { return Read(o); }); acl.first) return acl;
+  // A valid alarm samples an integer-valued object that exists.
+  std::map<SubId, std::map<SubId, Value>> alarms;
+  for (const auto &[oid, v] : writes)
+    if (HasPrefix(oid, kAlarmEntry) && oid.size() == kAlarmEntry.size() + 2) alarms[oid.back()][oid[kAlarmEntry.size()]] = v;
+  for (const auto &[alarm, cols] : alarms) {
+    auto current = [&](SubId col) -> std::optional<Value> {
+      if (auto w = cols.find(col); w != cols.end()) return w->second;
+      return Read(With(kAlarmEntry, {col, alarm}));
+    };
+    const auto status = current(kAlarmStatus);
+    if (!status || status->Signed() != kEntryValid) continue;
+    const auto variable = current(kAlarmVariable);
+    const auto sampled = variable && variable->type == ValueType::ObjectId ? Read(variable->objectId) : std::nullopt;
+    if (!sampled || sampled->type == ValueType::OctetString || sampled->type == ValueType::ObjectId ||
+        sampled->type == ValueType::IpAddress)
+      return {SNMP_ERR_INCONSISTENTVALUE, With(kAlarmEntry, {cols.count(kAlarmVariable) ? kAlarmVariable : kAlarmStatus, alarm})};
   }
   // A trunk's master port is one of its members, and a port belongs to one trunk only.
   std::map<Oid, std::map<SubId, Value>> trunkRows;
@@ -328,7 +353,7 @@ void SwitchModel::DropAclRules(SubId kind, SubId profile) {
 
 void SwitchModel::Committed(const std::vector<Change> &changes) {
   bool configChanged = false;
-  std::set<SubId> historyRows;
+  std::set<SubId> historyRows, vlans;
   for (const Change &c : changes) {
     const Oid &o = c.oid;
     if (HasPrefix(o, kAgentCtrl) || HasPrefix(o, kPing) || o == With(kDevCtrl, {4, 0})) {
@@ -359,10 +384,16 @@ void SwitchModel::Committed(const std::vector<Change> &changes) {
       SetInt(flooding, IntAt(o));
     } else if (c.kind == Change::Deleted && HasPrefix(o, kAclMasks) && o.size() == kAclMasks.size() + 4) {
       DropAclRules(o[kAclMasks.size()], o.back());
+    } else if (c.kind == Change::Created && HasPrefix(o, With(kAclRules, {2, 1, 7})) && o.size() == kAclRules.size() + 5) {
+      // A new IP rule matches the protocol of its profile (a read-only column of the rule).
+      SetInt(o, IntAt(With(kAclMasks, {2, 1, 8, o[o.size() - 2]}), 1));
     } else if (HasPrefix(o, kHistControl) && o.size() == kHistControl.size() + 2) {
       historyRows.insert(o.back());
+    } else if (HasPrefix(o, kVlanStatic) && o.size() == kVlanStatic.size() + 2) {
+      vlans.insert(o.back());
     }
   }
+  for (SubId vlan : vlans) CurrentVlanChanged(vlan);
   for (SubId control : historyRows) {
     const int64_t status = IntAt(With(kHistControl, {7, control}), 0);
     if (status == 0) {  // row gone
@@ -382,6 +413,36 @@ void SwitchModel::Committed(const std::vector<Change> &changes) {
     }
   }
   if (configChanged) SetInt(With(kAgentInfo, {4, 0}), 4);  // changed-not-save
+}
+
+// The current VLAN table shows the active static VLANs with their ports; a VLAN that is
+// destroyed or taken out of service leaves it. dot1qNumVlans counts its rows.
+void SwitchModel::CurrentVlanChanged(SubId vlan) {
+  auto &instances = data_.instances;
+  auto current = [&](SubId col) { return With(kVlanCurrent, {col, 0, vlan}); };
+  auto stat = instances.find(With(kVlanStatic, {5, vlan}));
+  if (stat == instances.end() || stat->second.value.Signed() != kRowActive) {
+    for (SubId col = 3; col <= 7; ++col) instances.erase(current(col));
+  } else {
+    auto put = [&](SubId col, Value v) {
+      Instance &inst = instances[current(col)];
+      inst.value = std::move(v);
+      inst.access = Access::ReadOnly;
+    };
+    auto ports = [&](SubId col) {
+      auto it = instances.find(With(kVlanStatic, {col, vlan}));
+      return it == instances.end() ? std::string() : it->second.value.octets;
+    };
+    put(3, Value::Unsigned(ValueType::Gauge32, vlan));
+    put(4, Value::Octets(ports(2)));
+    put(5, Value::Octets(ports(4)));
+    put(6, Value::Int(kVlanPermanent));
+    if (!instances.count(current(7))) put(7, Value::Unsigned(ValueType::TimeTicks, UptimeTicks() & 0xFFFFFFFFu));
+  }
+  uint64_t count = 0;
+  const Oid statuses = With(kVlanCurrent, {6});
+  for (auto it = instances.lower_bound(statuses); it != instances.end() && HasPrefix(it->first, statuses); ++it) ++count;
+  if (auto n = instances.find(kNumVlans); n != instances.end()) n->second.value.number = count;
 }
 
 // ---- timed behaviour ----

@@ -70,6 +70,7 @@ private:
   };
 
   Value Live(const Instance &inst) const;
+  Value ValueAt(const Oid &oid, const Instance &inst) const;
   std::string LedStatus() const;
   bool PortUp(int port) const;
   int PortAdmin(int port) const;
@@ -88,6 +89,7 @@ private:
   void DropBuckets(SubId control, size_t keep);
   void FinishReboot();
   void DropAclRules(SubId kind, SubId profile);
+  void CurrentVlanChanged(SubId vlan);
 
   SwitchData data_;
   std::map<Oid, Instance> saved_;

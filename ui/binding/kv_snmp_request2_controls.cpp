@@ -66,6 +66,36 @@ bool KvSNMPRequest2Controls::Busy() const {
   return busy_ && (blockingRun_ || inAnswer_ > 0 || Request.PendingCount() > 0);
 }
 
+int KvSNMPRequest2Controls::AddReadWatcher(ReadWatcher watcher) {
+  const int id = nextWatcher_++;
+  watchers_.emplace_back(id, std::move(watcher));
+  return id;
+}
+
+void KvSNMPRequest2Controls::RemoveReadWatcher(int id) {
+  std::erase_if(watchers_, [id](const auto &entry) { return entry.first == id; });
+}
+
+void KvSNMPRequest2Controls::TellWatchers(ReadEvent event) {
+  if (watchers_.empty()) return;
+  // A watcher may remove itself (or another) while it is told.
+  const auto watchers = watchers_;
+  for (const auto &[id, w] : watchers) {
+    switch (event) {
+    case ReadEvent::Started:
+      if (w.Started) w.Started();
+      break;
+    case ReadEvent::RowShown:
+      if (w.RowShown) w.RowShown();
+      break;
+    case ReadEvent::Ended:
+    case ReadEvent::Failed:
+      if (w.Ended) w.Ended(event == ReadEvent::Ended);
+      break;
+    }
+  }
+}
+
 bool KvSNMPRequest2Controls::IsTableList() const {
   const unsigned char type = Request.VarList.ItemType;
   return type == MVT_FMV || type == MVT_UMV;
@@ -77,6 +107,7 @@ bool KvSNMPRequest2Controls::ShowMatchingRow() {
     ShowRow();
     if (!*alive) return false;
     ++RowCount;
+    TellWatchers(ReadEvent::RowShown);
   }
   return true;
 }
@@ -86,6 +117,7 @@ void KvSNMPRequest2Controls::FinishRefresh() {
   AfterRefresh();
   if (!*alive) return;
   busy_ = false;
+  TellWatchers(ReadEvent::Ended);
   if (HasStatusOutput()) {
     LastOperation = GetOperation;
     ShowStatus(LibraryMessage(LibraryMsg::Ok));
@@ -94,9 +126,14 @@ void KvSNMPRequest2Controls::FinishRefresh() {
 
 void KvSNMPRequest2Controls::Refresh() {
   LastOperation = GetOperation;
+  // Before the old rows go, so that a watcher can see them.
+  TellWatchers(ReadEvent::Started);
   BeforeRefresh();
   RowCount = 0;
-  if (Request.VarList.ItemType > MVT_UMV) RaiseLibrary(LibraryMsg::BadAssocItemType);
+  if (Request.VarList.ItemType > MVT_UMV) {
+    TellWatchers(ReadEvent::Failed);
+    RaiseLibrary(LibraryMsg::BadAssocItemType);
+  }
 
   if (RequestMode == Blocking) {
     const std::shared_ptr<bool> alive = alive_;
@@ -112,10 +149,14 @@ void KvSNMPRequest2Controls::Refresh() {
       AfterRefresh();
       if (!*alive) return;
     } catch (...) {
-      if (*alive) busy_ = blockingRun_ = false;
+      if (*alive) {
+        busy_ = blockingRun_ = false;
+        TellWatchers(ReadEvent::Failed);
+      }
       throw;
     }
     busy_ = blockingRun_ = false;
+    TellWatchers(ReadEvent::Ended);
     if (HasStatusOutput()) ShowStatus(LibraryMessage(LibraryMsg::Ok));
     return;
   }
@@ -124,12 +165,14 @@ void KvSNMPRequest2Controls::Refresh() {
   busy_ = true;
   if (!Request.Enabled()) {
     busy_ = false;
+    TellWatchers(ReadEvent::Failed);
     return;
   }
   try {
     StartGetAsync(true);
   } catch (...) {
     busy_ = false;
+    TellWatchers(ReadEvent::Failed);
     throw;
   }
 }
@@ -150,6 +193,7 @@ void KvSNMPRequest2Controls::GetAnswered(const KvSNMPError &error) {
     if (error.Code != 0) {
       busy_ = false;
       GetFailed(error);
+      if (*alive) TellWatchers(ReadEvent::Failed);
       return;
     }
     if (!IsTableList()) {
@@ -171,6 +215,7 @@ void KvSNMPRequest2Controls::GetAnswered(const KvSNMPError &error) {
     busy_ = false;
     LastOperation = GetOperation;
     ReportFailure(e.what());
+    if (*alive) TellWatchers(ReadEvent::Failed);
   }
 }
 

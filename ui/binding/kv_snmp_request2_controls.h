@@ -13,6 +13,7 @@
 
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,6 +61,18 @@ public:
   // row lets events run): waiting there for the binding to become idle cannot succeed.
   bool Answering() const { return inAnswer_ > 0; }
 
+  // Watchers of reads, for views that follow the values as they come (rates of
+  // counters): told when a read starts (before the rows shown so far are cleared),
+  // after each row it shows (the list's items hold that row), and once it ends (false:
+  // it failed or was cut short). A watcher must not raise, nor destroy the binding.
+  struct ReadWatcher {
+    std::function<void()> Started;
+    std::function<void()> RowShown;
+    std::function<void(bool complete)> Ended;
+  };
+  int AddReadWatcher(ReadWatcher watcher);
+  void RemoveReadWatcher(int id);
+
   KvSNMPRequest Request;
   unsigned char RequestMode = Asynchronous;
   QPointer<QWidget> Owner;
@@ -97,10 +110,14 @@ private:
   void StartGetAsync(bool first);
   void GetAnswered(const KvSNMPError &error);
   void SetAnswered(const KvSNMPError &error);
+  enum class ReadEvent { Started, RowShown, Ended, Failed };
+  void TellWatchers(ReadEvent event);
 
   StatusOutputRef status_;
   std::shared_ptr<bool> alive_;
   bool busy_ = false;
   bool blockingRun_ = false;  // a blocking operation is running
   int inAnswer_ = 0;          // an answer is being handled
+  std::vector<std::pair<int, ReadWatcher>> watchers_;
+  int nextWatcher_ = 1;
 };

@@ -71,8 +71,12 @@ std::string EditText(const QWidget *control) {
   return {};
 }
 
+// A filled edit shows the start of its text, as a text longer than the edit reads from there.
 void SetEditText(QWidget *control, const std::string &text) {
-  if (auto *edit = qobject_cast<QLineEdit *>(control)) edit->setText(ToQt(text));
+  if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+    edit->setText(ToQt(text));
+    edit->setCursorPosition(0);
+  }
 }
 
 // Calendar fields of a day count since 1899-12-30 (the fraction runs forward from

@@ -23,6 +23,8 @@ int KvStatusBar::AddPanel(int width) {
 void KvStatusBar::SetPanelText(int index, const std::string &text) {
   if (index < 0 || index >= PanelCount()) return;
   panels_[index]->setText(ToQt(text));
+  simpleLast_ = false;
+  ShowMode();
 }
 
 std::string KvStatusBar::PanelText(int index) const {
@@ -38,9 +40,12 @@ void KvStatusBar::SetSimplePanel(bool simple) {
 void KvStatusBar::SetSimpleText(const std::string &text) {
   simpleText_ = text;
   simpleLabel_->setText(ToQt(text));
+  simpleLast_ = true;
+  ShowMode();
 }
 
 void KvStatusBar::ShowMode() {
-  simpleLabel_->setVisible(simple_);
-  for (QLabel *panel : panels_) panel->setVisible(!simple_);
+  const bool simple = ShowsSimpleText() || panels_.empty();
+  simpleLabel_->setVisible(simple);
+  for (QLabel *panel : panels_) panel->setVisible(!simple);
 }

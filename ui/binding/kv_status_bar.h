@@ -1,6 +1,8 @@
 #pragma once
 // The status bar of the windows: a row of panels, each with a text and a width, and a
-// simple-text mode in which one text covers the whole bar instead of the panels.
+// simple text that covers the whole bar instead of the panels. In simple-text mode the
+// bar always shows the simple text; otherwise it shows whichever was written last, the
+// simple text or a panel, so that no line written to the bar stays unseen.
 
 #include <QStatusBar>
 
@@ -21,11 +23,12 @@ public:
   void SetPanelText(int index, const std::string &text);
   std::string PanelText(int index) const;
 
-  // In simple-text mode the bar shows SimpleText and hides the panels.
   void SetSimplePanel(bool simple);
   bool SimplePanel() const { return simple_; }
   void SetSimpleText(const std::string &text);
   std::string SimpleText() const { return simpleText_; }
+  // True while the simple text covers the panels.
+  bool ShowsSimpleText() const { return simple_ || simpleLast_; }
 
 private:
   void ShowMode();
@@ -33,5 +36,6 @@ private:
   std::vector<QLabel *> panels_;  // children of the bar
   QLabel *simpleLabel_;
   bool simple_ = false;
+  bool simpleLast_ = false;  // the simple text was written after the panels
   std::string simpleText_;
 };

@@ -23,6 +23,7 @@ constexpr int kFirstTop = 20;
 constexpr int kRowGap = 5;
 constexpr int kLeft = 20;
 constexpr int kBorder = 40;
+constexpr int kRateWidth = 90;
 
 void SetColours(QWidget *control, const QColor &text, const QColor &base) {
   QPalette palette = control->palette();
@@ -124,6 +125,10 @@ void TEditsPanel::ArrangeRows() {
     row.CheckBox->setGeometry(kLeft, top + (editHeight - boxHeight) / 2, kCheckBoxWidth, boxHeight);
     row.RowLabel->move(labelLeft, top + (editHeight - row.RowLabel->height()) / 2);
     right = std::max(right, editLeft + width);
+    if (row.RateLabel) {
+      row.RateLabel->setGeometry(editLeft + width + kRowGap, top, kRateWidth, editHeight);
+      right = std::max(right, editLeft + width + kRowGap + kRateWidth);
+    }
     bottom = std::max(bottom, top + editHeight);
     top += editHeight;
   }
@@ -221,6 +226,7 @@ void TEditsPanel::HideRow(int index) {
   row.CheckBox->hide();
   row.RowLabel->hide();
   row.EditCtrl->hide();
+  if (row.RateLabel) row.RateLabel->hide();
   ArrangeRows();
 }
 
@@ -233,7 +239,20 @@ void TEditsPanel::UnhideRow(int index) {
   row.CheckBox->setVisible(boxShownBeforeHide_[static_cast<size_t>(index)]);
   row.RowLabel->show();
   row.EditCtrl->show();
+  if (row.RateLabel) row.RateLabel->show();
   ArrangeRows();
+}
+
+QLabel *TEditsPanel::AddRateLabel(int index) {
+  if (index < 0 || index >= RowCount()) return nullptr;
+  TEditRow &row = Rows[static_cast<size_t>(index)];
+  if (!row.RateLabel) {
+    row.RateLabel = new QLabel(rowsArea_);
+    row.RateLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    row.RateLabel->setVisible(!row.EditCtrl->isHidden());
+    ArrangeRows();
+  }
+  return row.RateLabel;
 }
 
 void TEditsPanel::CheckRow(int index) {

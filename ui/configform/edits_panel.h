@@ -27,6 +27,7 @@ struct TEditRow {
   QWidget *EditCtrl = nullptr;  // QLineEdit, or QComboBox for kind 3
   QCheckBox *CheckBox = nullptr;
   QLabel *RowLabel = nullptr;
+  QLabel *RateLabel = nullptr;  // a live view's rate beside the edit, for counters
 };
 
 // The row whose value must lie in [Min, Max] before a Set.
@@ -66,6 +67,8 @@ public:
   void ClearRows();
   void SetRowValue(int index, const std::string &text);
   void SetRangeCheck(const std::string &name, int index, int min, int max);
+  // A label right of the row's edit (made once), laid out with the rows.
+  QLabel *AddRateLabel(int index);
 
   // A check box the operator can change: shown and enabled.
   bool IsAvailable(int index) const;

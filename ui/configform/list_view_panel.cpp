@@ -53,14 +53,19 @@ TListViewPanel::TListViewPanel(QWidget *parent, KvSNMPRequest2Edits *binding) : 
   repaint_.setSingleShot(true);
   repaint_.setInterval(kRepaintIntervalMs);
   connect(&repaint_, &QTimer::timeout, this, [this] {
+    if (drawingHeld_) return;
     static_cast<TRowsListView *>(ListView)->Hold(false);
     ListView->setUpdatesEnabled(true);
     emit RowsChanged();
   });
   QAbstractItemModel *model = ListView->model();
   connect(model, &QAbstractItemModel::rowsInserted, this, [this] { RowsArrived(); });
-  connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { emit RowsChanged(); });
-  connect(model, &QAbstractItemModel::modelReset, this, [this] { emit RowsChanged(); });
+  connect(model, &QAbstractItemModel::rowsRemoved, this, [this] {
+    if (!drawingHeld_) emit RowsChanged();
+  });
+  connect(model, &QAbstractItemModel::modelReset, this, [this] {
+    if (!drawingHeld_) emit RowsChanged();
+  });
 }
 
 TListViewPanel::~TListViewPanel() {
@@ -68,8 +73,16 @@ TListViewPanel::~TListViewPanel() {
   for (QObject *child : findChildren<QObject *>()) QObject::disconnect(child, nullptr, this, nullptr);
 }
 
+void TListViewPanel::HoldDrawing(bool hold) {
+  if (hold == drawingHeld_) return;
+  drawingHeld_ = hold;
+  static_cast<TRowsListView *>(ListView)->Hold(hold);
+  ListView->setUpdatesEnabled(!hold);
+  if (!hold) emit RowsChanged();
+}
+
 void TListViewPanel::RowsArrived() {
-  if (repaint_.isActive()) return;
+  if (drawingHeld_ || repaint_.isActive()) return;
   static_cast<TRowsListView *>(ListView)->Hold(true);
   ListView->setUpdatesEnabled(false);
   repaint_.start();

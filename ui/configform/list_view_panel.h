@@ -33,6 +33,11 @@ public:
   // While rows keep arriving the list is drawn at most once per this many ms.
   static constexpr int kRepaintIntervalMs = 100;
 
+  // While held, the list keeps showing what it showed before (a live view reading the
+  // table again); released, it draws the rows it has now and tells RowsChanged.
+  void HoldDrawing(bool hold);
+  bool DrawingHeld() const { return drawingHeld_; }
+
 signals:
   // The rows changed: at once for removed rows, at the pace of drawing for added ones.
   void RowsChanged();
@@ -43,4 +48,5 @@ protected:
 private:
   void RowsArrived();
   QTimer repaint_;
+  bool drawingHeld_ = false;
 };

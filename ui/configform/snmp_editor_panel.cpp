@@ -2,6 +2,7 @@
 
 #include "ctrl_btn_panel.h"
 #include "edits_panel.h"
+#include "live_view.h"
 
 #include <QPushButton>
 
@@ -22,4 +23,20 @@ void TSNMPEditorPanel::SetEditWidth(int width) {
   // A list panel keeps showing its list: its edit rows only show in the Add and Edit
   // dialogs, which lay them out again.
   if (Shown == Edits) SetShown(Edits);
+}
+
+TLiveView *TSNMPEditorPanel::EnableLiveView(int seconds) {
+  if (!liveView_) {
+    liveView_ = new TLiveView(this, seconds);
+    // The interval control makes the button column taller, the rates the rows wider.
+    if (Shown == Edits) {
+      Edits->ArrangeRows();
+      SetShown(Edits);
+    } else if (Shown) {
+      SetShown(Shown);
+    }
+  } else {
+    liveView_->SetInterval(seconds);
+  }
+  return liveView_;
 }

@@ -5,6 +5,7 @@
 #include "snmp_panel.h"
 
 class TEditsPanel;
+class TLiveView;
 
 class TSNMPEditorPanel : public TSNMPPanel {
   Q_OBJECT
@@ -14,5 +15,13 @@ public:
   // New width of every edit; the panel and its window fit themselves to it.
   void SetEditWidth(int width);
 
+  // Turns the live view on (once; a second call only sets the interval): the interval
+  // control joins the buttons and the counters get their rates. `seconds` 0: off.
+  TLiveView *EnableLiveView(int seconds);
+  TLiveView *LiveView() const { return liveView_; }
+
   TEditsPanel *Edits;
+
+private:
+  TLiveView *liveView_ = nullptr;
 };

@@ -6,10 +6,13 @@
 #include "kv_message_box.h"
 #include "kv_widget_tag.h"
 #include "kv_write_scope.h"
+#include "list_csv.h"
 #include "list_view_panel.h"
 #include "msg_panel.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
+#include <QHeaderView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -22,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 #include <stdexcept>
 
@@ -52,7 +56,9 @@ std::string ListRowHint(const QTreeWidget *listView, const QTreeWidgetItem *row)
   qsizetype longest = 0;
   for (int c = 0; c < columns; ++c) longest = std::max(longest, header->text(c).size());
   QString hint;
-  for (int c = 0; c < columns; ++c) {
+  // In the order the columns are shown (a live view shows rates beside their counters).
+  for (int visual = 0; visual < columns; ++visual) {
+    const int c = listView->header()->logicalIndex(visual);
     const QString caption = header->text(c);
     hint += caption + QString(longest - caption.size(), '\t') + "  " + row->text(c) + "\n";
   }
@@ -72,6 +78,14 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, KvSNMPRequest2Edits *bin
   });
   connect(ListPanel, &TListViewPanel::RowsChanged, this, [this] { ShowSampleCount(); });
   list->viewport()->installEventFilter(this);
+
+  CopyCsvAction = new QAction("Copy as CSV", list);
+  SaveCsvAction = new QAction("Save as CSV", list);
+  list->addAction(CopyCsvAction);
+  list->addAction(SaveCsvAction);
+  list->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(CopyCsvAction, &QAction::triggered, this, [this] { Run([this] { CopyAsCsv(); }); });
+  connect(SaveCsvAction, &QAction::triggered, this, [this] { Run([this] { SaveAsCsv(); }); });
 
   // The Refresh of the base panel is replaced by the list refresh.
   disconnect(Buttons->RefreshBtn, &QPushButton::clicked, this, nullptr);
@@ -142,6 +156,23 @@ void TSNMPListViewPanel::SetDeleteStatus(int index, const std::string &value) {
   ListPanel->DeleteStatusValue = value;
   Buttons->DeleteBtn->show();
   Buttons->ArrangeCtrls();
+}
+
+void TSNMPListViewPanel::CopyAsCsv() { CopyListViewCsv(ListPanel->ListView); }
+
+std::string TSNMPListViewPanel::SaveAsCsv() {
+  // The window's title without the agent address, made a file name.
+  std::string name = ParentCaption();
+  if (const size_t address = name.find(" : "); address != std::string::npos) name.erase(address);
+  for (char &c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != ' ' && c != '-' && c != '_') c = '_';
+  if (name.empty()) name = "list";
+  try {
+    return SaveListViewCsv(window(), ListPanel->ListView, name + ".csv");
+  } catch (const std::exception &e) {
+    Platform::ShowMessageBox(window(), e.what(), "Save as CSV", Platform::MsgButtons::Ok, Platform::MsgIcon::Error);
+  }
+  return {};
 }
 
 void TSNMPListViewPanel::ListRefresh() {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class QAction;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TListViewPanel;
@@ -29,8 +30,15 @@ public:
   void EditClick(QObject *sender);
   void AddClick(QObject *sender);
   void DeleteClick();
+  // The list as CSV text on the clipboard, or in a file the operator names (the path
+  // written, "" when cancelled; a failure is shown in a message box). Both are also in
+  // the list's context menu.
+  void CopyAsCsv();
+  std::string SaveAsCsv();
 
   TListViewPanel *ListPanel;
+  QAction *CopyCsvAction;
+  QAction *SaveCsvAction;
   // Run around the dialogs with the pressed button; OnBeforeAdd starts as ClearRows.
   std::function<void(QObject *sender)> OnBeforeAdd;
   std::function<void(QObject *sender)> OnAfterAdd;

@@ -29,10 +29,12 @@ TAclMaskForm::TAclMaskForm(QWidget *owner, QSize size, int pickerHeight) : TBase
   frame_.Content->addWidget(ListView1);
   fields_ = new QGridLayout;
   fields_->setVerticalSpacing(3);
+  fields_->setHorizontalSpacing(6);
   fields_->setColumnStretch(1, 1);
   fields_->setColumnStretch(3, 1);
   fields_->setColumnMinimumWidth(2, 0);
-  frame_.Content->addLayout(fields_);
+  // Room the fields do not need goes partly between their rows, partly below them.
+  frame_.Content->addLayout(fields_, 2);
   frame_.Content->addStretch(1);
   StackingPortPanel = new QWidget(this);
   StackingPortPanel->setObjectName("StackingPortPanel");
@@ -58,8 +60,10 @@ Control *AddField(QWidget *form, QGridLayout *grid, std::vector<int> &rows, int 
   const int row = rows[column]++;
   auto *caption = new QLabel(label, form);
   caption->setContentsMargins(column ? 12 : 0, 0, 0, 0);  // a gap between the two columns
-  grid->addWidget(caption, row, column * 2);
-  grid->addWidget(control, row, column * 2 + 1);
+  // Centred in their row, so that the row may grow beyond the controls' fixed heights.
+  grid->addWidget(caption, row, column * 2, Qt::AlignVCenter);
+  grid->addWidget(control, row, column * 2 + 1, Qt::AlignVCenter);
+  grid->setRowStretch(row, 1);
   return control;
 }
 }  // namespace

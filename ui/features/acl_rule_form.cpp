@@ -64,10 +64,14 @@ TAclRuleForm::TAclRuleForm(QWidget *owner, const AclRuleLayout &layout)
 void TAclRuleForm::BuildControls() {
   FeatureFrame frame = MakeFeatureFrame(this, layout_.Size, true);
   ListView1 = MakeListView(this);
+  ListView1->setObjectName("ListView1");
   ListView1->setFixedHeight(layout_.ListHeight);
   frame.Content->addWidget(ListView1);
   auto *grid = new QGridLayout;
-  frame.Content->addLayout(grid);
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(4);
+  // Room the fields do not need goes partly between their rows, partly below them.
+  frame.Content->addLayout(grid, 2);
   frame.Content->addStretch(1);
   const int n = int(layout_.Fields.size());
   const int perColumn = (n + 1) / 2;
@@ -89,22 +93,31 @@ void TAclRuleForm::BuildControls() {
     }
     selectors_.push_back(selector);
     const int row = i % perColumn, col = (i / perColumn) * 3;
-    grid->addWidget(new QLabel(f.Label, this), row, col);
-    grid->addWidget(field, row, col + 1);
-    if (selector) grid->addWidget(selector, row, col + 2);
+    auto *caption = new QLabel(f.Label, this);
+    caption->setContentsMargins(col ? 12 : 0, 0, 0, 0);  // a gap between the two columns
+    // Centred in their row, so that the row may grow beyond the controls' fixed heights.
+    grid->addWidget(caption, row, col, Qt::AlignVCenter);
+    grid->addWidget(field, row, col + 1, Qt::AlignVCenter);
+    if (selector) grid->addWidget(selector, row, col + 2, Qt::AlignVCenter);
+    grid->setRowStretch(row, 1);
   }
-  grid->setColumnStretch(1, 1);
-  grid->setColumnStretch(4, 1);
+  grid->setColumnStretch(1, 3);  // the left column holds the long texts (addresses, offsets)
+  grid->setColumnStretch(4, 2);
 
   const QSize button(90, 25);
   GetButton = frame.AddButton(this, "Refresh", button);
+  GetButton->setObjectName("GetButton");
   EditButton = frame.AddButton(this, "Edit", button);
+  EditButton->setObjectName("EditButton");
   AddButton = frame.AddButton(this, "Add", button);
+  AddButton->setObjectName("AddButton");
   DeleteButton = frame.AddButton(this, "Delete", button);
+  DeleteButton->setObjectName("DeleteButton");
   StaticText1 = MakeStaticText(this);
+  StaticText1->setObjectName("StaticText1");
   StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   StaticText1->setFixedSize(button);
-  frame.Buttons->addWidget(StaticText1);
+  frame.Buttons->insertWidget(frame.Buttons->count() - 1, StaticText1);  // under Delete
   CheckButton = frame.AddButton(this, "Check All", button);
   CheckButton->setObjectName(layout_.CheckName);
   UncheckButton = frame.AddButton(this, "Clear Checks", button);
