@@ -639,9 +639,13 @@ int KvSnmpSession::OnNetSnmpEvent(int op, netsnmp_session *sess, int, netsnmp_pd
   Outstanding &o = *it->second;
   int status = SnmpStatus::Error;
   SnmpPdu response;
-  if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu) {
+  // An agent that refuses the credentials answers with a report, which net-snmp hands
+  // over first as a security error (without an error number) and then once more as a
+  // message received: the report's counter tells what was refused, either way.
+  const bool report = pdu && pdu->command == SNMP_MSG_REPORT;
+  if (pdu && (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || (op == NETSNMP_CALLBACK_OP_SEC_ERROR && report))) {
     ReadPdu(pdu, response);
-    if (pdu->command == SNMP_MSG_REPORT)
+    if (report)
       status = response.Vbs.empty() ? SnmpStatus::UsmError : StatusOfReport(response.Vbs.front().Oid);
     else if (pdu->errstat >= 0 && pdu->errstat <= 18)
       status = static_cast<int>(pdu->errstat);

@@ -181,6 +181,14 @@ TEST_F(SnmpdTransport, V3FailuresGiveTheirUsmCodes) {
     SnmpPdu response;
     const int status = Get(c.settings, kSysDescr, response);
     EXPECT_EQ(Mapped(status).first, c.code) << c.what << ": status " << status;
+    // The same refusal answered through the pump.
+    SnmpPdu request;
+    c.settings.PreparePdu(request);
+    request.AddVb(kSysDescr);
+    int async = 99;
+    const int sent = GlobalSnmp->GetAsync(c.settings.BuildTarget(), request, [&](int st, const SnmpPdu &) { async = st; });
+    if (sent == 0) ASSERT_TRUE(PumpUntil([&] { return async != 99; })) << c.what;
+    EXPECT_EQ(Mapped(sent == 0 ? async : sent).first, c.code) << c.what << ": asynchronous status " << async;
   }
 }
 
