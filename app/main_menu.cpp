@@ -96,7 +96,7 @@ const KvMenuEntry kEntries[] = {
     G("G1", "Basic Information", kAddress, AgentBasicInfoDefs, SVT_SV, 0, kNoRows),
     G("G2", "Mib Capabilities", kAddress, MibCapabilityDefs, MVT_UMV, 1, kNoRows).Size(0, 450),
     G("G3", "Device Information", kAddress, DevInfoDefs, SVT_SV, 0, kNoRows),
-    G("G4", "Device Control", kAddress, DevCtrlDefs, SVT_SV, 0, kNoRows).With(EntryExtra::RefreshRmonMenu),
+    G("G4", "Device Control", kAddress, DevCtrlDefs, SVT_SV, 0, kNoRows).Edits(150).With(EntryExtra::RefreshRmonMenu),
     G("G5", "Alarm Control", kAddress, DevAlarmDefs, SVT_SV, 0, kNoRows),
     G("G6", "Port Information Table", kAddress, PortInfoDefs, MVT_FMV, 1, kNoRows),
     G("G7", "Port Security Table", kAddress, PortSecurityDefs, MVT_FMV, 1, kNoRows),

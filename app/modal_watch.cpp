@@ -17,10 +17,18 @@ bool WindowSettled(QWidget *window) {
   if (auto *form = qobject_cast<TBaseForm *>(window)) {
     for (const auto &binding : form->OwnedBindings())
       if (binding->Busy()) return false;
-    if (form->OwnedBindings().empty() || !MemoTexts(window).isEmpty()) return true;
-    // A window that reports in its status bar instead of a memo.
-    for (const KvStatusBar *bar : window->findChildren<KvStatusBar *>())
-      if (!bar->SimpleText().empty() || !bar->PanelText(0).empty()) return true;
+    if (form->OwnedBindings().empty()) return true;
+    // The first read has reported: a line in a memo or a text in a status bar. A window
+    // that has neither is settled once its bindings are idle.
+    if (!MemoTexts(window).isEmpty()) return true;
+    const auto bars = window->findChildren<KvStatusBar *>();
+    const auto memos = window->findChildren<QPlainTextEdit *>();
+    if (bars.isEmpty() && memos.isEmpty()) return true;
+    for (const KvStatusBar *bar : bars) {
+      if (!bar->SimpleText().empty()) return true;
+      for (int i = 0; i < bar->PanelCount(); ++i)
+        if (!bar->PanelText(i).empty()) return true;
+    }
     return false;
   }
   return true;

@@ -1,7 +1,7 @@
 #pragma once
 // Runs a menu action whose handler shows a modal window, and does something with that
 // window once it has settled: the window is on screen, its bindings are idle and, for a
-// window with bindings, its first status line is there (in a memo or a status bar). Used to drive the program without a
+// window that reports, its first status line is there (in a memo or a status bar). Used to drive the program without a
 // person (screenshots, tests); `settled` usually closes the window.
 
 #include <QString>

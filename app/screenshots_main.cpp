@@ -1,21 +1,29 @@
 // ms2416x-screenshots FOLDER PARAMETERS...: starts the module with the host suite's
 // parameters, waits for the front panel's first LED poll, saves the main window, then
-// opens one window of each kind from the menu and saves each once it is filled (the
-// ACL windows with their first row selected, so that the fields show a profile or rule).
+// opens every window the menu opens (each generic and paged window, each feature window,
+// the About box) and the port windows of the front panel, and saves each once its first
+// read is done (a window with a list named "ListView1", as the ACL windows have, with its
+// first row clicked, so that the fields show a profile or rule). A file is named after its
+// menu entry and item ("G8-IGMPControlTable1.png").
 
+#include "base_form.h"
 #include "kv_message_box.h"
+#include "kv_status_bar.h"
 #include "main_form.h"
+#include "main_menu.h"
 #include "modal_watch.h"
 #include "module_start.h"
+#include "panel_form.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QMouseEvent>
-#include <QTreeWidget>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QPixmap>
-#include <QDialog>
+#include <QTabWidget>
+#include <QTreeWidget>
 
 #include <iostream>
 #include <string>
@@ -46,6 +54,67 @@ bool Save(QWidget *window, const QString &path) {
   std::cout << (ok ? "saved " : "could not save ") << path.toStdString() << "\n";
   return ok;
 }
+
+// The menu entries whose windows are pictured: the generic windows, the feature windows,
+// the port session statistics (a generic window behind a question) and the About box.
+bool Pictured(const KvMenuEntry &entry) {
+  switch (entry.Kind) {
+  case KvEntryKind::Generic:
+  case KvEntryKind::Pages:
+  case KvEntryKind::Feature:
+  case KvEntryKind::About: return true;
+  case KvEntryKind::Special: return entry.Defs != nullptr;
+  default: return false;
+  }
+}
+
+// Lets events run until every binding of `window` is idle (at most 10 s), then a little
+// longer for what is drawn after the last answer.
+void WaitUntilIdle(QWidget *window) {
+  QElapsedTimer clock;
+  clock.start();
+  auto busy = [window] {
+    if (auto *form = qobject_cast<TBaseForm *>(window))
+      for (const auto &binding : form->OwnedBindings())
+        if (binding->Busy()) return true;
+    return false;
+  };
+  do Wait(100);
+  while (busy() && clock.elapsed() < 10000);
+  Wait(300);
+}
+
+// Saves `window`, and each further page of its first page control as FILE-pageN.png.
+bool SavePages(QWidget *window, const QString &path) {
+  WaitUntilIdle(window);
+  bool ok = Save(window, path);
+  QTabWidget *pages = window->findChild<QTabWidget *>();
+  if (!pages || !pages->isVisible()) return ok;
+  const int shown = pages->currentIndex();
+  for (int i = 0; i < pages->count(); ++i) {
+    if (i == shown) continue;
+    pages->setCurrentIndex(i);
+    WaitUntilIdle(window);
+    QString page = path;
+    page.replace(QLatin1String(".png"), QStringLiteral("-page%1.png").arg(i + 1));
+    ok = Save(window, page) && ok;
+  }
+  pages->setCurrentIndex(shown);
+  return ok;
+}
+
+// Triggers `action`, saves the modal window it shows once settled, and closes it.
+bool Picture(QAction *action, const QString &path) {
+  bool saved = false;
+  const bool settled = TriggerAndWatchModal(action, [&](QWidget *window) {
+    ClickFirstRow(window);
+    saved = SavePages(window, path);
+    if (auto *dialog = qobject_cast<QDialog *>(window)) dialog->reject();
+    else window->close();
+  });
+  if (!settled) std::cout << "no window settled for " << path.toStdString() << "\n";
+  return settled && saved;
+}
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -69,31 +138,26 @@ int main(int argc, char **argv) {
   Wait(1500);  // the panel's first poll ran at creation; let the window paint
   bool ok = Save(form.get(), folder.filePath("main_window.png"));
 
-  const struct {
-    const char *Item, *File;
-    bool SelectRow = false;
-  } kWindows[] = {
-      {"DeviceControl1", "editor_device_control.png"},      // a scalar group
-      {"IGMPControlTable1", "list_igmp_control.png"},       // a table
-      {"AACServerGroupTable1", "list_aac_server_group.png"}, // a table with Add and Delete
-      {"UserTable1", "pages_usm_user.png"},                  // pages
-      {"About1", "about.png"},
-      {"EthernetMaskInformation1", "acl_ethernet_mask.png", true},
-      {"IPMaskInformation1", "acl_ip_mask.png", true},
-      {"PayloadMaskInformation1", "acl_payload_mask.png", true},
-      {"EthernetInformationRule1", "acl_ethernet_rule.png", true},
-      {"IPRule1", "acl_ip_rule.png", true},
-      {"PayloadRule1", "acl_payload_rule.png", true},
-  };
-  for (const auto &w : kWindows) {
-    QAction *action = form->MenuItem(w.Item);
-    const QString path = folder.filePath(QString::fromLatin1(w.File));
-    ok = TriggerAndWatchModal(action, [&](QWidget *window) {
-           if (w.SelectRow) ClickFirstRow(window);
-           Save(window, path);
-           if (auto *dialog = qobject_cast<QDialog *>(window)) dialog->reject();
-           else window->close();
-         }) && ok;
+  for (const KvMenuItemDef &item : MainMenuTree()) {
+    const KvMenuEntry *entry = item.Key[0] ? FindMenuEntry(item.Key) : nullptr;
+    if (!entry || !Pictured(*entry)) continue;
+    const QString file = QStringLiteral("%1-%2.png").arg(QLatin1String(entry->Key), QLatin1String(item.Name));
+    ok = Picture(form->MenuItem(item.Name), folder.filePath(file)) && ok;
+  }
+
+  // The port windows open on a double click of a port of the front panel.
+  if (TPanelForm *panel = form->PanelForm) {
+    QAction copper, combo;
+    QObject::connect(&copper, &QAction::triggered, panel, [panel] {
+      panel->SB_Port1Click(panel->SB_Port[0]);
+      panel->SB_Port1DblClick(panel->SB_Port[0]);
+    });
+    QObject::connect(&combo, &QAction::triggered, panel, [panel] {
+      panel->SB_Port1Click(panel->SpeedButton[0]);
+      panel->SpeedButton1DblClick(panel->SpeedButton[0]);
+    });
+    ok = Picture(&copper, folder.filePath("port_window.png")) && ok;
+    ok = Picture(&combo, folder.filePath("combo_port_window.png")) && ok;
   }
   Platform::SetMessageBoxHook({});
   form->hide();

@@ -12,6 +12,7 @@
 #include "kv_message_box.h"
 #include "kv_mib_catalogue.h"
 #include "kv_mib_core_set.h"
+#include "list_view_panel.h"
 #include "kv_program_info.h"
 #include "kv_snmp_request.h"
 #include "kv_status_bar.h"
@@ -196,6 +197,7 @@ TEST_F(MainFormTest, EveryGenericEntryOpensItsWindowAndTheFirstReadFillsIt) {
         EXPECT_EQ(config->FormType, TConfigForm::ListViewForm) << what;
         ASSERT_NE(list, nullptr) << what;
         EXPECT_EQ(list->Buttons->AddBtn->isVisibleTo(list), entry->RowStatus >= 0) << what;
+        EXPECT_EQ(list->Shown.data(), static_cast<QWidget *>(list->ListPanel)) << what;  // a new edit width keeps the list shown
         if (entry->EditWidth) {
           EXPECT_EQ(list->Edits->EditWidth, entry->EditWidth) << what;
         }

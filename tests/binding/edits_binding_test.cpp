@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -408,6 +409,13 @@ TEST_F(EditsBinding, ListViewShowsOneRowPerTableRowAndCopiesTheSelectionBack) {
   binding_->AfterRefresh();
   ASSERT_EQ(list->topLevelItemCount(), 2);
   EXPECT_EQ(list->topLevelItem(1)->text(3), "port two");
+  // Columns grow to their longest value, up to a limit; the caption keeps its room.
+  const QFontMetrics metrics(list->font());
+  EXPECT_GT(list->columnWidth(3), metrics.horizontalAdvance("port two"));
+  EXPECT_GT(list->columnWidth(1), metrics.horizontalAdvance("index"));
+  const QTreeWidgetItem endless({"", "", "", QString(300, QLatin1Char('x'))});
+  WidenColumnsFor(list, &endless);
+  EXPECT_EQ(list->columnWidth(3), kMaxFittedColumnWidth);
   EXPECT_FALSE(state->isEnabled());
 
   list->setCurrentItem(list->topLevelItem(0));

@@ -11,9 +11,14 @@
 #include "snmp_editor_panel.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLineEdit>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -110,4 +115,26 @@ TEST(ConfigFormPanels, EditRowsKindsReadOnlyStateHiddenRowsAndFailureTexts) {
   } catch (const std::exception &e) {
     EXPECT_STREQ(e.what(), "Can not add listview page to a none-page pannel!");
   }
+}
+
+TEST(ConfigFormPanels, PagesWindowIsWideEnoughForItsWholeTabRow) {
+  TConfigForm form;
+  form.SetPageStyle();
+  for (const char *caption : {"AuthenticatorPAE Info", "AuthenticatorPAE Statistics Info",
+                              "AuthenticatorPAE Diagnostics Info", "AuthenticatorPAE Session Statistics Info"})
+    form.AddListViewPage(caption, Binding(&form, AacServerGroupDefs, MVT_UMV, 2), -1, "", -1, "");
+  const int screen = form.screen()->availableGeometry().width();
+  EXPECT_GE(form.width(), std::min(form.Pages->tabBar()->sizeHint().width(), screen));
+  EXPECT_LE(form.width(), screen);
+}
+
+TEST(ConfigFormPanels, ComboBoxRowIsWideEnoughForItsLongestOption) {
+  TConfigForm form;
+  TEditsPanel *edits = form.SetEditorPanel(Binding(&form, RadiusConfigDefs, SVT_SV, 0))->Edits;
+  auto *protocol = qobject_cast<QComboBox *>(edits->Rows[0].EditCtrl);
+  ASSERT_NE(protocol, nullptr);
+  const int longest = QFontMetrics(protocol->font()).horizontalAdvance("authProtocolRadiusEap");
+  EXPECT_GT(protocol->width(), longest);
+  EXPECT_GE(protocol->width(), protocol->sizeHint().width());
+  EXPECT_GT(form.width(), protocol->geometry().right());  // the window makes room for it
 }

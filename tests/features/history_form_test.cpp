@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QBarCategoryAxis>
+#include <QCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -30,6 +31,13 @@ const std::string H = "1.3.6.1.2.1.16.2.1.1";
 QList<QBarSet *> SetsOf(const QChart *chart) { return static_cast<QBarSeries *>(chart->series().at(0))->barSets(); }
 QStringList LabelsOf(const QChart *chart) {
   return static_cast<QBarCategoryAxis *>(chart->axes(Qt::Horizontal).at(0))->categories();
+}
+
+// The texts under the bars, in axis order.
+QStringList GroupLabelsOf(const QChart *chart) {
+  for (QAbstractAxis *axis : chart->axes(Qt::Horizontal))
+    if (auto *groups = qobject_cast<QCategoryAxis *>(axis)) return groups->categoriesLabels();
+  return {};
 }
 
 class HistoryWindow : public FeatureWindowTest {
@@ -89,6 +97,9 @@ TEST_F(HistoryWindow, ChartsTheNewestSamplesFirstAndFollowTheSwitches) {
   EXPECT_EQ(packets[0]->at(0), table->topLevelItem(49)->text(3).toDouble());
   EXPECT_EQ(packets[1]->at(29), table->topLevelItem(20)->text(4).toDouble());
   EXPECT_EQ(errors[5]->at(3), table->topLevelItem(46)->text(11).toDouble());
+  // Under the bars: three groups of nine, each named after its middle bar, so that the
+  // long interval starts are shown whole rather than cut under each of 30 bars.
+  EXPECT_EQ(GroupLabelsOf(form_->CH_Packet), QStringList({labels[4], labels[13], labels[22]}));
 
   // Utilization in hundredths of a percent, the remainder dropped.
   table->topLevelItem(49)->setText(12, "2550");
@@ -97,6 +108,7 @@ TEST_F(HistoryWindow, ChartsTheNewestSamplesFirstAndFollowTheSwitches) {
 
   form_->CB_HistoryCount->setCurrentText("10");
   EXPECT_EQ(SetsOf(form_->CH_Error)[0]->count(), 10);
+  EXPECT_EQ(GroupLabelsOf(form_->CH_Error).size(), 3);  // of three bars each
 
   // The interval stays within 10 to 3600 s; text that is no number changes nothing.
   form_->CB_Interval->setCurrentText("60");

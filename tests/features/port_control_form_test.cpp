@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -74,6 +76,13 @@ TEST_F(PortControlWindow, LoadsEveryPortWithItsOwnInterfacesAliasAndShowsValuesW
   EXPECT_EQ(Port(5)->text(TfrmPortControl::NwayColumn), "7");
   EXPECT_EQ(Port(6)->text(TfrmPortControl::AdminColumn), "other");
   EXPECT_EQ(Port(24)->text(TfrmPortControl::AdminColumn), "disabled");
+  // The window is widened so that every column shows beside the rows' scroll bar.
+  int columns = 0;
+  for (int c = 0; c < TfrmPortControl::ColumnCount; ++c) columns += form_->lvwMain->columnWidth(c);
+  const int screen = form_->screen()->availableGeometry().width();
+  EXPECT_GT(form_->width(), 599);
+  EXPECT_TRUE(form_->width() == screen ||
+              form_->lvwMain->width() >= columns + form_->lvwMain->verticalScrollBar()->sizeHint().width());
 
   // Refresh pairs the same way.
   form_->btnRefreshClick();

@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 QString ToQt(const std::string &text) {
   return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -56,6 +58,24 @@ void SetReportStyle(QTreeWidget *listView) {
                           " border-bottom: 1px solid palette(midlight); }"
                           " QTreeView::item:selected { background-color: palette(highlight);"
                           " color: palette(highlighted-text); }");
+}
+
+void WidenColumnsFor(QTreeWidget *listView, const QTreeWidgetItem *row, std::vector<int> *longest) {
+  // The room a cell needs beside its text: the item margins and the grid line.
+  constexpr int kCellPadding = 12;
+  const int columns = std::min(listView->columnCount(), row->columnCount());
+  if (longest && static_cast<int>(longest->size()) < columns) longest->resize(static_cast<size_t>(columns), 0);
+  for (int c = 0; c < columns; ++c) {
+    if (listView->isColumnHidden(c)) continue;
+    const QString text = row->text(c);
+    if (longest) {
+      int &most = (*longest)[static_cast<size_t>(c)];
+      if (text.size() <= most) continue;  // measuring every cell of a long table costs more than the walk
+      most = static_cast<int>(text.size());
+    }
+    const int wanted = std::min(listView->fontMetrics().horizontalAdvance(text) + kCellPadding, kMaxFittedColumnWidth);
+    if (wanted > listView->columnWidth(c)) listView->setColumnWidth(c, wanted);
+  }
 }
 
 QPlainTextEdit *MakeMemo(QWidget *parent) {

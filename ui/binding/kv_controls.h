@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <string>
+#include <vector>
 
 class KvOptionList;
 class KvRadioGroup;
@@ -23,6 +24,7 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 
 QString ToQt(const std::string &text);
@@ -37,6 +39,12 @@ QLabel *MakeStaticText(QWidget *parent);
 // A list view in report style: rows with a caption and sub-items, no tree decoration.
 QTreeWidget *MakeListView(QWidget *parent);
 void SetReportStyle(QTreeWidget *listView);
+// Widens each shown column of `listView` that is too narrow for its text in `row`, up to
+// kMaxFittedColumnWidth; a column never becomes narrower (its caption keeps its room).
+// With `longest` (the most characters measured so far per column, kept by the caller
+// across the rows of one fill), only texts longer than those are measured.
+constexpr int kMaxFittedColumnWidth = 320;
+void WidenColumnsFor(QTreeWidget *listView, const QTreeWidgetItem *row, std::vector<int> *longest = nullptr);
 // A multi-line memo for status lines.
 QPlainTextEdit *MakeMemo(QWidget *parent);
 

@@ -612,6 +612,7 @@ void KvSNMPRequest2Edits::BeforeRefresh() {
   if (!ListView) return;
   SetUpColumns();
   ListView->clear();
+  measuredChars_.clear();
 }
 
 void KvSNMPRequest2Edits::ShowRow() {
@@ -623,7 +624,11 @@ void KvSNMPRequest2Edits::ShowRow() {
   texts.reserve(static_cast<qsizetype>(columnItems_.size()));
   for (int i : columnItems_)
     texts << (i < Request.VarList.GetCount() ? ToQt(Request.VarList.GetItem(i)->Value) : QString());
-  ListView->addTopLevelItem(new QTreeWidgetItem(texts));
+  auto *row = new QTreeWidgetItem(texts);
+  // Before the row goes in: a handler of the insertion may close the window and free this
+  // binding.
+  WidenColumnsFor(ListView, row, &measuredChars_);
+  ListView->addTopLevelItem(row);
   // A long walk keeps the window alive; the binding may be gone afterwards.
   QCoreApplication::processEvents();
 }

@@ -107,6 +107,7 @@ private:
   void ListViewSelectionChanged();
 
   std::vector<int> columnItems_;
+  std::vector<int> measuredChars_;  // per list column: the longest text measured in this fill
   QMetaObject::Connection selectionConnection_;
   QTreeWidgetItem *lastSelected_ = nullptr;
 };

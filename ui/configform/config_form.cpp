@@ -5,6 +5,7 @@
 #include "kv_widget_tag.h"
 #include "snmp_list_view_panel.h"
 
+#include <QScreen>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -104,6 +105,11 @@ void TConfigForm::FitToPages() {
                     largest.height() + tabRow + 2 * Pages->style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
   Pages->resize(pages);
   FitWindowToPanel(this, Pages);
+  // The tab row is one line here: the window is made wide enough for every caption, even
+  // beyond the client width the content is limited to (but not beyond the screen).
+  int tabs = Pages->tabBar()->sizeHint().width() + 2 * Pages->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+  if (const QScreen *screen = this->screen()) tabs = std::min(tabs, screen->availableGeometry().width());
+  if (tabs > width()) resize(tabs, height());
 }
 
 void TConfigForm::PlaceOnPage(QWidget *sheet, TSNMPPanel *panel, const std::string &caption) {

@@ -93,6 +93,14 @@ bool TEditsPanel::IsRowReadOnly(int index) const {
   return index >= 0 && index < RowCount() && readOnly_[static_cast<size_t>(index)];
 }
 
+int TEditsPanel::FieldWidth(const TEditRow &row) const {
+  // A combo box is widened to its longest option, so that every label shows whole.
+  constexpr int kMaxComboWidth = 320;
+  if (const auto *box = qobject_cast<const QComboBox *>(row.EditCtrl))
+    return std::max(EditWidth, std::min(box->sizeHint().width(), kMaxComboWidth));
+  return EditWidth;
+}
+
 void TEditsPanel::ArrangeRows() {
   const KvSNMPVarList *list = Binding ? &Binding->Request.VarList : nullptr;
   int widestLabel = 0;
@@ -111,14 +119,15 @@ void TEditsPanel::ArrangeRows() {
     if (editHeight < 20) editHeight = 21;
     if (!first) top += kRowGap;
     first = false;
-    row.EditCtrl->setGeometry(editLeft, top, EditWidth, editHeight);
+    const int width = FieldWidth(row);
+    row.EditCtrl->setGeometry(editLeft, top, width, editHeight);
     const int boxHeight = row.CheckBox->sizeHint().height();
     row.CheckBox->setGeometry(kLeft, top + (editHeight - boxHeight) / 2, kCheckBoxWidth, boxHeight);
     row.RowLabel->move(labelLeft, top + (editHeight - row.RowLabel->height()) / 2);
-    right = std::max(right, editLeft + EditWidth);
+    right = std::max(right, editLeft + width);
     if (row.RateLabel) {
-      row.RateLabel->setGeometry(editLeft + EditWidth + kRowGap, top, kRateWidth, editHeight);
-      right = std::max(right, editLeft + EditWidth + kRowGap + kRateWidth);
+      row.RateLabel->setGeometry(editLeft + width + kRowGap, top, kRateWidth, editHeight);
+      right = std::max(right, editLeft + width + kRowGap + kRateWidth);
     }
     bottom = std::max(bottom, top + editHeight);
     top += editHeight;

@@ -97,6 +97,8 @@ protected:
   void resizeEvent(QResizeEvent *event) override;
 
 private:
+  // EditWidth; a combo box gets the room of its longest option when that is wider.
+  int FieldWidth(const TEditRow &row) const;
   void UpdateSetButton();
   void PaintRow(int index, bool readOnly);
   bool RangeRefused();

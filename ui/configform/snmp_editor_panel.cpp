@@ -20,7 +20,9 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget *parent, KvSNMPRequest2Edits *binding
 
 void TSNMPEditorPanel::SetEditWidth(int width) {
   Edits->SetEditWidth(width);
-  SetShown(Edits);
+  // A list panel keeps showing its list: its edit rows only show in the Add and Edit
+  // dialogs, which lay them out again.
+  if (Shown == Edits) SetShown(Edits);
 }
 
 TLiveView *TSNMPEditorPanel::EnableLiveView(int seconds) {

@@ -39,6 +39,8 @@ QLabel *AddLabelled(QGridLayout *grid, int row, const char *caption, QWidget *fi
 QLabel *AddStaticField(QGridLayout *grid, int row, const char *caption, const char *name) {
   QLabel *field = Named(MakeStaticText(nullptr), name);
   field->setMinimumWidth(120);
+  // As high as the edits beside it, also while it is empty.
+  field->setMinimumHeight(QLineEdit().sizeHint().height());
   AddLabelled(grid, row, caption, field);
   return field;
 }

@@ -10,6 +10,7 @@
 #include "kv_write_scope.h"
 
 #include <QBarCategoryAxis>
+#include <QCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -61,6 +62,24 @@ bool ToNumber(const QString &text, int &number) {
 
 QBarSeries *BarsOf(const QChart *chart) { return static_cast<QBarSeries *>(chart->series().value(0)); }
 
+// Labels groups of bars on the chart's category label axis: at most kLabelledGroups
+// groups of an odd number of bars, each labelled with its middle bar's label.
+constexpr int kLabelledGroups = 3;
+void ShowGroupLabels(QChart *chart, const QStringList &labels) {
+  QCategoryAxis *axis = nullptr;
+  for (QAbstractAxis *a : chart->axes(Qt::Horizontal))
+    if (auto *c = qobject_cast<QCategoryAxis *>(a)) axis = c;
+  if (!axis) return;
+  for (const QString &label : axis->categoriesLabels()) axis->remove(label);
+  const int count = static_cast<int>(labels.size());
+  axis->setStartValue(-0.5);
+  axis->setRange(-0.5, std::max(count, 1) - 0.5);
+  int group = std::max(1, (count + kLabelledGroups - 1) / kLabelledGroups);
+  if (group % 2 == 0) --group;
+  for (int first = 0; first + group <= count; first += group)
+    axis->append(labels[first + group / 2], first + group - 0.5);
+}
+
 QChart *MakeChart(const char *title, const SeriesLook *looks, int count) {
   auto *chart = new QChart;
   chart->setTitle(title);
@@ -75,10 +94,19 @@ QChart *MakeChart(const char *title, const SeriesLook *looks, int count) {
   QFont small = x->labelsFont();
   small.setPointSizeF(small.pointSizeF() * 0.8);
   x->setLabelsFont(small);
+  // The interval starts are too long to stand under each of 30 or more bars: the bars
+  // keep their categories, and a second axis labels groups of them (ShowGroupLabels).
+  x->setLabelsVisible(false);
+  auto *groups = new QCategoryAxis(chart);
+  groups->setLabelsFont(small);
+  groups->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+  groups->setGridLineVisible(false);
+  groups->setLineVisible(false);
   auto *y = new QValueAxis(chart);
   y->setLabelFormat("%d");
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
+  chart->addAxis(groups, Qt::AlignBottom);
   bars->attachAxis(x);
   bars->attachAxis(y);
   chart->legend()->setAlignment(Qt::AlignRight);
@@ -418,6 +446,7 @@ void THistoryForm::DrawCharts() {
     auto *x = static_cast<QBarCategoryAxis *>(chart->axes(Qt::Horizontal).value(0));
     x->clear();
     x->append(labels);
+    ShowGroupLabels(chart, labels);
     const int top = std::max(1, static_cast<int>(std::ceil(max * 1.1)));
     auto *y = static_cast<QValueAxis *>(chart->axes(Qt::Vertical).value(0));
     y->setRange(0, top);

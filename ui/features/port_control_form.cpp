@@ -114,6 +114,7 @@ void TfrmPortControl::LoadTables() {
         port->setText(DescriptionColumn, description->text(1));
     }
     for (int c = 0; c < ColumnCount; ++c) lvwMain->resizeColumnToContents(c);
+    FitWidthToColumns(this, lvwMain);
   } catch (const std::exception &) {
     Log("Get Variable Time Out!Receive at " + Now() + ".");
   }
