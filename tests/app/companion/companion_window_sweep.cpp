@@ -1,0 +1,97 @@
+// Every view of the companion program against an agent that fails in each of the fault
+// modes, as the module's own windows are swept: one test per mode, one agent per mode
+// shared by the views, each view started from its command line as the launcher gives it.
+
+#include "companion_start.h"
+#include "companion_views.h"
+#include "config_form.h"
+#include "kv_message_box.h"
+#include "kv_snmp_session.h"
+#include "window_sweep.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::vector<SweepWindow> CompanionWindows(int port, int maxRepetitions) {
+  std::vector<SweepWindow> rows;
+  for (const KvCompanionView &view : CompanionViews()) {
+    const KvCompanionPageDef &first = view.Pages.front();
+    SweepWindow row;
+    row.Name = std::string("/T") + view.Name;
+    row.Kind = std::string("companion ") + (view.Pages.size() > 1 ? "view with pages"
+                                            : first.Counters      ? "counter view"
+                                            : first.ItemType == SVT_SV ? "editor"
+                                                                       : "list");
+    // A scalar group is one request: the agent stops at it. A table stops after its first row.
+    row.StopAt = first.ItemType == SVT_SV ? 1 : 2;
+    const std::vector<std::string> parameters = {"/I127.0.0.1", "/t" + std::to_string(port), "/v1",
+                                                 "/Rrdwalk",    "/Wwrtgate",
+                                                 row.Name};
+    row.Open = [parameters, name = row.Name, maxRepetitions] {
+      int status = -1;
+      std::ostringstream errors;
+      TConfigForm *form = StartCompanion(parameters, status, errors);
+      if (!form) {
+        ADD_FAILURE() << name << ": " << errors.str();
+        return;
+      }
+      // The session was set up again from the command line: its requests wait as briefly,
+      // and walk with as many rows per request, as those of the module's swept windows.
+      for (const auto &binding : form->OwnedBindings()) {
+        binding->Request.Timeout = kSweepTimeout;
+        binding->Request.MaxRepetitions = maxRepetitions;
+      }
+      form->ShowModal();
+      delete form;
+    };
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+class CompanionSweep : public ::testing::TestWithParam<FaultMode> {
+protected:
+  static void SetUpTestSuite() {
+    // The boot counter file goes to the current directory; no host suite's settings.
+    static const std::string dir = [] {
+      char tmpl[] = "/tmp/kv_companion_sweep_XXXXXX";
+      return std::string(mkdtemp(tmpl));
+    }();
+    ASSERT_EQ(chdir(dir.c_str()), 0);
+    ::setenv("XDG_CONFIG_DIRS", (dir + "/no-config").c_str(), 1);
+  }
+};
+
+TEST_P(CompanionSweep, EveryViewShowsTheFailureClosesAndWritesNothing) {
+  const FaultMode &mode = GetParam();
+  SweepAgent agent(mode);
+  Platform::ScriptedMessageBoxes boxes;
+  ASSERT_TRUE(agent.Started()) << agent.Output();
+
+  SweepSummary summary;
+  const char *only = std::getenv("KV_SWEEP_ONLY");
+  const std::vector<SweepWindow> rows = CompanionWindows(agent.Port(), mode.MaxRepetitions);
+  for (const SweepWindow &row : rows) {
+    if (only && row.Name.find(only) == std::string::npos) continue;
+    const SweepOutcome outcome = SweepOne(row, mode, agent);
+    std::cout << mode.Name << " | " << row.Name << " | " << outcome.OpenMs << " + " << outcome.CloseMs << " ms | "
+              << outcome.Status.substr(0, outcome.Status.find('\n')) << '\n';
+    AddToSummary(summary, row, outcome);
+  }
+  EXPECT_EQ(rows.size(), 24u);
+  EXPECT_EQ(agent.Sets(), 0);
+  std::cout << FormatSummary(mode.Name, summary);
+}
+
+INSTANTIATE_TEST_SUITE_P(FaultModes, CompanionSweep, ::testing::ValuesIn(FaultModes()),
+                         [](const ::testing::TestParamInfo<FaultMode> &info) { return info.param.Name; });
+
+}  // namespace
