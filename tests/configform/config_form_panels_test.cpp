@@ -4,6 +4,8 @@
 #include "config_form.h"
 #include "ctrl_btn_panel.h"
 #include "edits_panel.h"
+#include "kv_controls.h"
+#include "msg_panel.h"
 #include "kv_message_box.h"
 #include "kv_mib_aac_set.h"
 #include "kv_mib_core_set.h"
@@ -16,6 +18,8 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -137,4 +141,15 @@ TEST(ConfigFormPanels, ComboBoxRowIsWideEnoughForItsLongestOption) {
   EXPECT_GT(protocol->width(), longest);
   EXPECT_GE(protocol->width(), protocol->sizeHint().width());
   EXPECT_GT(form.width(), protocol->geometry().right());  // the window makes room for it
+}
+
+// A window left open keeps reading: its memo keeps the latest status lines only.
+TEST(ConfigFormPanels, StatusMemoKeepsItsLatestLines) {
+  TConfigForm form;
+  TSNMPEditorPanel *panel = form.SetEditorPanel(Binding(&form, RadiusConfigDefs, SVT_SV, 0));
+  QPlainTextEdit *memo = panel->MsgPanel->Memo;
+  for (int i = 0; i < kMemoLines + 5; ++i) memo->appendPlainText(QString("Get: line %1").arg(i));
+  EXPECT_EQ(memo->document()->blockCount(), kMemoLines);
+  EXPECT_EQ(memo->document()->firstBlock().text(), "Get: line 5");
+  EXPECT_EQ(memo->document()->lastBlock().text(), QString("Get: line %1").arg(kMemoLines + 4));
 }

@@ -81,6 +81,7 @@ void WidenColumnsFor(QTreeWidget *listView, const QTreeWidgetItem *row, std::vec
 QPlainTextEdit *MakeMemo(QWidget *parent) {
   auto *memo = new QPlainTextEdit(parent);
   memo->setReadOnly(true);
+  memo->setMaximumBlockCount(kMemoLines);
   return memo;
 }
 

@@ -45,7 +45,9 @@ void SetReportStyle(QTreeWidget *listView);
 // across the rows of one fill), only texts longer than those are measured.
 constexpr int kMaxFittedColumnWidth = 320;
 void WidenColumnsFor(QTreeWidget *listView, const QTreeWidgetItem *row, std::vector<int> *longest = nullptr);
-// A multi-line memo for status lines.
+// A multi-line memo for status lines. Every read adds a line; a window left open for
+// days keeps the latest kMemoLines of them.
+constexpr int kMemoLines = 1000;
 QPlainTextEdit *MakeMemo(QWidget *parent);
 
 // Clears the control's entries and adds every label of the option list in order.

@@ -84,9 +84,6 @@ TLiveView::TLiveView(TSNMPEditorPanel *panel, int seconds)
     connect(buttons->RefreshBtn, &QPushButton::clicked, this, [this] { typed_ = false; });
   }
 
-  // Every read adds its status line; a window left running keeps the latest ones only.
-  if (panel->MsgPanel) panel->MsgPanel->Memo->setMaximumBlockCount(kStatusLines);
-
   KvSNMPRequest2Controls::ReadWatcher watcher;
   watcher.Started = [this] { ReadStarted(); };
   watcher.RowShown = [this] { RowShown(); };

@@ -39,8 +39,6 @@ public:
   void SetInterval(int seconds);
   int Interval() const;
   static constexpr int kMaxSeconds = 3600;
-  // The status lines the message memo of a live panel keeps.
-  static constexpr int kStatusLines = 1000;
 
   // The list column that shows the rate of list column `column`, -1 when it has none.
   int RateColumnOf(int column) const;
