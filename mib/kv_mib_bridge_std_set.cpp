@@ -28,10 +28,10 @@ const KvSNMPVarDef BridgeBasePortDefs[] = {
 #undef BASE
 
 // Times are in hundredths of a second; bridge identifiers are 8 octets.
-OPTIONS(StpProtocolSpecification, StpProtocolSpecifications);
+OPTIONS(StpProtocolKind, StpProtocolKinds);
 #define BASE "1.3.6.1.2.1.17.2"
 const KvSNMPVarDef BridgeStpDefs[] = {
-    {BASE ".1", "ProtocolSpecification", Syntax::Integer, Access::ReadOnly, &StpProtocolSpecification},
+    {BASE ".1", "Protocol", Syntax::Integer, Access::ReadOnly, &StpProtocolKind},
     {BASE ".2", "Priority", Syntax::Integer, Access::ReadWrite, nullptr},
     {BASE ".3", "TimeSinceTopologyChange", Syntax::TimeTicks, Access::ReadOnly, nullptr},
     {BASE ".4", "TopChanges", Syntax::Counter, Access::ReadOnly, nullptr},

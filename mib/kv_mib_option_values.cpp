@@ -299,7 +299,7 @@ const KvIntOption IpRouteProtocols[] = {
 const KvIntOption BridgeTypes[] = {
     {1, "unknown"}, {2, "transparent-only"}, {3, "sourceroute-only"}, {4, "srt"}, {0, nullptr}};
 
-const KvIntOption StpProtocolSpecifications[] = {{1, "unknown"}, {2, "decLb100"}, {3, "ieee8021d"}, {0, nullptr}};
+const KvIntOption StpProtocolKinds[] = {{1, "unknown"}, {2, "decLb100"}, {3, "ieee8021d"}, {0, nullptr}};
 
 const KvIntOption FdbStatuses[] = {
     {1, "other"}, {2, "invalid"}, {3, "learned"}, {4, "self"}, {5, "mgmt"}, {0, nullptr}};

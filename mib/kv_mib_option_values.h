@@ -102,7 +102,7 @@ extern const KvIntOption IpRouteProtocols[];
 
 // Bridge, P-BRIDGE and Q-BRIDGE
 extern const KvIntOption BridgeTypes[];
-extern const KvIntOption StpProtocolSpecifications[];
+extern const KvIntOption StpProtocolKinds[];
 extern const KvIntOption FdbStatuses[];
 extern const KvIntOption VlanStatuses[];
 extern const KvIntOption StaticAddressStatuses[];
