@@ -5,6 +5,7 @@
 //
 //   build/bench/config_form_bench [--rows N] [--rounds R]
 
+#include "bench_timing.h"
 #include "config_form.h"
 #include "kv_controls.h"
 #include "kv_mib_core_set.h"
@@ -28,16 +29,6 @@
 #include <memory>
 
 namespace {
-double Best(const std::function<int()> &run, int rounds, int &rows) {
-  double best = 1e9;
-  for (int r = 0; r < rounds; ++r) {
-    const auto start = std::chrono::steady_clock::now();
-    rows = run();
-    best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  return best;
-}
-
 int BareWalk() {
   KvSNMPRequest request;
   request.VarList = KvSNMPVarList(IgmpInfoDefs, MVT_FMV, 2);
@@ -79,11 +70,6 @@ int OpenWindow() {
   return rows;
 }
 
-int Option(int argc, char **argv, const char *name, int fallback) {
-  for (int i = 1; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], name) == 0) return std::atoi(argv[i + 1]);
-  return fallback;
-}
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -107,9 +93,9 @@ int main(int argc, char **argv) {
   SnmpEventPump().Start();
 
   int bareRows = 0, aloneRows = 0, windowRows = 0;
-  const double bare = Best(BareWalk, rounds, bareRows);
-  const double alone = Best(BindingAlone, rounds, aloneRows);
-  const double window = Best(OpenWindow, rounds, windowRows);
+  const double bare = BestSeconds(BareWalk, rounds, bareRows);
+  const double alone = BestSeconds(BindingAlone, rounds, aloneRows);
+  const double window = BestSeconds(OpenWindow, rounds, windowRows);
   std::printf("IGMP group table, %d generated rows, best of %d\n", rows, rounds);
   std::printf("  reference: bare blocking walk          %5d rows  %8.3f s\n", bareRows, bare);
   std::printf("  asynchronous binding alone, hidden     %5d rows  %8.3f s  ratio %.2f\n", aloneRows, alone,

@@ -13,6 +13,7 @@
 //
 //   build/bench/soak_bench [minutes] [--seconds S] [--warmup S] [--drop-every N] [--rows N]
 
+#include "bench_timing.h"
 #include "config_form.h"
 #include "kv_mib_core_set.h"
 #include "kv_snmp_request2_edits.h"
@@ -45,19 +46,6 @@
 #include <string>
 
 namespace {
-
-long ResidentKiB() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);)
-    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-  return 0;
-}
-
-int Option(int argc, char **argv, const char *name, int fallback) {
-  for (int i = 1; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], name) == 0) return std::atoi(argv[i + 1]);
-  return fallback;
-}
 
 bool IsSuccess(const std::string &statusLine) { return statusLine.find(LibraryMessage(0)) != std::string::npos; }
 

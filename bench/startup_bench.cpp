@@ -9,6 +9,7 @@
 // start, "--bare PORT" the reference; each prints its resident memory once painted and
 // exits, and the parent times the process from fork to that line.
 
+#include "bench_timing.h"
 #include "front_picture.h"
 #include "kv_mib_core_set.h"
 #include "kv_snmp_request.h"
@@ -34,13 +35,6 @@
 #include <vector>
 
 namespace {
-
-long ResidentKiB() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);)
-    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-  return 0;
-}
 
 // Prints the resident memory and ends the process at the first paint of `watched`.
 class FirstPaint : public QObject {
