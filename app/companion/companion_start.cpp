@@ -3,6 +3,7 @@
 #include "companion_views.h"
 #include "config_form.h"
 #include "generic_entry.h"
+#include "kv_controls.h"
 #include "kv_message_box.h"
 #include "kv_program_info.h"
 #include "kv_snmp_request2_edits.h"
@@ -10,9 +11,7 @@
 #include "snmp_list_view_panel.h"
 #include "startup_settings.h"
 
-#include <QFontMetrics>
 #include <QPointer>
-#include <QScrollBar>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -30,36 +29,12 @@ void Report(const std::string &message, std::ostream &errors) {
                            Platform::MsgIcon::Error);
 }
 
-constexpr int kMaxColumnWidth = 260;
 constexpr int kMaxClientWidth = 800;  // the generic window's widest client area
-constexpr int kCellPadding = 16;  // as the captions have
 
-void FitColumns(QTreeWidget &list) {
-  const QFontMetrics metrics(list.font());
-  for (int c = 0; c < list.columnCount(); ++c) {
-    const int caption = list.columnWidth(c);
-    if (caption == 0) continue;  // a hidden column stays hidden
-    int widest = 0;
-    for (int r = 0; r < list.topLevelItemCount(); ++r)
-      widest = std::max(widest, metrics.horizontalAdvance(list.topLevelItem(r)->text(c)));
-    list.setColumnWidth(c, std::clamp(widest + kCellPadding, caption, std::max(caption, kMaxColumnWidth)));
-  }
-}
-
-// Grows the window (never beyond the generic window's widest client area) until the
-// list's columns fit beside its vertical scroll bar.
-void WidenToColumns(QWidget &window, const QTreeWidget &list) {
-  int columns = 0;
-  for (int c = 0; c < list.columnCount(); ++c) columns += list.columnWidth(c);
-  const int missing = columns + list.verticalScrollBar()->sizeHint().width() + 2 * list.frameWidth() - list.width();
-  if (missing > 0) window.resize(std::min(window.width() + missing, std::max(window.width(), kMaxClientWidth)), window.height());
-}
-
-// The lists of a view show whole values: after their first complete read, each shown
-// column becomes as wide as its texts (never narrower than its caption, at most
-// kMaxColumnWidth) and the window grows to show them; later reads keep the widths,
-// also those the operator set.
-void FitColumnsAfterFirstRead(TConfigForm *form) {
+// The lists of a view show whole values: the binding widens each column to its texts as
+// the rows arrive, and after the first complete read the window grows (up to the generic
+// window's widest client area) to show them.
+void FitWidthAfterFirstRead(TConfigForm *form) {
   QPointer<TConfigForm> window = form;
   for (TSNMPListViewPanel *panel : form->findChildren<TSNMPListViewPanel *>()) {
     QPointer<QTreeWidget> list = panel->ListPanel->ListView;
@@ -68,8 +43,7 @@ void FitColumnsAfterFirstRead(TConfigForm *form) {
                                       if (*fitted || !complete || !list || !window || list->topLevelItemCount() == 0)
                                         return;
                                       *fitted = true;
-                                      FitColumns(*list);
-                                      WidenToColumns(*window, *list);
+                                      FitWidthToColumns(window, list, std::max(window->width(), kMaxClientWidth));
                                     }});
   }
 }
@@ -138,7 +112,7 @@ TConfigForm *StartCompanion(const std::vector<std::string> &parameters, int &exi
     // A window of its own on the desktop, not a dialog over another program.
     form->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    FitColumnsAfterFirstRead(form);
+    FitWidthAfterFirstRead(form);
     exitStatus = CompanionExit::Ok;
     return form;
   } catch (const std::exception &failure) {

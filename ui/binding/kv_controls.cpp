@@ -8,8 +8,11 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -75,6 +78,27 @@ void WidenColumnsFor(QTreeWidget *listView, const QTreeWidgetItem *row, std::vec
     }
     const int wanted = std::min(listView->fontMetrics().horizontalAdvance(text) + kCellPadding, kMaxFittedColumnWidth);
     if (wanted > listView->columnWidth(c)) listView->setColumnWidth(c, wanted);
+  }
+}
+
+void FitWidthToColumns(QWidget *window, QTreeWidget *list, int maxWidth) {
+  int columns = 0;
+  for (int c = 0; c < list->columnCount(); ++c)
+    if (!list->isColumnHidden(c)) columns += list->columnWidth(c);
+  // The window may not be shown yet: lay it out, and count the room of a vertical scroll
+  // bar whether or not the rows need one.
+  if (QLayout *layout = window->layout()) layout->activate();
+  const int frame = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+  const int missing = columns + frame - list->width();
+  if (missing <= 0) return;
+  int width = window->width() + missing;
+  if (const QScreen *screen = window->screen()) width = std::min(width, screen->availableGeometry().width());
+  if (maxWidth > 0) width = std::min(width, maxWidth);
+  if (width <= window->width()) return;
+  window->resize(width, window->height());
+  if (QLayout *layout = window->layout()) {
+    layout->invalidate();  // a hidden window lays its children out again only when told
+    layout->activate();
   }
 }
 

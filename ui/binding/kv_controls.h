@@ -45,6 +45,10 @@ void SetReportStyle(QTreeWidget *listView);
 // across the rows of one fill), only texts longer than those are measured.
 constexpr int kMaxFittedColumnWidth = 320;
 void WidenColumnsFor(QTreeWidget *listView, const QTreeWidgetItem *row, std::vector<int> *longest = nullptr);
+// Widens `window` (never narrows it) so that `list` shows all its columns without a
+// horizontal scroll bar, within the screen's width and `maxWidth` (0: no other limit);
+// what is left over still scrolls.
+void FitWidthToColumns(QWidget *window, QTreeWidget *list, int maxWidth = 0);
 // A multi-line memo for status lines. Every read adds a line; a window left open for
 // days keeps the latest kMemoLines of them.
 constexpr int kMemoLines = 1000;

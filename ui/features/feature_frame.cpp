@@ -1,18 +1,12 @@
 #include "feature_frame.h"
 
-#include <QMouseEvent>
-#include <QScreen>
-#include <QScrollBar>
-#include <QTreeWidget>
-
 #include "kv_status_bar.h"
 
 #include <QHBoxLayout>
-#include <QLayout>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 QPushButton *FeatureFrame::AddButton(QWidget *form, const char *caption, QSize size) {
   auto *button = new QPushButton(caption, form);
@@ -42,26 +36,6 @@ FeatureFrame MakeFeatureFrame(QWidget *form, QSize size, bool withStatusBar) {
     outer->addWidget(frame.StatusBar);
   }
   return frame;
-}
-
-void FitWidthToColumns(QWidget *window, QTreeWidget *list) {
-  int columns = 0;
-  for (int c = 0; c < list->columnCount(); ++c)
-    if (!list->isColumnHidden(c)) columns += list->columnWidth(c);
-  // The window may not be shown yet: lay it out, and count the room of a vertical scroll
-  // bar whether or not the rows need one.
-  if (QLayout *layout = window->layout()) layout->activate();
-  const int frame = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
-  const int missing = columns + frame - list->width();
-  if (missing <= 0) return;
-  int width = window->width() + missing;
-  if (const QScreen *screen = window->screen()) width = std::min(width, screen->availableGeometry().width());
-  if (width <= window->width()) return;
-  window->resize(width, window->height());
-  if (QLayout *layout = window->layout()) {
-    layout->invalidate();  // a hidden window lays its children out again only when told
-    layout->activate();
-  }
 }
 
 bool IsListClick(QTreeWidget *list, QObject *watched, QEvent *event) {

@@ -25,10 +25,6 @@ struct FeatureFrame {
 // Lays `form` out as the frame and gives it its designed size.
 FeatureFrame MakeFeatureFrame(QWidget *form, QSize size, bool withStatusBar);
 
-// Widens `window` (never narrows it) so that `list` shows all its columns without a
-// horizontal scroll bar, within the screen's width; what is left over still scrolls.
-void FitWidthToColumns(QWidget *window, QTreeWidget *list);
-
 // Whether `event`, seen by an event filter on `list`'s viewport, is a left click in the
 // list; a click beside the rows clears the selection first. The row itself was selected
 // (and shown by the binding) on press.
