@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
 
@@ -39,6 +40,20 @@ QString MemoTexts(QWidget *window) {
   for (QPlainTextEdit *memo : window->findChildren<QPlainTextEdit *>())
     if (!memo->toPlainText().isEmpty()) texts << memo->toPlainText();
   return texts.join(QLatin1Char('\n'));
+}
+
+bool WaitUntilSettled(QWidget *window, int quietTicks, int timeoutMs) {
+  QElapsedTimer clock;
+  clock.start();
+  int quiet = 0;
+  while (clock.elapsed() < timeoutMs) {
+    QEventLoop tick;
+    QTimer::singleShot(50, &tick, &QEventLoop::quit);
+    tick.exec();
+    quiet = WindowSettled(window) ? quiet + 1 : 0;
+    if (quiet >= quietTicks) return true;
+  }
+  return false;
 }
 
 bool TriggerAndWatchModal(QAction *action, const std::function<void(QWidget *window)> &settled, int timeoutMs) {

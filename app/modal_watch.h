@@ -20,5 +20,9 @@ bool TriggerAndWatchModal(QAction *action, const std::function<void(QWidget *win
 // status line is there.
 bool WindowSettled(QWidget *window);
 
+// For a window shown without a modal loop of its own: lets events run in ticks of 50 ms
+// until `window` has been settled for `quietTicks` ticks in a row; false after `timeoutMs`.
+bool WaitUntilSettled(QWidget *window, int quietTicks = 4, int timeoutMs = 20000);
+
 // The text of every message memo of a window, in creation order, joined by line feeds.
 QString MemoTexts(QWidget *window);

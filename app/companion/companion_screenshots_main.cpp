@@ -15,30 +15,14 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTabWidget>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <iostream>
 #include <string>
 #include <vector>
 
-namespace {
-// Lets events run until the window has stayed settled for half a second (the list
-// draws its rows at its own pace), at most 20 s.
-bool WaitSettled(QWidget *window) {
-  QElapsedTimer clock;
-  clock.start();
-  int quiet = 0;
-  while (clock.elapsed() < 20000) {
-    QEventLoop tick;
-    QTimer::singleShot(50, &tick, &QEventLoop::quit);
-    tick.exec();
-    quiet = WindowSettled(window) ? quiet + 1 : 0;
-    if (quiet >= 10) return true;
-  }
-  return false;
-}
-}  // namespace
+// Settled for half a second: the list draws its rows at its own pace.
+constexpr int kQuietTicks = 10;
 
 int main(int argc, char **argv) {
   if (argc < 3) {
@@ -62,7 +46,7 @@ int main(int argc, char **argv) {
     const int pages = form->Pages ? form->Pages->count() : 1;
     for (int page = 0; page < pages; ++page) {
       if (form->Pages) form->Pages->setCurrentIndex(page);
-      bool settled = WaitSettled(form);
+      bool settled = WaitUntilSettled(form, kQuietTicks);
       // A live view shows its rates from its second read on.
       auto *panel = (form->Pages ? form->Pages->currentWidget() : static_cast<QWidget *>(form))
                         ->findChild<TSNMPEditorPanel *>();
@@ -72,7 +56,7 @@ int main(int argc, char **argv) {
         QElapsedTimer clock;
         clock.start();
         while (panel->LiveView()->TimedReads() == reads && clock.elapsed() < 5000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        settled = WaitSettled(form);
+        settled = WaitUntilSettled(form, kQuietTicks);
       }
       const QString name = QString::fromLatin1(view.Name) + (page ? QString("-%1").arg(page + 1) : QString());
       const QString path = folder.filePath(name + ".png");
