@@ -2,10 +2,13 @@
 #include "kv_message_box.h"
 #include "kv_program_info.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 using namespace Platform;
@@ -92,6 +95,12 @@ TEST(ProgramInfo, CurrentDirectoryFollowsTheProcess) {
   EXPECT_EQ(CurrentDirectory(), before.string());
 }
 
-TEST(ProgramInfo, ScreenHasAPositiveResolution) {
-  EXPECT_GT(ScreenPixelsPerInch(), 0);
+// Fonts scale with the logical resolution, the one the desktop's font settings give, not
+// with the physical one of the monitor (on the offscreen platform 96 and 100).
+TEST(ProgramInfo, ScreenPixelsPerInchIsThePrimaryScreensLogicalOne) {
+  const QScreen *screen = QGuiApplication::primaryScreen();
+  ASSERT_NE(screen, nullptr);
+  EXPECT_EQ(ScreenPixelsPerInch(), static_cast<int>(std::lround(screen->logicalDotsPerInchY())));
+  if (std::lround(screen->physicalDotsPerInchY()) != std::lround(screen->logicalDotsPerInchY()))
+    EXPECT_NE(ScreenPixelsPerInch(), static_cast<int>(std::lround(screen->physicalDotsPerInchY())));
 }
