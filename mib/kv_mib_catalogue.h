@@ -31,7 +31,3 @@ std::span<const KvMibSet *const> MibSets();
 
 // The table with that identifier, or null.
 const KvMibTable *FindMibTable(const std::string &name);
-
-// The first ten characters of the agent's runtime software version, read at start-up;
-// empty until then.
-extern std::string RuntimeVersion;

@@ -8,9 +8,6 @@
 
 #define OPTIONS(name, values) const KvOptionList name KV_MIB_SET_ORDER(CoreSetOrder)(values)
 
-// Reset to empty before the option lists are built; destroyed after them.
-std::string RuntimeVersion KV_MIB_SET_ORDER(CoreSetOrder);
-
 #define BASE "1.3.6.1.4.1.171.12.1.1"
 const KvSNMPVarDef RuntimeVersionDefs[] = {
     {BASE ".6", "Runtime Software Version", Syntax::DisplayStr, Access::ReadOnly, nullptr},

@@ -5,7 +5,7 @@
 // when a view opens, so that a view whose table is missing fails with a message rather
 // than at link time.
 
-#include "main_menu.h"
+#include "window_entry.h"
 
 #include <memory>
 #include <span>

@@ -100,8 +100,8 @@ void ExpectConsistent(const KvStartupSettings &t, const KvSessionRecords &s) {
   EXPECT_TRUE(decimal(t.SecurityLevelText, s.Security.SecurityLevel));
   EXPECT_TRUE(decimal(t.AuthProtocolText, s.Security.AuthProtocol));
   EXPECT_TRUE(decimal(t.PrivProtocolText, s.Security.PrivProtocol));
-  if (!t.AuthPasswordText.empty()) EXPECT_TRUE(t.AuthPasswordGiven);
-  if (!t.PrivPasswordText.empty()) EXPECT_TRUE(t.PrivPasswordGiven);
+  if (!t.AuthPasswordText.empty()) { EXPECT_TRUE(t.AuthPasswordGiven); }
+  if (!t.PrivPasswordText.empty()) { EXPECT_TRUE(t.PrivPasswordGiven); }
 }
 
 // A file may hold NUL bytes, which end what() early; a command line cannot.
@@ -110,9 +110,12 @@ void ExpectConversionError(const KvException &e, const std::string &parameter, b
   EXPECT_EQ(e.Code(), 0);
   ASSERT_GE(message.size(), 1u);
   EXPECT_EQ(message.front(), '\'');
-  if (!mayHoldNul) EXPECT_TRUE(message.ends_with("' is not a valid integer value")) << message;
-  if (parameter.find("/A") != std::string::npos || parameter.find("/P") != std::string::npos)
+  if (!mayHoldNul) {
+    EXPECT_TRUE(message.ends_with("' is not a valid integer value")) << message;
+  }
+  if (parameter.find("/A") != std::string::npos || parameter.find("/P") != std::string::npos) {
     EXPECT_EQ(message, "'********' is not a valid integer value");
+  }
 }
 }  // namespace
 
@@ -133,11 +136,15 @@ TEST(GeneratedInput, ParameterListsApplyOrFailWithTheConversionErrorOnly) {
         ++failures;
         break;
       }
-      if (!texts.AddressText.empty()) EXPECT_EQ(texts.AddressText, session.Device.Address);
+      if (!texts.AddressText.empty()) {
+        EXPECT_EQ(texts.AddressText, session.Device.Address);
+      }
     }
     ExpectConsistent(texts, session);
     std::string address;
-    if (applied && CommandLineAddress(list, address)) EXPECT_EQ(address, session.Device.Address);
+    if (applied && CommandLineAddress(list, address)) {
+      EXPECT_EQ(address, session.Device.Address);
+    }
     if (::testing::Test::HasFailure()) {
       ADD_FAILURE() << "round " << round;
       break;

@@ -19,6 +19,7 @@
 #include "main_form.h"
 #include "modal_watch.h"
 #include "panel_form.h"
+#include "runtime_version.h"
 #include "snmp_editor_panel.h"
 #include "snmp_list_view_panel.h"
 #include "switch_sim_agent.h"

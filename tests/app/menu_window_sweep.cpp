@@ -11,6 +11,7 @@
 #include "main_form.h"
 #include "main_menu.h"
 #include "panel_form.h"
+#include "runtime_version.h"
 #include "window_sweep.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 // table (or pages), with the entry's item type, key count, row statuses and extras,
 // shown modally and destroyed once it closed.
 
-#include "main_menu.h"
+#include "window_entry.h"
 
 #include <string>
 

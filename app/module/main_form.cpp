@@ -7,7 +7,6 @@
 #include "kv_help.h"
 #include "kv_message_box.h"
 #include "kv_messages.h"
-#include "kv_mib_catalogue.h"
 #include "kv_mib_core_set.h"
 #include "kv_program_info.h"
 #include "kv_snmp_request.h"
@@ -17,6 +16,7 @@
 #include "main_menu_bar.h"
 #include "module_launcher.h"
 #include "panel_form.h"
+#include "runtime_version.h"
 
 #include <QAction>
 #include <QCloseEvent>

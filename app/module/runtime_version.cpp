@@ -1,0 +1,3 @@
+#include "runtime_version.h"
+
+std::string RuntimeVersion;
