@@ -521,7 +521,7 @@ void KvSNMPRequest::GetAsync(KvSNMPCallback callback, void *userData, bool first
   const SnmpPdu pdu = BuildPdu(kind);
   if (first) ForgetRows();
   if (op != SnmpOperation::GetNext || !IsTable()) {
-    SendAsync(op, kind, pdu, std::move(callback), userData, true);
+    SendAsync(op, BuildTarget(), kind, pdu, std::move(callback), userData, true);
     return;
   }
   ReadRowsAsync(BuildTarget(), kind, pdu, std::move(callback), userData);
@@ -534,21 +534,22 @@ void KvSNMPRequest::SetAsync(KvSNMPCallback callback, void *userData, bool readB
   ForgetRows();
   const KvSNMPVarList saved = VarList;
   SnmpPdu pdu;
+  SnmpTarget target;
   try {
     PrepareSet(selection, values);
-    BuildTarget();  // fails early, before the list is touched any further
+    target = BuildTarget();  // fails early, before the list is touched any further
     pdu = BuildPdu(Write);
   } catch (...) {
     VarList = saved;
     throw;
   }
   VarList = saved;
-  SendAsync(SnmpOperation::Set, Write, pdu, std::move(callback), userData, readBack);
+  SendAsync(SnmpOperation::Set, target, Write, pdu, std::move(callback), userData, readBack);
 }
 
-void KvSNMPRequest::SendAsync(SnmpOperation op, PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback,
-                              void *userData, bool readBack) {
-  Launch(op, BuildTarget(), pdu,
+void KvSNMPRequest::SendAsync(SnmpOperation op, const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu,
+                              KvSNMPCallback callback, void *userData, bool readBack) {
+  Launch(op, target, pdu,
          [callback = std::move(callback), userData, readBack, kind](KvSNMPRequest &request, int status,
                                                                      const SnmpPdu &response) {
            request.Complete(status, response, callback, userData, readBack, kind);

@@ -108,8 +108,9 @@ private:
   bool ProcessResponse(int code, const std::string &text, const SnmpPdu &response, PduKind asked,
                        bool &finished);
   void PrepareSet(const std::string &selection, const std::vector<std::string> *values);
-  void SendAsync(SnmpOperation op, PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback,
-                 void *userData, bool readBack);
+  // Sends `pdu` to `target` (built once by the caller) and completes through `callback`.
+  void SendAsync(SnmpOperation op, const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu,
+                 KvSNMPCallback callback, void *userData, bool readBack);
   // What happens to an answer: `answered` runs on the window thread unless the request
   // is gone. With `post`, nothing is sent: `response` comes back as though it had.
   using Answered = std::function<void(KvSNMPRequest &request, int status, const SnmpPdu &response)>;

@@ -735,12 +735,6 @@ int KvSnmpSession::SendAsync(SnmpOperation op, const SnmpTarget &target, const S
 int KvSnmpSession::GetAsync(const SnmpTarget &t, const SnmpPdu &r, SnmpCompletion d, SnmpRequestId *id) {
   return SendAsync(SnmpOperation::Get, t, r, std::move(d), id);
 }
-int KvSnmpSession::GetNextAsync(const SnmpTarget &t, const SnmpPdu &r, SnmpCompletion d, SnmpRequestId *id) {
-  return SendAsync(SnmpOperation::GetNext, t, r, std::move(d), id);
-}
-int KvSnmpSession::SetAsync(const SnmpTarget &t, const SnmpPdu &r, SnmpCompletion d, SnmpRequestId *id) {
-  return SendAsync(SnmpOperation::Set, t, r, std::move(d), id);
-}
 
 void KvSnmpSession::Post(int status, const SnmpPdu &response, SnmpCompletion done, SnmpRequestId *idOut) {
   auto c = std::make_unique<Completed>();

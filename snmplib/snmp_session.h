@@ -144,10 +144,6 @@ public:
   // completion runs exactly once unless cancelled), else the failure and no completion.
   int GetAsync(const SnmpTarget &target, const SnmpPdu &request, SnmpCompletion done,
                SnmpRequestId *id = nullptr);
-  int GetNextAsync(const SnmpTarget &target, const SnmpPdu &request, SnmpCompletion done,
-                   SnmpRequestId *id = nullptr);
-  int SetAsync(const SnmpTarget &target, const SnmpPdu &request, SnmpCompletion done,
-               SnmpRequestId *id = nullptr);
   int SendAsync(SnmpOperation op, const SnmpTarget &target, const SnmpPdu &request,
                 SnmpCompletion done, SnmpRequestId *id = nullptr);
 

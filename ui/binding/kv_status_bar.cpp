@@ -32,11 +32,6 @@ std::string KvStatusBar::PanelText(int index) const {
   return FromQt(panels_[index]->text());
 }
 
-void KvStatusBar::SetSimplePanel(bool simple) {
-  simple_ = simple;
-  ShowMode();
-}
-
 void KvStatusBar::SetSimpleText(const std::string &text) {
   simpleText_ = text;
   simpleLabel_->setText(ToQt(text));

@@ -23,7 +23,6 @@ public:
   void SetPanelText(int index, const std::string &text);
   std::string PanelText(int index) const;
 
-  void SetSimplePanel(bool simple);
   bool SimplePanel() const { return simple_; }
   void SetSimpleText(const std::string &text);
   std::string SimpleText() const { return simpleText_; }

@@ -47,7 +47,6 @@ TEditsPanel::TEditsPanel(QWidget *parent, KvSNMPRequest2Edits *binding)
 
   const KvSNMPVarList &list = binding->Request.VarList;
   Rows.resize(static_cast<size_t>(list.GetCount()));
-  readOnly_.assign(Rows.size(), false);
   boxShownBeforeHide_.assign(Rows.size(), false);
   for (int i = 0; i < list.GetCount(); ++i) {
     const KvSNMPVarItem *item = list.GetItem(i);
@@ -87,10 +86,6 @@ TEditsPanel::~TEditsPanel() = default;
 bool TEditsPanel::IsReadOnlyOrKey(int index) const {
   const KvSNMPVarList &list = Binding->Request.VarList;
   return !list.IsEditable(index) || index < list.KeyCount;
-}
-
-bool TEditsPanel::IsRowReadOnly(int index) const {
-  return index >= 0 && index < RowCount() && readOnly_[static_cast<size_t>(index)];
 }
 
 int TEditsPanel::FieldWidth(const TEditRow &row) const {
@@ -159,7 +154,6 @@ void TEditsPanel::SetRowReadOnly(int index, bool readOnly) {
     return;
   }
   TEditRow &row = Rows[static_cast<size_t>(index)];
-  readOnly_[static_cast<size_t>(index)] = readOnly;
   if (readOnly) row.CheckBox->setChecked(false);
   row.CheckBox->setEnabled(!readOnly);
   row.CheckBox->setVisible(!readOnly);

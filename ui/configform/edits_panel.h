@@ -56,7 +56,6 @@ public:
   void ResetRows(bool checked);
   // One row made read-only (greyed, no check box) or editable (check box unchecked).
   void SetRowReadOnly(int index, bool readOnly);
-  bool IsRowReadOnly(int index) const;
   // True for a row that is read-only by its item: not editable, or a key of the table.
   bool IsReadOnlyOrKey(int index) const;
 
@@ -104,6 +103,5 @@ private:
   bool RangeRefused();
 
   QWidget *rowsArea_;
-  std::vector<bool> readOnly_;
   std::vector<bool> boxShownBeforeHide_;
 };
