@@ -21,15 +21,16 @@
 #include "vlan_8021d_priority_form.h"
 #include "vlan_general_info_form.h"
 #include "vlan_port_infomation_form.h"
+#include "window_layout.h"
 
 namespace {
 
 void OpenPortControl(TMainForm &mainForm) { TfrmPortControl::Execute(&mainForm, mainForm.AddressText); }
-void OpenPortTrunk(TMainForm &mainForm) { TPortTrunkForm::Execute(&mainForm, mainForm.AddressText, RuntimeVersion); }
-void OpenPortMirror(TMainForm &mainForm) { TPortMirrorForm::Execute(&mainForm, mainForm.AddressText); }
-void OpenEthernetRule(TMainForm &mainForm) { TEthernetInformationRuleForm::Execute(&mainForm); }
-void OpenIpRule(TMainForm &mainForm) { TIPRuleForm::Execute(&mainForm); }
-void OpenPayloadRule(TMainForm &mainForm) { TUserDefinedInformationRuleForm::Execute(&mainForm); }
+void OpenPortTrunk(TMainForm &mainForm) { ShowFeatureWindow<TPortTrunkForm>(&mainForm, mainForm.AddressText, RuntimeVersion); }
+void OpenPortMirror(TMainForm &mainForm) { ShowFeatureWindow<TPortMirrorForm>(&mainForm, mainForm.AddressText); }
+void OpenEthernetRule(TMainForm &mainForm) { ShowFeatureWindow<TEthernetInformationRuleForm>(&mainForm); }
+void OpenIpRule(TMainForm &mainForm) { ShowFeatureWindow<TIPRuleForm>(&mainForm); }
+void OpenPayloadRule(TMainForm &mainForm) { ShowFeatureWindow<TUserDefinedInformationRuleForm>(&mainForm); }
 void OpenF4(TMainForm &m) { OpenLastChangeForm(&m, m.AddressText); }
 void OpenF5(TMainForm &m) { OpenIfXEntry(&m, m.AddressText); }
 void OpenF6(TMainForm &m) { OpenDot3StatsForm(&m, m.AddressText); }
@@ -42,9 +43,9 @@ void OpenF9(TMainForm &m) { OpenVLan8021dPriorityForm(&m, CurrentWindowTitle, m.
 void OpenF10(TMainForm &m) { OpenVLanGeneralInfoForm(&m, m.AddressText); }
 void OpenF11(TMainForm &m) { OpenVLanPortInfomationForm(&m); }
 void OpenF12(TMainForm &m) { THistoryForm::Execute(&m, m.AddressText); }
-void OpenF14(TMainForm &m) { TEthernetMaskInformationForm::Execute(&m, m.AddressText); }
-void OpenF16(TMainForm &m) { TIPMaskInformationForm::Execute(&m, m.AddressText); }
-void OpenF18(TMainForm &m) { TUserMaskInfoForm::Execute(&m, m.AddressText); }
+void OpenF14(TMainForm &m) { ShowFeatureWindow<TEthernetMaskInformationForm>(&m, m.AddressText); }
+void OpenF16(TMainForm &m) { ShowFeatureWindow<TIPMaskInformationForm>(&m, m.AddressText); }
+void OpenF18(TMainForm &m) { ShowFeatureWindow<TUserMaskInfoForm>(&m, m.AddressText); }
 
 struct FeatureWindow {
   const char *Key;
@@ -53,7 +54,7 @@ struct FeatureWindow {
 
 // One line per feature entry: plug a window in by naming its opener here.
 const FeatureWindow kFeatureWindows[] = {
-    {"F1", OpenPortControl},  // TfrmPortControl: caption "Port Control Table : " + address, frmPortControl while shown
+    {"F1", OpenPortControl},  // TfrmPortControl: caption "Port Control Table : " + address
     {"F2", OpenPortTrunk},    // TPortTrunkForm
     {"F3", OpenPortMirror},   // TPortMirrorForm
     {"F4", OpenF4},  // TLastChangeForm

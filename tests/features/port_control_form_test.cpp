@@ -5,6 +5,7 @@
 #include "feature_window_fixture.h"
 #include "kv_controls.h"
 #include "kv_message_box.h"
+#include "kv_option_list.h"
 #include "port_control_edit_form.h"
 #include "port_control_form.h"
 
@@ -38,10 +39,8 @@ protected:
                  {C + ".4.5", C + ".4.5 INTEGER rw 7 range=1..10"},
                  {C + ".3.6", C + ".3.6 INTEGER rw 1 enum=O1"}});
     form_ = std::make_unique<TfrmPortControl>(nullptr);
-    frmPortControl = form_.get();
     form_->SetCaption("Port Control Table : 127.0.0.1");
   }
-  void TearDown() override { frmPortControl = nullptr; }
 
   QTreeWidgetItem *Port(int port) const { return form_->lvwMain->topLevelItem(port - 1); }
   std::string LastLog() const {
@@ -165,6 +164,37 @@ TEST_F(PortControlWindow, EveryEditWritesTheWholeRowAndRefusedOrImpossibleWrites
   form_->btnEditClick();
   ASSERT_EQ(boxes.Shown().size(), 1u);
   EXPECT_EQ(boxes.Shown()[0].Text, "No Item is Selected");
+}
+
+// The editor on its own: it shows the row it was given and returns the row with the
+// checked fields, each Set Checked adding to the last; without Set Checked, none.
+TEST(PortControlEditor, ReturnsTheRowWithTheCheckedFieldsOnlyAfterSetChecked) {
+  const KvIntOption table[] = {{1, "other"}, {2, "disabled"}, {3, "enabled"}, {0, nullptr}};
+  const KvOptionList states(table);
+  const TPortControlRow row{"7", "1", "enabled", "nway-auto", "enabled", "enabled", "old"};
+  TfrmPortControlEdit editor(nullptr, row, {&states, nullptr, &states, &states});
+  editor.FormShow();
+  EXPECT_EQ(editor.edtIndex->text(), "7");
+  EXPECT_EQ(editor.cbNwayState->currentText(), "nway-auto");
+  EXPECT_EQ(editor.cbAdminState->count(), 2);  // "other" left out
+  EXPECT_EQ(editor.cbNwayState->count(), 0);
+  EXPECT_FALSE(editor.EditedRow().has_value());
+
+  editor.cbAdminState->setCurrentText("disabled");  // not checked: stays out
+  editor.ckPortDiscription->click();
+  editor.edtPortDiscription->setText("new");
+  editor.btnSetCheckedClick();
+  TPortControlRow expected = row;
+  expected.Description = "new";
+  ASSERT_TRUE(editor.EditedRow().has_value());
+  EXPECT_EQ(*editor.EditedRow(), expected);
+
+  editor.btnClearChecksClick();
+  editor.ckLearningState->click();
+  editor.cbLearningState->setCurrentText("disabled");
+  editor.btnSetCheckedClick();
+  expected.LearningState = "disabled";
+  EXPECT_EQ(*editor.EditedRow(), expected);
 }
 
 }  // namespace

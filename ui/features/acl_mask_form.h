@@ -6,7 +6,7 @@
 // A window derives from it, adds its fields and buttons, and names its key edit.
 
 #include "base_form.h"
-#include "feature_frame.h"
+#include "window_layout.h"
 
 #include <QSize>
 

@@ -1,6 +1,6 @@
 #include "acl_rule_form.h"
 
-#include "feature_frame.h"
+#include "window_layout.h"
 #include "kv_controls.h"
 #include "kv_message_box.h"
 #include "kv_program_info.h"

@@ -1,6 +1,6 @@
 #include "dot3_stats_form.h"
 
-#include "feature_layout.h"
+#include "window_layout.h"
 #include "kv_mib_core_set.h"
 #include "kv_snmp_request2_edits.h"
 #include "kv_status_bar.h"

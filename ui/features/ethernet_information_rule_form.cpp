@@ -25,8 +25,3 @@ const AclRuleLayout &TEthernetInformationRuleForm::Layout() {
 
 TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget *owner) : TAclRuleForm(owner, Layout()) {}
 
-void TEthernetInformationRuleForm::Execute(QWidget *owner) {
-  auto *form = new TEthernetInformationRuleForm(owner);
-  form->ShowModal();
-  form->DeleteWhenIdle();
-}

@@ -58,12 +58,6 @@ TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget *owner, const
   Start();
 }
 
-void TEthernetMaskInformationForm::Execute(QWidget *owner, const std::string &addressText) {
-  auto *form = new TEthernetMaskInformationForm(owner, addressText);
-  form->ShowModal();
-  form->DeleteWhenIdle();
-}
-
 // ---------------------------------------------------------------------------------
 // The handlers
 

@@ -4,7 +4,7 @@
 // masked and their masks, the ports), created with Add, changed with Set, removed with
 // Delete.
 //
-//   TEthernetMaskInformationForm::Execute(owner, addressText);
+//   ShowFeatureWindow<TEthernetMaskInformationForm>(owner, addressText);   // window_layout.h
 
 #include "acl_mask_form.h"
 
@@ -15,7 +15,6 @@ public:
               UseEthernetTypeItem, RowStatusItem };
 
   TEthernetMaskInformationForm(QWidget *owner, const std::string &addressText);
-  static void Execute(QWidget *owner, const std::string &addressText);
 
   void BT_GetClick();
   void SetBtnClick();

@@ -1,7 +1,7 @@
 #include "history_form.h"
 
 #include "history_control.h"
-#include "feature_frame.h"
+#include "window_layout.h"
 #include "kv_controls.h"
 #include "kv_message_box.h"
 #include "kv_mib_rmon_set.h"
@@ -221,12 +221,9 @@ void THistoryForm::BuildControls() {
   ST_Index = MakeStaticText(TS_Table);
   ST_DataSource = MakeStaticText(TS_Table);
   ST_Owner = MakeStaticText(TS_Table);
-  header->addWidget(new QLabel("Index : ", TS_Table), 0, 0);
-  header->addWidget(ST_Index, 0, 1);
-  header->addWidget(new QLabel("Data Source : ", TS_Table), 0, 2);
-  header->addWidget(ST_DataSource, 0, 3);
-  header->addWidget(new QLabel("Owner : ", TS_Table), 0, 4);
-  header->addWidget(ST_Owner, 0, 5);
+  AddLabelled(header, 0, "Index : ", ST_Index, 0);
+  AddLabelled(header, 0, "Data Source : ", ST_DataSource, 2);
+  AddLabelled(header, 0, "Owner : ", ST_Owner, 4);
   for (int c : {1, 3, 5}) header->setColumnStretch(c, 1);
   LV_Table = MakeListView(TS_Table);
   table->addWidget(LV_Table, 1);

@@ -1,6 +1,6 @@
 #include "if_x_entry.h"
 
-#include "feature_layout.h"
+#include "window_layout.h"
 #include "kv_messages.h"
 #include "kv_mib_interfaces_set.h"
 #include "kv_snmp_request2_edits.h"

@@ -90,12 +90,6 @@ TIPMaskInformationForm::TIPMaskInformationForm(QWidget *owner, const std::string
   Start();
 }
 
-void TIPMaskInformationForm::Execute(QWidget *owner, const std::string &addressText) {
-  auto *form = new TIPMaskInformationForm(owner, addressText);
-  form->ShowModal();
-  form->DeleteWhenIdle();
-}
-
 // ---------------------------------------------------------------------------------
 // The handlers. A failed write is shown in status panel 0 like every other failure.
 

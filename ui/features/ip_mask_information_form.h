@@ -4,7 +4,7 @@
 // flag masks, the ports). What a write carries follows from the protocol and the
 // options chosen (ColumnRule).
 //
-//   TIPMaskInformationForm::Execute(owner, addressText);
+//   ShowFeatureWindow<TIPMaskInformationForm>(owner, addressText);   // window_layout.h
 
 #include "acl_mask_form.h"
 
@@ -18,7 +18,6 @@ public:
               FlagBitItem, FlagBitMaskItem, ProtoIdMaskItem, UserDefineMaskItem, RowStatusItem };
 
   TIPMaskInformationForm(QWidget *owner, const std::string &addressText);
-  static void Execute(QWidget *owner, const std::string &addressText);
 
   void BT_GetClick();
   void SetBtnClick();

@@ -31,8 +31,3 @@ const AclRuleLayout &TIPRuleForm::Layout() {
 
 TIPRuleForm::TIPRuleForm(QWidget *owner) : TAclRuleForm(owner, Layout()) {}
 
-void TIPRuleForm::Execute(QWidget *owner) {
-  auto *form = new TIPRuleForm(owner);
-  form->ShowModal();
-  form->DeleteWhenIdle();
-}

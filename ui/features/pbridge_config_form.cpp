@@ -1,6 +1,6 @@
 #include "pbridge_config_form.h"
 
-#include "feature_layout.h"
+#include "window_layout.h"
 #include "kv_mib_core_set.h"
 #include "kv_snmp_request2_edits.h"
 

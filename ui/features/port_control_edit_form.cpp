@@ -1,10 +1,7 @@
 #include "port_control_edit_form.h"
 
-#include "kv_controls.h"
+#include "window_layout.h"
 #include "kv_option_list.h"
-#include "kv_snmp_request2_edits.h"
-#include "feature_frame.h"
-#include "port_control_form.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,10 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTreeWidget>
 #include <QVBoxLayout>
-
-bool PortControlRowEdited = false;
 
 namespace {
 constexpr char kOther[] = "other";
@@ -31,25 +25,24 @@ QComboBox *MakeTypedComboBox(QWidget *parent) {
   return box;
 }
 
-// The labels of the column's option list, "other" left out.
-void FillWithoutOther(QComboBox *box, int column) {
-  if (!frmPortControl) return;
-  const KvSNMPVarList &list = frmPortControl->PortBinding()->Request.VarList;
-  const KvOptionList *options = column < list.GetCount() ? list.GetItem(column)->Options : nullptr;
+// The labels of `options`, "other" left out.
+void FillWithoutOther(QComboBox *box, const KvOptionList *options) {
   for (int i = 0; options && i < options->GetCount(); ++i)
-    if (options->GetItem(i).Label != kOther) box->addItem(ToQt(options->GetItem(i).Label));
+    if (options->GetItem(i).Label != kOther) box->addItem(QString::fromStdString(options->GetItem(i).Label));
 }
 }  // namespace
 
 // ---------------------------------------------------------------------------------
 // Creation and showing
 
-TfrmPortControlEdit::TfrmPortControlEdit(QWidget *owner) : TBaseForm(owner) {
-  BuildControls();
+TfrmPortControlEdit::TfrmPortControlEdit(QWidget *owner, const TPortControlRow &row,
+                                         const std::array<const KvOptionList *, 4> &stateOptions)
+    : TBaseForm(owner), row_(row) {
+  BuildControls(stateOptions);
   btnSetChecked->setEnabled(false);
 }
 
-void TfrmPortControlEdit::BuildControls() {
+void TfrmPortControlEdit::BuildControls(const std::array<const KvOptionList *, 4> &stateOptions) {
   FeatureFrame frame = MakeFeatureFrame(this, {516, 243}, false);
   auto *scroll = new QScrollArea(this);
   scroll->setWidgetResizable(true);
@@ -75,16 +68,14 @@ void TfrmPortControlEdit::BuildControls() {
   cbNwayState = MakeTypedComboBox(fields);
   cbFlowControlState = MakeTypedComboBox(fields);
   cbLearningState = MakeTypedComboBox(fields);
-  FillWithoutOther(cbAdminState, TfrmPortControl::AdminColumn);
-  FillWithoutOther(cbNwayState, TfrmPortControl::NwayColumn);
-  FillWithoutOther(cbFlowControlState, TfrmPortControl::FlowControlColumn);
-  FillWithoutOther(cbLearningState, TfrmPortControl::LearningColumn);
+  FillWithoutOther(cbAdminState, stateOptions[0]);
+  FillWithoutOther(cbNwayState, stateOptions[1]);
+  FillWithoutOther(cbFlowControlState, stateOptions[2]);
+  FillWithoutOther(cbLearningState, stateOptions[3]);
   edtPortDiscription = new QLineEdit(fields);
 
-  grid->addWidget(new QLabel("Index", fields), 0, 0);
-  grid->addWidget(edtIndex, 0, 1);
-  grid->addWidget(new QLabel("Unit Index", fields), 1, 0);
-  grid->addWidget(edtUnitIndex, 1, 1);
+  AddLabelled(grid, 0, "Index", edtIndex);
+  AddLabelled(grid, 1, "Unit Index", edtUnitIndex);
   const std::pair<QCheckBox *, QWidget *> lines[] = {{ckAminState, cbAdminState},
                                                      {ckNwayState, cbNwayState},
                                                      {ckFlowControl, cbFlowControlState},
@@ -117,19 +108,15 @@ void TfrmPortControlEdit::showEvent(QShowEvent *event) {
 }
 
 void TfrmPortControlEdit::FormShow() {
-  if (!frmPortControl) return;
-  SetCaption(frmPortControl->Caption());
   for (QCheckBox *selector : selectors_) selector->setChecked(false);
   btnSetChecked->setEnabled(false);
-  const QTreeWidgetItem *row = frmPortControl->SelectedPortRow();
-  if (!row) return;
-  edtIndex->setText(row->text(TfrmPortControl::IndexColumn));
-  edtUnitIndex->setText(row->text(TfrmPortControl::UnitIndexColumn));
-  cbAdminState->setCurrentText(row->text(TfrmPortControl::AdminColumn));
-  cbNwayState->setCurrentText(row->text(TfrmPortControl::NwayColumn));
-  cbFlowControlState->setCurrentText(row->text(TfrmPortControl::FlowControlColumn));
-  cbLearningState->setCurrentText(row->text(TfrmPortControl::LearningColumn));
-  edtPortDiscription->setText(row->text(TfrmPortControl::DescriptionColumn));
+  edtIndex->setText(row_.Index);
+  edtUnitIndex->setText(row_.UnitIndex);
+  cbAdminState->setCurrentText(row_.AdminState);
+  cbNwayState->setCurrentText(row_.NwayState);
+  cbFlowControlState->setCurrentText(row_.FlowControlState);
+  cbLearningState->setCurrentText(row_.LearningState);
+  edtPortDiscription->setText(row_.Description);
 }
 
 // ---------------------------------------------------------------------------------
@@ -151,27 +138,21 @@ void TfrmPortControlEdit::btnClearChecksClick() {
   btnSetChecked->setEnabled(false);
 }
 
-// The checked fields go into the selected row; the alias also into the row of the
-// port's own interface, which the table window writes.
+// The checked fields go into the edited row; a second Set Checked adds to the first.
 void TfrmPortControlEdit::btnSetCheckedClick() {
-  PortControlRowEdited = true;
-  if (!frmPortControl) return;
-  QTreeWidgetItem *row = frmPortControl->SelectedPortRow();
-  if (!row) return;
-  const std::pair<QCheckBox *, QString> fields[] = {
-      {ckAminState, cbAdminState->currentText()},
-      {ckNwayState, cbNwayState->currentText()},
-      {ckFlowControl, cbFlowControlState->currentText()},
-      {ckLearningState, cbLearningState->currentText()},
-      {ckPortDiscription, edtPortDiscription->text()}};
-  int column = TfrmPortControl::AdminColumn;
-  for (const auto &[selector, text] : fields) {
-    if (selector->isChecked()) row->setText(column, text);
-    ++column;
-  }
-  if (ckPortDiscription->isChecked())
-    if (QTreeWidgetItem *description = frmPortControl->DescriptionRowOf(row))
-      description->setText(1, edtPortDiscription->text());
+  TPortControlRow edited = edited_.value_or(row_);
+  const std::pair<QCheckBox *, QString *> fields[] = {
+      {ckAminState, &edited.AdminState},
+      {ckNwayState, &edited.NwayState},
+      {ckFlowControl, &edited.FlowControlState},
+      {ckLearningState, &edited.LearningState},
+      {ckPortDiscription, &edited.Description}};
+  const QString texts[] = {cbAdminState->currentText(), cbNwayState->currentText(),
+                           cbFlowControlState->currentText(), cbLearningState->currentText(),
+                           edtPortDiscription->text()};
+  for (int i = 0; i < 5; ++i)
+    if (fields[i].first->isChecked()) *fields[i].second = texts[i];
+  edited_ = edited;
 }
 
 void TfrmPortControlEdit::btnCloseClick() { close(); }

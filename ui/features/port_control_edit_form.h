@@ -1,23 +1,38 @@
 #pragma once
 // The editor of one port control row: the row's values in fields, each writable field
-// with a selector box. "Set Checked" copies the selected fields into the row of the
-// table window (found through frmPortControl) and marks the row edited; the table
-// window writes it once the editor has closed. The editor never talks to the agent.
+// with a selector box. "Set Checked" takes the selected fields into the edited row,
+// which the table window reads once the editor has closed and writes. The editor never
+// talks to the agent and knows nothing of the table window.
 
 #include "base_form.h"
 
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class KvOptionList;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-// Set by "Set Checked", read and cleared by the table window's Edit.
-extern bool PortControlRowEdited;
+// One row of the port control window as its list shows it.
+struct TPortControlRow {
+  QString Index, UnitIndex, AdminState, NwayState, FlowControlState, LearningState, Description;
+  bool operator==(const TPortControlRow &) const = default;
+};
 
 class TfrmPortControlEdit : public TBaseForm {
   Q_OBJECT
 public:
-  explicit TfrmPortControlEdit(QWidget *owner);
+  // The editor of `row`. The drop-down lists of the admin, Nway, flow control and
+  // learning states offer the labels of `stateOptions` (null: none), "other" left out.
+  TfrmPortControlEdit(QWidget *owner, const TPortControlRow &row,
+                      const std::array<const KvOptionList *, 4> &stateOptions);
+
+  // The row with the fields that "Set Checked" last took; empty when it was not pressed.
+  const std::optional<TPortControlRow> &EditedRow() const { return edited_; }
 
   void FormShow();
   void btnSetCheckedClick();
@@ -47,7 +62,9 @@ protected:
   void showEvent(QShowEvent *event) override;
 
 private:
-  void BuildControls();
+  void BuildControls(const std::array<const KvOptionList *, 4> &stateOptions);
 
   QCheckBox *selectors_[5] = {};
+  TPortControlRow row_;
+  std::optional<TPortControlRow> edited_;
 };

@@ -6,7 +6,7 @@
 #include "kv_program_info.h"
 #include "kv_snmp_request2_edits.h"
 #include "kv_write_scope.h"
-#include "feature_frame.h"
+#include "window_layout.h"
 #include "port_control_edit_form.h"
 
 #include <QHeaderView>
@@ -18,9 +18,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <map>
+#include <array>
+#include <optional>
 
-TfrmPortControl *frmPortControl = nullptr;
+#include <map>
 
 namespace {
 // The local time as the system writes it, without a zone.
@@ -52,10 +53,8 @@ TfrmPortControl::TfrmPortControl(QWidget *owner) : TBaseForm(owner) {
 
 void TfrmPortControl::Execute(QWidget *owner, const std::string &addressText) {
   auto *form = new TfrmPortControl(owner);
-  frmPortControl = form;
   form->SetCaption("Port Control Table : " + addressText);
   form->ShowModal();
-  frmPortControl = nullptr;
   form->DeleteWhenIdle();
 }
 
@@ -153,14 +152,39 @@ void TfrmPortControl::btnEditClick() {
     Platform::ShowMessageBox(this, "No Item is Selected", Platform::ProgramFileName(), Platform::MsgButtons::Ok);
     return;
   }
+  const KvSNMPVarList &list = portBinding_->Request.VarList;
+  std::array<const KvOptionList *, 4> stateOptions{};
+  for (int column = AdminColumn; column <= LearningColumn; ++column)
+    if (column < list.GetCount()) stateOptions[column - AdminColumn] = list.GetItem(column)->Options;
+  std::optional<TPortControlRow> edited;
   {
-    auto *editor = new TfrmPortControlEdit(this);
+    auto *editor = new TfrmPortControlEdit(this, RowOf(*SelectedPortRow()), stateOptions);
+    editor->SetCaption(Caption());
     editor->ShowModal();
+    edited = editor->EditedRow();
     delete editor;
   }
-  if (!PortControlRowEdited) return;
+  QTreeWidgetItem *row = SelectedPortRow();
+  if (!edited || !row) return;
+  ShowEditedRow(*row, *edited);
   WriteEditedRow();
-  PortControlRowEdited = false;
+}
+
+TPortControlRow TfrmPortControl::RowOf(const QTreeWidgetItem &portRow) {
+  return {portRow.text(IndexColumn),       portRow.text(UnitIndexColumn), portRow.text(AdminColumn),
+          portRow.text(NwayColumn),        portRow.text(FlowControlColumn), portRow.text(LearningColumn),
+          portRow.text(DescriptionColumn)};
+}
+
+void TfrmPortControl::ShowEditedRow(QTreeWidgetItem &portRow, const TPortControlRow &row) {
+  const bool aliasChanged = portRow.text(DescriptionColumn) != row.Description;
+  portRow.setText(AdminColumn, row.AdminState);
+  portRow.setText(NwayColumn, row.NwayState);
+  portRow.setText(FlowControlColumn, row.FlowControlState);
+  portRow.setText(LearningColumn, row.LearningState);
+  portRow.setText(DescriptionColumn, row.Description);
+  if (aliasChanged)
+    if (QTreeWidgetItem *description = DescriptionRowOf(&portRow)) description->setText(1, row.Description);
 }
 
 // The whole row goes to both tables, whichever fields the editor changed; the alias

@@ -12,6 +12,7 @@
 #include <string>
 
 class KvSNMPRequest2Edits;
+struct TPortControlRow;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -27,8 +28,8 @@ public:
 
   // FormCreate: both bindings and the first load of both tables.
   explicit TfrmPortControl(QWidget *owner);
-  // Opens the window with the caption "Port Control Table : <address>", refers to it
-  // through frmPortControl while it is open and destroys it when it closes.
+  // Opens the window with the caption "Port Control Table : <address>" and destroys it
+  // when it closes.
   static void Execute(QWidget *owner, const std::string &addressText);
 
   void btnRefreshClick();
@@ -55,12 +56,13 @@ private:
   void BuildControls();
   // Reads both tables and pairs each port with the alias of its own interface.
   void LoadTables();
+  // The row of the list as the editor takes it, and the editor's row shown in the list
+  // (the alias also in the interface's row).
+  static TPortControlRow RowOf(const QTreeWidgetItem &portRow);
+  void ShowEditedRow(QTreeWidgetItem &portRow, const TPortControlRow &row);
   void WriteEditedRow();
   void Log(const std::string &text);
 
   KvSNMPRequest2Edits *portBinding_ = nullptr;
   KvSNMPRequest2Edits *descriptionBinding_ = nullptr;
 };
-
-// The open port control window, for its editor; null while none is open.
-extern TfrmPortControl *frmPortControl;

@@ -5,7 +5,7 @@
 #include "kv_snmp_request2_edits.h"
 #include "kv_status_bar.h"
 #include "kv_write_scope.h"
-#include "feature_frame.h"
+#include "window_layout.h"
 #include "port_boxes.h"
 
 #include <QCheckBox>
@@ -36,12 +36,6 @@ TPortMirrorForm::TPortMirrorForm(QWidget *owner, const std::string &addressText)
   binding_->SetStatusOutput(StatusBar1, 0);
 
   RefreshAndSelectTarget();
-}
-
-void TPortMirrorForm::Execute(QWidget *owner, const std::string &addressText) {
-  auto *form = new TPortMirrorForm(owner, addressText);
-  form->ShowModal();
-  form->DeleteWhenIdle();
 }
 
 void TPortMirrorForm::BuildControls() {

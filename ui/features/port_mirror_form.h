@@ -3,7 +3,7 @@
 // the copies, the source ports of each direction (a row of check boxes for received
 // and one for sent traffic) and whether mirroring is on, written as a whole by Set.
 //
-//   TPortMirrorForm::Execute(owner, addressText);
+//   ShowFeatureWindow<TPortMirrorForm>(owner, addressText);   // window_layout.h
 
 #include "base_form.h"
 
@@ -25,8 +25,6 @@ public:
 
   // Creation: caption, binding and its associations, the first Get.
   TPortMirrorForm(QWidget *owner, const std::string &addressText);
-  // Opens the window modally and destroys it when it closes.
-  static void Execute(QWidget *owner, const std::string &addressText);
 
   void BT_RefreshClick();
   void BT_SetClick();

@@ -8,7 +8,7 @@
 #include "kv_snmp_request2_edits.h"
 #include "kv_status_bar.h"
 #include "kv_write_scope.h"
-#include "feature_frame.h"
+#include "window_layout.h"
 #include "port_boxes.h"
 
 #include <QCheckBox>
@@ -64,12 +64,6 @@ TPortTrunkForm::TPortTrunkForm(QWidget *owner, const std::string &addressText, c
   BT_GetClick();
 }
 
-void TPortTrunkForm::Execute(QWidget *owner, const std::string &addressText, const std::string &runtimeVersion) {
-  auto *form = new TPortTrunkForm(owner, addressText, runtimeVersion);
-  form->ShowModal();
-  form->DeleteWhenIdle();
-}
-
 void TPortTrunkForm::BuildControls() {
   FeatureFrame frame = MakeFeatureFrame(this, {470, 408}, true);
   QVBoxLayout *left = frame.Content;
@@ -91,12 +85,9 @@ void TPortTrunkForm::BuildControls() {
   ED_MasterPort->setVisible(false);
   Combo_State = new QComboBox(this);
   Combo_State->setVisible(false);
-  fields->addWidget(new QLabel("Index(1-32)", this), 0, 0);
-  fields->addWidget(ED_Index, 0, 1);
-  fields->addWidget(new QLabel("Flooding Port", this), 0, 2);
-  fields->addWidget(ST_FloodingPort, 0, 3);
-  fields->addWidget(new QLabel("Master Port", this), 1, 0);
-  fields->addWidget(Combo_Port, 1, 1);
+  AddLabelled(fields, 0, "Index(1-32)", ED_Index);
+  AddLabelled(fields, 0, "Flooding Port", ST_FloodingPort, 2);
+  AddLabelled(fields, 1, "Master Port", Combo_Port);
   fields->addWidget(Label_Type, 1, 2);
   fields->addWidget(Combo_Type, 1, 3);
   fields->addWidget(CK_State, 2, 0, 1, 2);

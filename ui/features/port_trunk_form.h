@@ -4,7 +4,7 @@
 // state). Ports that belong to another group are greyed out; rows are created with
 // createAndGo (then made active when "Status" is ticked) and removed with destroy.
 //
-//   TPortTrunkForm::Execute(owner, addressText, runtimeVersion);
+//   ShowFeatureWindow<TPortTrunkForm>(owner, addressText, runtimeVersion);   // window_layout.h
 
 #include "base_form.h"
 
@@ -30,9 +30,6 @@ public:
   // Creation: caption, binding and its associations, the first Get. `runtimeVersion` is
   // the agent's firmware build as read at start-up ("Build 1.03" changes Delete).
   TPortTrunkForm(QWidget *owner, const std::string &addressText, const std::string &runtimeVersion);
-
-  // Opens the window modally and destroys it when it closes.
-  static void Execute(QWidget *owner, const std::string &addressText, const std::string &runtimeVersion);
 
   // The handlers, as the buttons and the list run them.
   void BT_GetClick();

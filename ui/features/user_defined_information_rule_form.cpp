@@ -27,8 +27,3 @@ const AclRuleLayout &TUserDefinedInformationRuleForm::Layout() {
 
 TUserDefinedInformationRuleForm::TUserDefinedInformationRuleForm(QWidget *owner) : TAclRuleForm(owner, Layout()) {}
 
-void TUserDefinedInformationRuleForm::Execute(QWidget *owner) {
-  auto *form = new TUserDefinedInformationRuleForm(owner);
-  form->ShowModal();
-  form->DeleteWhenIdle();
-}

@@ -1,7 +1,7 @@
 #pragma once
 // The rules of the payload ACL profiles: the five packet offset groups, priority and DSCP rewriting.
 //
-//   TUserDefinedInformationRuleForm::Execute(owner);
+//   ShowFeatureWindow<TUserDefinedInformationRuleForm>(owner);   // window_layout.h
 
 #include "acl_rule_form.h"
 
@@ -9,7 +9,5 @@ class TUserDefinedInformationRuleForm : public TAclRuleForm {
   Q_OBJECT
 public:
   explicit TUserDefinedInformationRuleForm(QWidget *owner);
-  // Opens the window modally and destroys it when it closes.
-  static void Execute(QWidget *owner);
   static const AclRuleLayout &Layout();
 };

@@ -53,12 +53,6 @@ TUserMaskInfoForm::TUserMaskInfoForm(QWidget *owner, const std::string &addressT
   Start();
 }
 
-void TUserMaskInfoForm::Execute(QWidget *owner, const std::string &addressText) {
-  auto *form = new TUserMaskInfoForm(owner, addressText);
-  form->ShowModal();
-  form->DeleteWhenIdle();
-}
-
 // ---------------------------------------------------------------------------------
 // The handlers
 

@@ -4,7 +4,7 @@
 // created with Add, changed with Edit, removed with Delete. The hidden Static counts
 // the rows.
 //
-//   TUserMaskInfoForm::Execute(owner, addressText);
+//   ShowFeatureWindow<TUserMaskInfoForm>(owner, addressText);   // window_layout.h
 
 #include "acl_mask_form.h"
 
@@ -19,7 +19,6 @@ public:
   enum Item { IdItem = 0, PortItem, FirstOffsetItem, RowStatusItem = FirstOffsetItem + kOffsetMasks };
 
   TUserMaskInfoForm(QWidget *owner, const std::string &addressText);
-  static void Execute(QWidget *owner, const std::string &addressText);
 
   void GetButtonClick();
   void OperButtonClick();

@@ -1,6 +1,6 @@
 #include "vlan_8021d_priority_form.h"
 
-#include "feature_layout.h"
+#include "window_layout.h"
 #include "kv_message_box.h"
 #include "kv_mib_bridge_set.h"
 #include "kv_program_info.h"

@@ -1,6 +1,6 @@
 #include "vlan_port_infomation_form.h"
 
-#include "feature_layout.h"
+#include "window_layout.h"
 #include "kv_controls.h"
 #include "kv_message_box.h"
 #include "kv_mib_bridge_set.h"

@@ -1,14 +1,18 @@
 #pragma once
-// The pieces the small feature windows are built from: a button column on the right, a
-// grid of labelled fields, a one-panel status bar, a memo of a fixed height; and the
-// one way a menu entry shows such a window: modal, and freed once it has closed.
+// The pieces the windows are built from: the frame (controls on the left, a button
+// column on the right, a status bar below), a grid of labelled fields, a one-panel status
+// bar, a memo of a fixed height; and the one way a menu entry shows a window: modal,
+// and freed once it has closed.
 
+#include <QSize>
 #include <QString>
 
 #include <memory>
 #include <utility>
 
 class KvStatusBar;
+class QEvent;
+class QObject;
 class QBoxLayout;
 class QComboBox;
 class QHBoxLayout;
@@ -33,8 +37,9 @@ Control *Named(Control *control, const char *name) {
 QVBoxLayout *AddButtonColumn(QBoxLayout *row, int width);
 QPushButton *AddButton(QVBoxLayout *column, const char *caption, const char *name);
 
-// "caption" in column 0 of `row`, `field` beside it.
-QLabel *AddLabelled(QGridLayout *grid, int row, const char *caption, QWidget *field);
+// "caption" in `column` (0 unless the grid has several pairs a row) of `row`, `field`
+// beside it.
+QLabel *AddLabelled(QGridLayout *grid, int row, const char *caption, QWidget *field, int column = 0);
 // A sunken static text, an edit or a drop-down list named `name`, labelled `caption`.
 QLabel *AddStaticField(QGridLayout *grid, int row, const char *caption, const char *name);
 QLineEdit *AddEditField(QGridLayout *grid, int row, const char *caption, const char *name);
@@ -53,6 +58,25 @@ QPlainTextEdit *MakeStatusMemo(QWidget *parent, int height);
 KvStatusBar *AddOnePanelStatusBar(QBoxLayout *layout, QWidget *parent);
 // A grid-lined list view in report style.
 QTreeWidget *MakeGridListView(QWidget *parent, const char *name);
+
+// The frame of a window: its controls on the left, a column of command buttons on the
+// right, and (where the window has one) a status bar with one panel across the bottom.
+struct FeatureFrame {
+  QVBoxLayout *Content = nullptr;  // the left part, top to bottom
+  QVBoxLayout *Buttons = nullptr;  // the right column; the buttons stay at its top
+  KvStatusBar *StatusBar = nullptr;
+
+  // A button of `size` at the end of the column; Enter does not press it.
+  QPushButton *AddButton(QWidget *form, const char *caption, QSize size);
+};
+
+// Lays `form` out as the frame and gives it its designed size.
+FeatureFrame MakeFeatureFrame(QWidget *form, QSize size, bool withStatusBar);
+
+// Whether `event`, seen by an event filter on `list`'s viewport, is a left click in the
+// list; a click beside the rows clears the selection first. The row itself was selected
+// (and shown by the binding) on press.
+bool IsListClick(QTreeWidget *list, QObject *watched, QEvent *event);
 
 // Shows the window modally and frees it once it has closed. `Window` derives from
 // TBaseForm.
