@@ -17,6 +17,7 @@
 namespace {
 constexpr int kNoSuchName = -102;
 constexpr int kTooBigStatus = 1;  // the agent's error-status tooBig
+constexpr char kNotDone[] = "(NOTDONE)";  // a cell the walk has no value for
 
 [[noreturn]] void BadSyntax() { RaiseLibrary(LibraryMsg::BadSyntax); }
 
@@ -124,13 +125,15 @@ SnmpPdu KvSNMPRequest::BuildPdu(PduKind kind) {
     std::string oid;
     if (kind == Write) {
       if ((IsTable() && i < VarList.KeyCount) || !VarList.IsEditable(i)) continue;
+      // A cell the agent gave no value for is not written back.
+      if (item->Value == kNotDone) continue;
       oid = type == SVT_SV ? BaseOid(i) + ".0" : type == MVT_SV ? BaseOid(i) : BaseOid(i) + "." + row;
       SnmpVb vb;
       LoadVbValue(i, vb);
       if (!pdu.AddVb(oid, vb.Value)) RaiseCode(SnmpStatus::InvalidOid - 400);
       continue;
     }
-    if (!VarList.IsReadable(i)) continue;
+    if (!Asks(i, kind)) continue;
     if (kind == ReadFirst) {
       item->Instance.clear();
       oid = type == SVT_SV ? BaseOid(i) + ".0" : BaseOid(i);
@@ -143,21 +146,50 @@ SnmpPdu KvSNMPRequest::BuildPdu(PduKind kind) {
   return pdu;
 }
 
+bool KvSNMPRequest::Asks(int i, PduKind kind) const {
+  if (!VarList.IsReadable(i)) return false;
+  return !(kind != Write && IsTable() && static_cast<size_t>(i) < ended_.size() && ended_[i]);
+}
+
+bool KvSNMPRequest::EndColumnAt(const SnmpPdu &response, PduKind kind) {
+  // SNMPv1 answers noSuchName for a GetNext past the end of the agent's view, naming the
+  // binding: that column has ended, and the others are asked again without it.
+  if (!IsTable() || kind == Write || response.ErrorIndex < 1) return false;
+  std::vector<int> asked;
+  for (int i = 0; i < VarList.GetCount(); ++i)
+    if (Asks(i, kind)) asked.push_back(i);
+  const size_t at = static_cast<size_t>(response.ErrorIndex) - 1;
+  if (asked.size() < 2 || at >= asked.size() || at >= response.Vbs.size()) return false;
+  const KvSNMPVarItem *item = VarList.GetItem(asked[at]);
+  const std::string &askedOid = item->Instance.empty() || kind == ReadFirst ? BaseOid(asked[at]) : item->Instance;
+  if (response.Vbs[at].OidText() != askedOid) return false;
+  if (ended_.size() != static_cast<size_t>(VarList.GetCount())) ended_.assign(VarList.GetCount(), false);
+  ended_[asked[at]] = true;
+  return true;
+}
+
 bool KvSNMPRequest::Get(bool first) {
   if (!enabled_) return false;
+  if (first) {
+    ForgetRows();
+    ended_.clear();
+  }
+  const PduKind kind = first ? ReadFirst : ReadOnwards;
   const SnmpOperation op = ReadOperation();
   const SnmpTarget target = BuildTarget();
-  const SnmpPdu pdu = BuildPdu(first ? ReadFirst : ReadOnwards);
-  if (first) ForgetRows();
-  SnmpPdu response;
-  const int status = op == SnmpOperation::GetNext && IsTable() ? ReadRows(target, pdu, response)
-                                                               : Session().Send(op, target, pdu, response);
-  int code;
-  std::string text;
-  MapSnmpStatus(status, code, text);
-  if (code != 0 && !(code == kNoSuchName && IsTable())) throw KvException(text, code);
-  bool finished = false;
-  return ProcessResponse(code, text, response, first ? ReadFirst : ReadOnwards, finished);
+  for (;;) {
+    const SnmpPdu pdu = BuildPdu(kind);
+    SnmpPdu response;
+    const int status = op == SnmpOperation::GetNext && IsTable() ? ReadRows(target, pdu, response)
+                                                                 : Session().Send(op, target, pdu, response);
+    int code;
+    std::string text;
+    MapSnmpStatus(status, code, text);
+    if (code != 0 && !(code == kNoSuchName && IsTable())) throw KvException(text, code);
+    if (code == kNoSuchName && EndColumnAt(response, kind)) continue;
+    bool finished = false;
+    return ProcessResponse(code, text, response, kind, finished);
+  }
 }
 
 namespace {
@@ -172,72 +204,33 @@ bool OidAfter(const std::string &a, const std::string &b) {
 bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const SnmpPdu &response,
                                     PduKind asked, bool &finished) {
   finished = false;
-  const bool walking = IsTable() && asked != Write;
   if (asked == ReadFirst) rowsRead_ = 0;
-  // The row shown last, from the INDEX items' values, taken before this answer changes
-  // them: a readable INDEX column is itself past its end at the last row. There is none
-  // on the first read of a walk.
-  std::string current;
-  if (IsTable() && asked == ReadOnwards) {
-    bool known = true;
-    for (int k = 0; k < VarList.KeyCount && k < VarList.GetCount() && known; ++k)
-      known = !VarList.GetItem(k)->Value.empty();
-    try {
-      if (known) current = RowInstance();
-    } catch (const KvException &) {
-      current.clear();  // values that name no row: the column goes on from the answer
-    }
-  }
-  std::string row;
+  if (IsTable() && asked != Write) return ProcessRow(code, text, response, asked, finished);
+  if (code != 0) throw KvException(text, code);
+
+  std::string row;  // a table row written and read back: the row its bindings address
   int readable = 0, past = 0;
   size_t next = 0;
   for (int i = 0; i < VarList.GetCount(); ++i) {
     if (!VarList.IsReadable(i)) continue;
     ++readable;
     KvSNMPVarItem *item = VarList.GetItem(i);
-    const std::string base = BaseOid(i);
     if (next >= response.Vbs.size()) {
       // The agent answered fewer bindings than were asked for: nothing more to read
       // for this item.
       ++past;
-      item->Value = IsTable() ? "(NOTDONE)" : "(NULL)";
+      item->Value = IsTable() ? kNotDone : "(NULL)";
       continue;
     }
     const SnmpVb &vb = response.Vbs[next++];
     const std::string received = vb.OidText();
-
-    if (code == kNoSuchName && IsTable()) {
-      // SNMPv1 ends a walk with noSuchName for the OID that was asked for. A first
-      // read of an empty table asks for the column itself.
-      if (received == (item->Instance.empty() ? base : item->Instance)) {
-        finished = true;
-        for (int j = i; j < VarList.GetCount(); ++j)
-          if (VarList.IsReadable(j)) VarList.GetItem(j)->Value = "(NOTDONE)";
-        return false;
-      }
-      throw KvException(text, code);
-    }
-
-    // An answer inside the column must pass the OID asked for, or the walk would
-    // never end (an agent going back and forth between rows). The OID asked for itself
-    // comes back with SNMPv2's end of the view, which ends the column.
-    const std::string &askedOid = item->Instance.empty() ? base : item->Instance;
-    if (walking && received.size() > base.size() && received.compare(0, base.size(), base) == 0 &&
-        received[base.size()] == '.' && !OidAfter(received, askedOid) &&
-        (received != askedOid || !vb.Value.IsException()))
-      RaiseLibrary(LibraryMsg::OidNotIncreasing);
-
+    const std::string base = BaseOid(i);
     if (IsPastColumn(base, item->Instance, received)) {
       ++past;
-      item->Value = "(NOTDONE)";
-      // The next read of this column starts again from the row shown last; before any
-      // row was read (an empty table) there is none, and it goes on from the answer.
-      item->Instance = current.empty() ? received : base + "." + current;
+      item->Value = kNotDone;
     } else {
       StoreVbValue(i, vb);
       item->Instance = received;
-      // The row is read off a column that is still inside the table; one that ran past
-      // would name a row of the next column.
       if (row.empty() && received.size() > base.size()) row = received.substr(base.size() + 1);
     }
   }
@@ -247,8 +240,99 @@ bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const Snm
   }
   if (IsTable()) DecodeRowIndexes(row);
   for (int j = 0; j < VarList.GetCount(); ++j) DeriveValue(j, true);
-  if (walking && ++rowsRead_ > MaxRows) RaiseLibrary(LibraryMsg::TooManyRows);
   return IsTable();
+}
+
+bool KvSNMPRequest::ProcessRow(int code, const std::string &text, const SnmpPdu &response, PduKind asked,
+                               bool &finished) {
+  // Every column answers with its next cell; the row is the smallest instance among those
+  // answers. A column whose answer lies past it has no cell in this row (a hole) and is
+  // asked again from this row, so that its answer comes back for the row it belongs to. A
+  // column that left the table ends; the others go on.
+  struct Answer {
+    int Item = 0;
+    const SnmpVb *Vb = nullptr;
+    std::vector<uint32_t> Row;  // the instance, when the answer lies inside the column
+    bool Inside = false;
+  };
+  std::vector<Answer> answers;
+  size_t next = 0;
+  for (int i = 0; i < VarList.GetCount(); ++i) {
+    if (!Asks(i, asked)) continue;
+    KvSNMPVarItem *item = VarList.GetItem(i);
+    Answer answer;
+    answer.Item = i;
+    if (next >= response.Vbs.size()) {
+      // The agent answered fewer bindings than were asked for: nothing more to read
+      // for this column.
+      answers.push_back(answer);
+      continue;
+    }
+    const SnmpVb &vb = response.Vbs[next++];
+    answer.Vb = &vb;
+    const std::string base = BaseOid(i);
+    const std::string received = vb.OidText();
+    const std::string &askedOid = item->Instance.empty() ? base : item->Instance;
+
+    if (code == kNoSuchName) {
+      // SNMPv1 ends a walk with noSuchName for the OID that was asked for. A first
+      // read of an empty table asks for the column itself.
+      if (received == askedOid) {
+        finished = true;
+        for (int j = 0; j < VarList.GetCount(); ++j)
+          if (VarList.IsReadable(j)) VarList.GetItem(j)->Value = kNotDone;
+        return false;
+      }
+      throw KvException(text, code);
+    }
+
+    // An answer inside the column must pass the OID asked for, or the walk would
+    // never end (an agent going back and forth between rows). The OID asked for itself
+    // comes back with SNMPv2's end of the view, which ends the column.
+    const bool inColumn = received.size() > base.size() && received.compare(0, base.size(), base) == 0 &&
+                          received[base.size()] == '.';
+    if (inColumn && !OidAfter(received, askedOid) && (received != askedOid || !vb.Value.IsException()))
+      RaiseLibrary(LibraryMsg::OidNotIncreasing);
+
+    if (!IsPastColumn(base, item->Instance, received)) {
+      std::vector<uint32_t> column;
+      ParseOid(base, column);
+      answer.Inside = vb.Oid.size() > column.size();
+      if (answer.Inside) answer.Row.assign(vb.Oid.begin() + static_cast<std::ptrdiff_t>(column.size()), vb.Oid.end());
+    }
+    answers.push_back(std::move(answer));
+  }
+
+  const std::vector<uint32_t> *row = nullptr;
+  for (const Answer &a : answers)
+    if (a.Inside && (!row || a.Row < *row)) row = &a.Row;
+
+  if (ended_.size() != static_cast<size_t>(VarList.GetCount())) ended_.assign(VarList.GetCount(), false);
+  for (const Answer &a : answers) {
+    KvSNMPVarItem *item = VarList.GetItem(a.Item);
+    if (!a.Inside) {
+      item->Value = kNotDone;
+      ended_[a.Item] = true;
+    } else if (a.Row != *row) {
+      item->Value = kNotDone;
+      item->Instance = BaseOid(a.Item) + "." + OidToText(*row);
+    } else {
+      StoreVbValue(a.Item, *a.Vb);
+      item->Instance = a.Vb->OidText();
+    }
+  }
+  // Columns that ended before this answer have no cell in any later row.
+  for (int i = 0; i < VarList.GetCount(); ++i)
+    if (VarList.IsReadable(i) && !Asks(i, asked)) VarList.GetItem(i)->Value = kNotDone;
+
+  if (!row) {
+    finished = true;
+    return false;
+  }
+  DecodeRowIndexes(OidToText(*row));
+  for (int j = 0; j < VarList.GetCount(); ++j) DeriveValue(j, true);
+  if (++rowsRead_ > MaxRows) RaiseLibrary(LibraryMsg::TooManyRows);
+  return true;
 }
 
 void KvSNMPRequest::DecodeRowIndexes(const std::string &rowInstance) {
@@ -516,10 +600,16 @@ bool KvSNMPRequest::Set(bool readBack, const std::string &selection,
 
 void KvSNMPRequest::GetAsync(KvSNMPCallback callback, void *userData, bool first) {
   if (!enabled_) return;
+  if (first) {
+    ForgetRows();
+    ended_.clear();
+  }
+  ReadAsync(std::move(callback), userData, first ? ReadFirst : ReadOnwards);
+}
+
+void KvSNMPRequest::ReadAsync(KvSNMPCallback callback, void *userData, PduKind kind) {
   const SnmpOperation op = ReadOperation();
-  const PduKind kind = first ? ReadFirst : ReadOnwards;
   const SnmpPdu pdu = BuildPdu(kind);
-  if (first) ForgetRows();
   if (op != SnmpOperation::GetNext || !IsTable()) {
     SendAsync(op, BuildTarget(), kind, pdu, std::move(callback), userData, true);
     return;
@@ -761,6 +851,10 @@ void KvSNMPRequest::Complete(int status, const SnmpPdu &response, const KvSNMPCa
   error.Done = true;
   if ((error.Code == 0 && readBack) || (error.Code == kNoSuchName && IsTable())) {
     try {
+      if (error.Code == kNoSuchName && EndColumnAt(response, asked)) {
+        ReadAsync(callback, userData, asked);
+        return;
+      }
       bool finished = false;
       const bool more = ProcessResponse(error.Code, error.Message, response, asked, finished);
       if (finished && error.Code == kNoSuchName) MapSnmpStatus(0, error.Code, error.Message);

@@ -107,6 +107,14 @@ private:
   // -531 past MaxRows rows.
   bool ProcessResponse(int code, const std::string &text, const SnmpPdu &response, PduKind asked,
                        bool &finished);
+  // ProcessResponse for a row of a table walk.
+  bool ProcessRow(int code, const std::string &text, const SnmpPdu &response, PduKind asked, bool &finished);
+  // Whether a read of `kind` asks for item i: readable, and on a walk not yet past its column.
+  bool Asks(int itemIndex, PduKind kind) const;
+  // On SNMPv1's noSuchName for one column of a walk: ends that column and tells that the
+  // read is to be asked again for the others.
+  bool EndColumnAt(const SnmpPdu &response, PduKind kind);
+  void ReadAsync(KvSNMPCallback callback, void *userData, PduKind kind);
   void PrepareSet(const std::string &selection, const std::vector<std::string> *values);
   // Sends `pdu` to `target` (built once by the caller) and completes through `callback`.
   void SendAsync(SnmpOperation op, const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu,
@@ -158,6 +166,7 @@ private:
   bool enabled_ = true;
   int pendingCount_ = 0;
   int rowsRead_ = 0;  // rows of the walk under way
+  std::vector<bool> ended_;  // by item: the column ran past its end in the walk under way
   std::set<SnmpRequestId> outstanding_;
   // Shared with the completions in flight, so that one arriving after the request is
   // gone sees that it is gone.

@@ -171,6 +171,38 @@ TEST_P(BindingsWalk, ApplyWritesWhatTheControlsHoldAndRefreshesTheTable) {
   EXPECT_EQ(list->topLevelItem(0)->text(1), "125");
 }
 
+TEST_F(BindingsAgent, EditOfARowWithCellsTheAgentLacksWritesOnlyTheCellsItHas) {
+  // Real agents leave cells out; the list shows them as "(NOTDONE)". An edit of such a
+  // row, whose edit and combo box for those cells stay untouched, writes the rest only.
+  auto binding = MakeBinding(IgmpCtrlDefs, MVT_FMV, 1);
+  binding->RequestMode = KvSNMPRequest2Controls::Blocking;
+  auto *list = MakeListView(window_.get());
+  auto *queryInterval = new QLineEdit(window_.get());
+  auto *robustness = new QLineEdit(window_.get());
+  auto *queryState = new QComboBox(window_.get());
+  binding->BindListView(list, true);
+  binding->AssociateFormat(1, "%u{n1x65535}", {queryInterval});
+  binding->AssociateFormat(3, "%u{n1x255}", {robustness});
+  binding->AssociateComboBox(8, queryState);
+  binding->Refresh();
+  ASSERT_EQ(list->topLevelItemCount(), 3);
+  QTreeWidgetItem *row = list->topLevelItem(0);  // VLAN 1
+  const std::vector<int> &columns = binding->ColumnItems();
+  for (size_t c = 0; c < columns.size(); ++c)
+    if (columns[c] == 3 || columns[c] == 8) row->setText(static_cast<int>(c), "(NOTDONE)");
+
+  list->setCurrentItem(row);
+  queryInterval->setText("321");
+  binding->Apply(false, true);
+
+  const std::string base = "1.3.6.1.4.1.171.11.43.2.2.11.3.1.";
+  const auto sets = sim_->LogLinesWith({"\"op\":\"set\"", base + "2.1\"", "\"321\""});
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(sets[0].find(base + "4.1\""), std::string::npos) << sets[0];
+  EXPECT_EQ(sets[0].find(base + "9.1\""), std::string::npos) << sets[0];
+  EXPECT_NE(sets[0].find(base + "3.1\""), std::string::npos) << sets[0];  // a cell it has
+}
+
 TEST_F(BindingsAgent, AsynchronousApplyOfAScalarGroupSendsTheComboBoxChoice) {
   auto binding = MakeBinding(DevCtrlDefs, SVT_SV, 0);
   auto *jumbo = new QComboBox(window_.get());

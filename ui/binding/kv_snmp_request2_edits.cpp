@@ -19,6 +19,8 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
+#include <set>
+
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -239,12 +241,24 @@ const KvOptionList *KvSNMPRequest2Edits::OptionsOf(const sAssociatedCtrls &a) co
 // Showing values
 
 void KvSNMPRequest2Edits::ShowValues(int itemIndex) {
+  std::set<int> blank;
   for (size_t n = 0; n < Associations.size(); ++n) {
     const sAssociatedCtrls &a = *Associations[n];
     if (itemIndex != -1 && a.ItemIndex != itemIndex) continue;
     CheckItemIndex(a.ItemIndex);
-    if (Request.VarList.GetItem(a.ItemIndex)->Access & Access::Invalid) continue;
+    const KvSNMPVarItem *item = Request.VarList.GetItem(a.ItemIndex);
+    if (item->Access & Access::Invalid) continue;
     ShowAssociation(a);
+    if (item->Value == kNotDone) blank.insert(a.ItemIndex);
+    else shownBlank_.erase(a.ItemIndex);
+  }
+  for (int i : blank) {
+    std::string value;
+    try {
+      if (ReadItem(i, kNotDone, value)) shownBlank_[i] = value;
+    } catch (const KvException &) {
+      shownBlank_[i] = std::nullopt;  // an empty number field, say
+    }
   }
 }
 
@@ -383,22 +397,38 @@ void KvSNMPRequest2Edits::ReadControls(int itemIndex) {
     if (itemIndex != -1 && i != itemIndex) continue;
     if (!list.IsEditable(i)) continue;
     KvSNMPVarItem *item = list.GetItem(i);
-    std::string text = item->Value;
-    if (item->Options) text = item->Options->LabelToValue(text);
-    // A cleared value (CollectValues empties them all first) starts from nothing; so does
-    // a text, whose typed value replaces the old one.
-    std::string raw;
-    if (!text.empty() && text != kNotDone && item->Syntax != Syntax::DisplayStr) raw = TextToRaw(text, item->Syntax);
-    bool associated = false;
-    for (const auto &a : Associations) {
-      if (a->ItemIndex != i || a->Ctrls.empty() || !a->Ctrls[0]) continue;
-      associated = true;
-      ReadAssociation(*a, raw);
+    // Controls that still show an item without a value, untouched, leave it without one.
+    const auto blank = item->Value == kNotDone ? shownBlank_.find(i) : shownBlank_.end();
+    std::string value;
+    try {
+      if (!ReadItem(i, item->Value, value)) continue;
+    } catch (const KvException &) {
+      if (blank != shownBlank_.end() && !blank->second) continue;
+      throw;
     }
-    if (!associated) continue;
-    const std::string value = RawToText(raw, item->Syntax);
-    item->Value = item->Options ? item->Options->ValueToLabel(value) : value;
+    if (blank != shownBlank_.end() && blank->second == value) continue;
+    item->Value = value;
   }
+}
+
+bool KvSNMPRequest2Edits::ReadItem(int i, const std::string &current, std::string &value) {
+  const KvSNMPVarItem *item = Request.VarList.GetItem(i);
+  std::string text = current;
+  if (item->Options) text = item->Options->LabelToValue(text);
+  // A cleared value (CollectValues empties them all first) starts from nothing; so does
+  // a text, whose typed value replaces the old one.
+  std::string raw;
+  if (!text.empty() && text != kNotDone && item->Syntax != Syntax::DisplayStr) raw = TextToRaw(text, item->Syntax);
+  bool associated = false;
+  for (const auto &a : Associations) {
+    if (a->ItemIndex != i || a->Ctrls.empty() || !a->Ctrls[0]) continue;
+    associated = true;
+    ReadAssociation(*a, raw);
+  }
+  if (!associated) return false;
+  const std::string read = RawToText(raw, item->Syntax);
+  value = item->Options ? item->Options->ValueToLabel(read) : read;
+  return true;
 }
 
 void KvSNMPRequest2Edits::ReadAssociation(const sAssociatedCtrls &a, std::string &raw) {
@@ -634,7 +664,9 @@ void KvSNMPRequest2Edits::ShowRow() {
 }
 
 void KvSNMPRequest2Edits::CollectValues() {
-  for (int i = 0; i < Request.VarList.GetCount(); ++i) Request.VarList.GetItem(i)->Value.clear();
+  // Items shown without a value keep having none, unless their controls were changed.
+  for (int i = 0; i < Request.VarList.GetCount(); ++i)
+    Request.VarList.GetItem(i)->Value = shownBlank_.count(i) ? kNotDone : std::string();
   CopySelectedRow();
   ReadControls(-1);
 }

@@ -24,7 +24,9 @@
 #include <QPointer>
 
 #include <initializer_list>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,6 +103,9 @@ private:
   void CheckItemIndex(int itemIndex) const;
   void ShowAssociation(const sAssociatedCtrls &a);
   void ReadAssociation(const sAssociatedCtrls &a, std::string &raw);
+  // The value the item's controls hold, read on top of `text`; false when no control
+  // stands for the item.
+  bool ReadItem(int itemIndex, const std::string &text, std::string &value);
   std::string ReadSplitEdits(const sAssociatedCtrls &a);
   void SetUpColumns();
   void CopySelectedRow();
@@ -108,6 +113,10 @@ private:
 
   std::vector<int> columnItems_;
   std::vector<int> measuredChars_;  // per list column: the longest text measured in this fill
+  // Items shown without a value (a cell the agent lacks): what their controls read then
+  // (nothing when reading them failed). Read back unchanged, such an item keeps having no
+  // value, and no Set writes it.
+  std::map<int, std::optional<std::string>> shownBlank_;
   QMetaObject::Connection selectionConnection_;
   QTreeWidgetItem *lastSelected_ = nullptr;
 };

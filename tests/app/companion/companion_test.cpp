@@ -18,6 +18,7 @@
 #include "msg_panel.h"
 #include "run_until.h"
 #include "snmp_list_view_panel.h"
+#include "snmpsim_agent.h"
 #include "switch_sim_agent.h"
 
 #include <QCheckBox>
@@ -308,3 +309,36 @@ TEST_F(Companion, TheModulesMenuEntryStartsTheCompanionWhichShowsTheView) {
     return l.find("\"oid\":\"1.3.6.1.2.1.2.2.1.4") != std::string::npos;
   }));
 }
+
+TEST(CompanionRealAgent, InterfaceTableWithHolesShowsEachCellInTheRowOfItsInterface) {
+  // Another maker's switch (an snmpsim recording) leaves cells out: ifMtu of interfaces 1,
+  // 3 and 1000, ifSpeed of every second one, ifDescr and ifType of 10, ifIndex of 11.
+  SnmpsimAgent agent({"holes"});
+  ASSERT_TRUE(agent.Start()) << agent.Log();
+  const std::string work = MakeTempDir("kvcompanion");
+  ASSERT_EQ(::chdir(work.c_str()), 0);
+  ::setenv("XDG_CONFIG_DIRS", (work + "/no-config").c_str(), 1);
+  for (const char *version : {"/v0", "/v1"}) {  // SNMPv1, SNMPv2c
+    int status = -1;
+    std::ostringstream errors;
+    std::unique_ptr<TConfigForm> form(StartCompanion(
+        {"/I127.0.0.1", "/t" + std::to_string(agent.Port()), version, "/Rholes", "/Wholes", "/TMIB_IFTable"}, status,
+        errors));
+    ASSERT_TRUE(form) << errors.str();
+    form->show();
+    ASSERT_TRUE(RunUntil([&] { return form->Current && !form->Current->Busy(); }));
+    const QTreeWidget *list = form->findChild<QTreeWidget *>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->topLevelItemCount(), 6) << version;
+    const std::vector<std::tuple<QString, QString, QString>> cells = {
+        {"1", "Mtu", "(NOTDONE)"},  {"2", "Mtu", "1502"},         {"3", "Mtu", "(NOTDONE)"},
+        {"10", "Mtu", "1510"},      {"1000", "Mtu", "(NOTDONE)"}, {"11", "Mtu", "1511"},
+        {"2", "Speed", "(NOTDONE)"}, {"3", "Speed", "300000000"}, {"10", "Descr", "(NOTDONE)"},
+        {"11", "Descr", "port 11"}, {"1000", "Descr", "port 1000"},
+    };
+    for (const auto &[key, caption, text] : cells)
+      EXPECT_EQ(Cell(list, key, caption), text) << version << " interface " << FromQt(key) << " " << FromQt(caption);
+    form->close();
+  }
+}
+
