@@ -634,6 +634,8 @@ TEST(SecurityCodes, EveryListedCodeReadsTheSwitch) {
     request.SecurityLevel = c.priv == SnmpPriv::None ? 2 : 3;
     request.VarList = KvSNMPVarList(kScalarDefs, SVT_SV, 0);
     EXPECT_EQ(ErrorCodeOf([&] { request.Get(true); }), c.code) << c.user;
-    if (c.code == 0) EXPECT_NE(request.VarList.GetItem(0)->Value, "") << c.user;
+    if (c.code == 0) {
+      EXPECT_NE(request.VarList.GetItem(0)->Value, "") << c.user;
+    }
   }
 }

@@ -187,7 +187,9 @@ TEST_F(SnmpdTransport, V3FailuresGiveTheirUsmCodes) {
     request.AddVb(kSysDescr);
     int async = 99;
     const int sent = GlobalSnmp->GetAsync(c.settings.BuildTarget(), request, [&](int st, const SnmpPdu &) { async = st; });
-    if (sent == 0) ASSERT_TRUE(PumpUntil([&] { return async != 99; })) << c.what;
+    if (sent == 0) {
+      ASSERT_TRUE(PumpUntil([&] { return async != 99; })) << c.what;
+    }
     EXPECT_EQ(Mapped(sent == 0 ? async : sent).first, c.code) << c.what << ": asynchronous status " << async;
   }
 }
