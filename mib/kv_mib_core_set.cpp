@@ -14,6 +14,12 @@ const KvSNMPVarDef RuntimeVersionDefs[] = {
     {nullptr, nullptr, 0, 0, nullptr}};
 #undef BASE
 
+// What the agent says it is, read at start-up with the runtime software version.
+const KvSNMPVarDef AgentIdentityDefs[] = {
+    {"1.3.6.1.2.1.1.1", "sysDescr", Syntax::DisplayStr, Access::ReadOnly, nullptr},
+    {"1.3.6.1.2.1.1.2", "sysObjectID", Syntax::ObjectId, Access::ReadOnly, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
 OPTIONS(RmonStateRmonState, OtherDisabledEnabled);
 #define BASE "1.3.6.1.4.1.171.11.43.2.2.1.2"
 const KvSNMPVarDef RmonStateDefs[] = {

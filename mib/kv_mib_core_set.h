@@ -9,6 +9,7 @@
 extern const KvMibSet CoreSet;
 
 extern const KvSNMPVarDef RuntimeVersionDefs[];
+extern const KvSNMPVarDef AgentIdentityDefs[];  // sysDescr, sysObjectID
 extern const KvSNMPVarDef RmonStateDefs[];
 extern const KvSNMPVarDef AgentBasicInfoDefs[];
 extern const KvSNMPVarDef MibCapabilityDefs[];

@@ -135,4 +135,5 @@ struct KvSNMPError {
   std::string AgentAddress;
   int AgentPort = 0;
   bool Done = true;      // no further table row follows
+  bool PartlyRead = false;  // the list was filled but for objects the agent lacks (Code -102)
 };

@@ -11,12 +11,14 @@
 #include "snmp_event_processor.h"
 #include "snmp_printable.h"
 
+#include <algorithm>
 #include <bit>
 #include <chrono>
 
 namespace {
 constexpr int kNoSuchName = -102;
 constexpr int kTooBigStatus = 1;  // the agent's error-status tooBig
+constexpr int kNoSuchNameStatus = 2;
 constexpr char kNotDone[] = "(NOTDONE)";  // a cell the walk has no value for
 
 [[noreturn]] void BadSyntax() { RaiseLibrary(LibraryMsg::BadSyntax); }
@@ -179,17 +181,125 @@ bool KvSNMPRequest::Get(bool first) {
   const SnmpTarget target = BuildTarget();
   for (;;) {
     const SnmpPdu pdu = BuildPdu(kind);
+    partlyRead_ = false;
     SnmpPdu response;
+    std::vector<size_t> missing;
     const int status = op == SnmpOperation::GetNext && IsTable() ? ReadRows(target, pdu, response)
-                                                                 : Session().Send(op, target, pdu, response);
+                       : op == SnmpOperation::Get ? GetLeavingOutMissing(target, pdu, response, missing)
+                                                  : Session().Send(op, target, pdu, response);
     int code;
     std::string text;
     MapSnmpStatus(status, code, text);
     if (code != 0 && !(code == kNoSuchName && IsTable())) throw KvException(text, code);
     if (code == kNoSuchName && EndColumnAt(response, kind)) continue;
     bool finished = false;
-    return ProcessResponse(code, text, response, kind, finished);
+    const bool more = ProcessResponse(code, text, response, kind, finished);
+    if (!missing.empty()) {
+      partlyRead_ = true;
+      throw KvException(MissingText(missing), kNoSuchName);
+    }
+    return more;
   }
+}
+
+namespace {
+bool IsLeftOut(const std::vector<size_t> &missing, size_t binding) {
+  return std::binary_search(missing.begin(), missing.end(), binding);
+}
+
+// `pdu` without the bindings at the (ascending) positions `missing`.
+SnmpPdu WithoutBindings(const SnmpPdu &pdu, const std::vector<size_t> &missing) {
+  SnmpPdu out = pdu;
+  out.Vbs.clear();
+  for (size_t i = 0; i < pdu.Vbs.size(); ++i)
+    if (!IsLeftOut(missing, i)) out.Vbs.push_back(pdu.Vbs[i]);
+  return out;
+}
+
+// Adds to `missing` the binding of `pdu` that the error-index of an answer to `pdu`
+// without `missing` names. False when it names none of those asked for.
+bool TakeMissing(const SnmpPdu &pdu, std::vector<size_t> &missing, int errorIndex) {
+  if (errorIndex < 1) return false;
+  size_t left = static_cast<size_t>(errorIndex);
+  for (size_t i = 0; i < pdu.Vbs.size(); ++i) {
+    if (IsLeftOut(missing, i) || --left != 0) continue;
+    missing.insert(std::upper_bound(missing.begin(), missing.end(), i), i);
+    return true;
+  }
+  return false;
+}
+
+// The answer to the whole of `pdu` from `answer`, the answer to it without `missing`:
+// those read as objects the agent lacks, as SNMPv2 answers them.
+SnmpPdu WithMissing(const SnmpPdu &pdu, const std::vector<size_t> &missing, const SnmpPdu &answer) {
+  SnmpPdu out = answer;
+  out.Vbs.clear();
+  out.ErrorStatus = 0;
+  out.ErrorIndex = 0;
+  size_t next = 0;
+  for (size_t i = 0; i < pdu.Vbs.size(); ++i) {
+    if (IsLeftOut(missing, i))
+      out.Vbs.emplace_back(pdu.Vbs[i].Oid, SnmpValue::Exception(SnmpType::NoSuchObject));
+    else if (next < answer.Vbs.size())
+      out.Vbs.push_back(answer.Vbs[next++]);
+  }
+  return out;
+}
+
+bool IsNoSuchName(int status) { return status == kNoSuchNameStatus; }
+}  // namespace
+
+int KvSNMPRequest::GetLeavingOutMissing(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPdu &response,
+                                        std::vector<size_t> &missing) {
+  missing.clear();
+  // Each answer that names an object leaves one more out: at most one retry per item.
+  for (;;) {
+    const int status = Session().Send(SnmpOperation::Get, target, WithoutBindings(pdu, missing), response);
+    if (!IsNoSuchName(status) || !TakeMissing(pdu, missing, response.ErrorIndex)) {
+      if (status == SnmpStatus::Success && !missing.empty()) response = WithMissing(pdu, missing, response);
+      else if (status != SnmpStatus::Success) missing.clear();
+      return status;
+    }
+    if (missing.size() == pdu.Vbs.size()) {
+      response = WithMissing(pdu, missing, response);
+      return SnmpStatus::Success;
+    }
+  }
+}
+
+void KvSNMPRequest::GetLeavingOutMissingAsync(const SnmpTarget &target, const SnmpPdu &pdu,
+                                              KvSNMPCallback callback, void *userData,
+                                              std::shared_ptr<std::vector<size_t>> missing) {
+  Launch(SnmpOperation::Get, target, WithoutBindings(pdu, *missing),
+         [target, pdu, callback, userData, missing](KvSNMPRequest &request, int status, const SnmpPdu &answer) {
+           const auto complete = [&](int st, const SnmpPdu &response) {
+             request.Complete(st, response, callback, userData, true, ReadFirst, *missing);
+           };
+           if (!IsNoSuchName(status) || !request.enabled_ || !TakeMissing(pdu, *missing, answer.ErrorIndex)) {
+             if (status != SnmpStatus::Success) missing->clear();
+             return complete(status, missing->empty() ? answer : WithMissing(pdu, *missing, answer));
+           }
+           if (missing->size() == pdu.Vbs.size()) return complete(SnmpStatus::Success, WithMissing(pdu, *missing, answer));
+           try {
+             request.GetLeavingOutMissingAsync(target, pdu, callback, userData, missing);
+           } catch (const KvException &) {
+             missing->clear();
+             complete(status, answer);
+           }
+         });
+}
+
+std::string KvSNMPRequest::MissingText(const std::vector<size_t> &missing) const {
+  int code;
+  std::string text;
+  MapSnmpStatus(kNoSuchNameStatus, code, text);
+  std::string names;
+  size_t binding = 0;
+  for (int i = 0; i < VarList.GetCount(); ++i) {
+    if (!VarList.IsReadable(i)) continue;
+    if (IsLeftOut(missing, binding++)) names += (names.empty() ? "" : ", ") + VarList.GetItem(i)->Name;
+  }
+  return text + " (" + names + ")";
 }
 
 namespace {
@@ -610,6 +720,13 @@ void KvSNMPRequest::GetAsync(KvSNMPCallback callback, void *userData, bool first
 void KvSNMPRequest::ReadAsync(KvSNMPCallback callback, void *userData, PduKind kind) {
   const SnmpOperation op = ReadOperation();
   const SnmpPdu pdu = BuildPdu(kind);
+  partlyRead_ = false;
+  if (op == SnmpOperation::Get) {
+    GetLeavingOutMissingAsync(BuildTarget(), pdu, std::move(callback), userData,
+                              std::make_shared<std::vector<size_t>>());
+    ++pendingCount_;
+    return;
+  }
   if (op != SnmpOperation::GetNext || !IsTable()) {
     SendAsync(op, BuildTarget(), kind, pdu, std::move(callback), userData, true);
     return;
@@ -837,7 +954,7 @@ bool KvSNMPRequest::AnswerFromRows(const SnmpTarget &target, const SnmpPdu &pdu,
 }
 
 void KvSNMPRequest::Complete(int status, const SnmpPdu &response, const KvSNMPCallback &callback,
-                             void *userData, bool readBack, PduKind asked) {
+                             void *userData, bool readBack, PduKind asked, const std::vector<size_t> &missing) {
   // Counted down first: a callback that closes the window destroys this request, and its
   // destructor must not wait for the answer it is being called from.
   --pendingCount_;
@@ -859,6 +976,11 @@ void KvSNMPRequest::Complete(int status, const SnmpPdu &response, const KvSNMPCa
       const bool more = ProcessResponse(error.Code, error.Message, response, asked, finished);
       if (finished && error.Code == kNoSuchName) MapSnmpStatus(0, error.Code, error.Message);
       error.Done = !more;
+      if (!missing.empty()) {
+        partlyRead_ = error.PartlyRead = true;
+        error.Code = kNoSuchName;
+        error.Message = MissingText(missing);
+      }
     } catch (const KvException &e) {
       error.Code = e.Code();
       error.Message = e.what();

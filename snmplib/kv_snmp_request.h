@@ -55,6 +55,12 @@ public:
   void SetAsync(KvSNMPCallback callback, void *userData, bool readBack,
                 const std::string &selection = "", const std::vector<std::string> *values = nullptr);
 
+  // True when the last Get filled the list but for objects that the agent lacks: an
+  // SNMPv1 agent answered noSuchName, and the read was asked again without them (as
+  // often as there are items). They read "(NULL)", as an SNMPv2c read shows them; the
+  // read then raises (or answers) -102 with their names.
+  bool PartlyRead() const { return partlyRead_; }
+
   bool MatchesRowFilter() { return MatchesFilter(RowFilter); }
   // Decodes the INDEX items' values from a row instance.
   void DecodeRowIndexes(const std::string &rowInstance);
@@ -115,6 +121,15 @@ private:
   // read is to be asked again for the others.
   bool EndColumnAt(const SnmpPdu &response, PduKind kind);
   void ReadAsync(KvSNMPCallback callback, void *userData, PduKind kind);
+  // A Get of scalars that leaves out, one by one, the objects an SNMPv1 agent names
+  // in noSuchName answers (their positions in `pdu` go to `missing`); the answer comes
+  // back for the whole of `pdu`, the objects left out as missing ones.
+  int GetLeavingOutMissing(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPdu &response,
+                           std::vector<size_t> &missing);
+  void GetLeavingOutMissingAsync(const SnmpTarget &target, const SnmpPdu &pdu, KvSNMPCallback callback,
+                                 void *userData, std::shared_ptr<std::vector<size_t>> missing);
+  // The noSuchName text naming the items at the bindings `missing`.
+  std::string MissingText(const std::vector<size_t> &missing) const;
   void PrepareSet(const std::string &selection, const std::vector<std::string> *values);
   // Sends `pdu` to `target` (built once by the caller) and completes through `callback`.
   void SendAsync(SnmpOperation op, const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu,
@@ -161,9 +176,10 @@ private:
   std::string aheadAgent_;
   int aheadPort_ = 0;
   void Complete(int status, const SnmpPdu &response, const KvSNMPCallback &callback, void *userData,
-                bool readBack, PduKind asked);
+                bool readBack, PduKind asked, const std::vector<size_t> &missing = {});
 
   bool enabled_ = true;
+  bool partlyRead_ = false;
   int pendingCount_ = 0;
   int rowsRead_ = 0;  // rows of the walk under way
   std::vector<bool> ended_;  // by item: the column ran past its end in the walk under way

@@ -1,5 +1,6 @@
 #include "front_picture.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -195,6 +196,26 @@ KvPortButton::KvPortButton(QWidget *parent, Kind kind) : QAbstractButton(parent)
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::NoFocus);
 }
+
+KvFrontVeil::KvFrontVeil(QWidget *parent, const QString &text) : QWidget(parent), text_(text) {
+  setAttribute(Qt::WA_TranslucentBackground);
+  setToolTip(text);
+}
+
+void KvFrontVeil::paintEvent(QPaintEvent *) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.fillRect(rect(), QColor(24, 26, 28, 190));
+  // The line on a band of its own, so that it reads over the jacks and LEDs.
+  const QRectF band(0, height() / 2.0 - 11, width(), 22);
+  p.fillRect(band, QColor(12, 13, 14, 215));
+  const QFont font = PrintFont(12);
+  const QString line = QFontMetrics(font).elidedText(text_, Qt::ElideRight, width() - 24);
+  Print(p, band.adjusted(12, 0, -12, 0), line, 12, Qt::AlignCenter, kLabel);
+}
+
+void KvFrontVeil::mousePressEvent(QMouseEvent *event) { event->accept(); }
+void KvFrontVeil::mouseDoubleClickEvent(QMouseEvent *event) { event->accept(); }
 
 void KvPortButton::SetDown(bool down) {
   if (down_ == down) return;

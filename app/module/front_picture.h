@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QPixmap>
 #include <QRect>
+#include <QString>
 #include <QWidget>
 
 #include <vector>
@@ -56,6 +57,23 @@ private:
   std::vector<QRect> windows_;
   QPixmap cache_;  // the front at the current size and pixel ratio
   bool pressed_ = false;
+};
+
+// Laid over the whole front when the agent is not the switch this front shows: dims
+// it, prints one line across it, and keeps clicks from the port buttons below.
+class KvFrontVeil : public QWidget {
+  Q_OBJECT
+public:
+  KvFrontVeil(QWidget *parent, const QString &text);
+  QString Text() const { return text_; }
+
+protected:
+  void paintEvent(QPaintEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
+  void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+  QString text_;
 };
 
 class KvPortButton : public QAbstractButton {

@@ -4,6 +4,7 @@
 #include "feature_windows.h"
 #include "generic_entry.h"
 #include "kv_controls.h"
+#include "kv_exception.h"
 #include "kv_help.h"
 #include "kv_message_box.h"
 #include "kv_messages.h"
@@ -124,13 +125,23 @@ const ClickHandler kClickHandlers[] = {KV_MAIN_MENU(KV_HANDLER, KV_NO_HANDLER)};
 void TMainForm::CompleteStartup() {
   BuildLayout();
 
-  // 1. The agent's runtime software version; this binding is not kept.
+  // 1. The agent's runtime software version, and in the same request what the agent
+  // says it is; this binding is not kept.
+  OtherAgentText.clear();
   StartupStep([this] {
     KvSNMPRequest2Edits version(this);
     version.Request.VarList = KvSNMPVarList(RuntimeVersionDefs, SVT_SV, 0);
+    version.Request.VarList.Add(AgentIdentityDefs);
     version.RequestMode = KvSNMPRequest2Controls::Blocking;
     version.Associate(0, ST_Version);
-    version.Refresh();
+    try {
+      version.Refresh();
+    } catch (const KvException &) {
+      // An agent without some of them still tells what it has.
+      if (version.Request.PartlyRead()) NoteAgentIdentity(version.Request.VarList);
+      throw;
+    }
+    NoteAgentIdentity(version.Request.VarList);
     RuntimeVersion = FromQt(ST_Version->text()).substr(0, 10);
   });
   // 2. The RMON state binding, kept for the window's lifetime; no Get yet.
@@ -149,6 +160,23 @@ void TMainForm::CompleteStartup() {
   PanelForm = new TPanelForm(MainScrollBox, StatusBar, KvSNMPSessionSettings());
   MainScrollBox->setWidget(PanelForm);
   PanelForm->show();
+  // 6. Another agent than an MS-2416X is shown as one: dimmed, and said in the status
+  // bar, where it stays as its LEDs are not polled.
+  if (!OtherAgentText.empty()) {
+    PanelForm->ShowOtherAgent(OtherAgentText);
+    StatusBar->SetPanelText(0, OtherAgentText + " (sysObjectID " + OtherAgentObjectId + ")");
+  }
+}
+
+void TMainForm::NoteAgentIdentity(const KvSNMPVarList &list) {
+  const KvSNMPVarItem *descr = list.FindByName("sysDescr");
+  const KvSNMPVarItem *objectId = list.FindByName("sysObjectID");
+  // Nothing read (no answer) tells nothing; an agent without sysObjectID is no MS-2416X.
+  if (!descr || !objectId || objectId->Value.empty() || objectId->Value == ModelObjectId) return;
+  std::string text = descr->Value == "(NULL)" ? std::string() : descr->Value;
+  text = text.substr(0, text.find_first_of("\r\n"));
+  OtherAgentObjectId = objectId->Value;
+  OtherAgentText = "Not an MS-2416X: " + (text.empty() ? std::string("(no sysDescr)") : text);
 }
 
 void TMainForm::BuildLayout() {

@@ -5,6 +5,7 @@
 // start-up queries, menu state and front panel) in CompleteStartup.
 
 #include "main_menu.h"
+#include "kv_snmp_var_list.h"
 #include "startup_settings.h"
 
 #include <QMainWindow>
@@ -90,6 +91,8 @@ private:
   void BuildLayout();
   // Runs one start-up step; an exception's message goes to status-bar panel 0.
   void StartupStep(const std::function<void()> &step);
+  // Takes from the start-up read whether the agent is another than an MS-2416X.
+  void NoteAgentIdentity(const KvSNMPVarList &list);
 
   // The shared body of the click handlers.
   void ItemClick(const char *itemName);
@@ -102,6 +105,12 @@ private:
   void OpenFeature(const KvMenuEntry &entry, const KvMenuItemDef &item);
 
   bool Terminated_ = false;
+
+public:
+  // "Not an MS-2416X: <sysDescr>" when the agent's sysObjectID is another than the
+  // switch's; empty for an MS-2416X or when start-up could not tell.
+  std::string OtherAgentText;
+  std::string OtherAgentObjectId;
 };
 
 // The one main window of the process while it exists; null before and after.

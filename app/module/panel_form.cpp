@@ -202,6 +202,18 @@ void TPanelForm::FormCreate() {
   }
 }
 
+void TPanelForm::ShowOtherAgent(const std::string &line) {
+  if (Leds) {
+    Leds->StopPolling();
+    Leds->Request.SetEnabled(false);  // a poll still on its way changes nothing
+  }
+  ledState_ = LedState::NotRead;
+  if (!veil_) veil_ = new KvFrontVeil(MainPanel, ToQt(line));
+  veil_->setGeometry(MainPanel->rect());
+  veil_->raise();
+  veil_->show();
+}
+
 std::string TPanelForm::LedSetupFailureText(const std::string &message, int version) {
   if (message == kNullConversion && version == 3)
     return "The OID(" + ModelObjectId + ") of the led is not accessible for the SNMP V3 user !";

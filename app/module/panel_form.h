@@ -15,6 +15,7 @@
 #include <string>
 
 class KvFrontPicture;
+class KvFrontVeil;
 class KvPortButton;
 class KvSNMPRequest2Leds;
 class KvStatusBar;
@@ -47,6 +48,11 @@ public:
   // What a port button's tooltip says: the port and its LEDs at the last poll.
   std::string PortLedReport(int port, bool combo) const;
 
+  // The agent is not an MS-2416X: the front is drawn dimmed with `line` across it, and
+  // its LEDs are no longer polled (the agent has none of them). Menus are untouched.
+  void ShowOtherAgent(const std::string &line);
+  KvFrontVeil *OtherAgentVeil() const { return veil_; }
+
   QFrame *MainPanel;
   KvFrontPicture *Image1;
   std::array<KvPortButton *, 24> SB_Port{};      // SB_Port[n - 1] is SB_Portn, Tag n
@@ -68,6 +74,7 @@ private:
   const sLedCtrl *LedAt(int byteIndex) const;
 
   KvStatusBar *statusBar_;
+  KvFrontVeil *veil_ = nullptr;
   KvSNMPSessionSettings settings_;
   enum class LedState { NotRead, Answered, Failed } ledState_ = LedState::NotRead;
 };

@@ -15,6 +15,7 @@
 #include "list_view_panel.h"
 #include "kv_program_info.h"
 #include "kv_snmp_request.h"
+#include "kv_snmp_request2_leds.h"
 #include "kv_status_bar.h"
 #include "main_form.h"
 #include "modal_watch.h"
@@ -22,7 +23,9 @@
 #include "runtime_version.h"
 #include "snmp_editor_panel.h"
 #include "snmp_list_view_panel.h"
+#include "snmpd_agent.h"
 #include "switch_sim_agent.h"
+#include "front_picture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -110,6 +113,11 @@ TEST_F(MainFormTest, StartsWithLayoutQueriesMenuStateAndFrontPanel) {
   EXPECT_EQ(form->ST_RmonState->text(), "enabled");
   EXPECT_EQ(sw.LogLinesWith({"\"op\":\"get\"", "1.3.6.1.4.1.171.12.1.1.6.0"}).size(), 1u);
   EXPECT_EQ(sw.LogLinesWith({"\"op\":\"get\"", "1.3.6.1.4.1.171.11.43.2.2.1.2.3.0"}).size(), 1u);
+  // What the agent is comes with the version: the switch's own object identifier.
+  EXPECT_EQ(sw.LogLinesWith({"\"op\":\"get\"", "1.3.6.1.4.1.171.12.1.1.6.0", "1.3.6.1.2.1.1.1.0",
+                             "1.3.6.1.2.1.1.2.0"}).size(), 1u);
+  EXPECT_EQ(form->OtherAgentText, "");
+  EXPECT_EQ(form->PanelForm->OtherAgentVeil(), nullptr);
   EXPECT_EQ(form->StatusBar->PanelText(0), "");
   EXPECT_TRUE(Item(*form, "Menu_RMON")->isEnabled());
   EXPECT_FALSE(Item(*form, "VACM1")->isEnabled());  // SNMPv2c
@@ -143,6 +151,43 @@ TEST_F(MainFormTest, AgentThatDoesNotAnswerStillGivesTheWindowWithTheFailure) {
   EXPECT_TRUE(Item(*form, "Menu_RMON")->isEnabled());
   for (const char *shown : {"Menu_ACLManagement", "Menu_AAC", "Menu_SSH", "Menu_LAG"})
     EXPECT_TRUE(Item(*form, shown)->isVisible()) << shown;
+}
+
+// net-snmp's snmpd is no MS-2416X: over SNMPv1 (where it lacks the switch's objects
+// as a whole read) and SNMPv2c the front is dimmed with its sysDescr across it, the
+// status bar says so and keeps saying it (the LEDs are not polled), the menus stay.
+TEST_F(MainFormTest, AnotherAgentIsShownAsNotAnMs2416x) {
+  SnmpdAgent snmpd;
+  ASSERT_TRUE(snmpd.Start()) << snmpd.Log();
+  for (const std::string version : {"0", "1"}) {
+    SCOPED_TRACE("version " + version);
+    auto form = std::make_unique<TMainForm>(std::vector<std::string>{
+        "/I127.0.0.1", "/t" + std::to_string(snmpd.Port()), "/v" + version, "/Rrdwalk", "/Wwrtgate"});
+    SNMPTimeout = 50;
+    // What snmpd says it is, read on its own (the form made the session).
+    KvSNMPRequest identity;
+    snmpd.AimAt(identity, 1);
+    identity.VarList = KvSNMPVarList(AgentIdentityDefs, SVT_SV, 0);
+    identity.Get(true);
+    const std::string descr = identity.VarList.GetItem(0)->Value;
+    const std::string line = "Not an MS-2416X: " + descr.substr(0, descr.find_first_of("\r\n"));
+    ASSERT_NE(descr, "");
+    ASSERT_NE(form->PanelForm, nullptr);
+    EXPECT_EQ(form->OtherAgentText, line);
+    EXPECT_EQ(form->OtherAgentObjectId, identity.VarList.GetItem(1)->Value);
+    EXPECT_EQ(form->StatusBar->PanelText(0), line + " (sysObjectID " + form->OtherAgentObjectId + ")");
+    KvFrontVeil *veil = form->PanelForm->OtherAgentVeil();
+    ASSERT_NE(veil, nullptr);
+    EXPECT_EQ(veil->Text().toStdString(), line);
+    EXPECT_EQ(veil->geometry(), form->PanelForm->MainPanel->rect());
+    EXPECT_FALSE(veil->isHidden());
+    ASSERT_NE(form->PanelForm->Leds, nullptr);
+    EXPECT_FALSE(form->PanelForm->Leds->PollTimer->isActive());
+    // The menus stay as they are for the switch.
+    EXPECT_TRUE(Item(*form, "Menu_RMON")->isEnabled());
+    for (const char *shown : {"Menu_ACLManagement", "Menu_AAC", "Menu_SSH", "Menu_LAG"})
+      EXPECT_TRUE(Item(*form, shown)->isVisible() && Item(*form, shown)->isEnabled()) << shown;
+  }
 }
 
 // The first status line of every page shown so far says the read succeeded.

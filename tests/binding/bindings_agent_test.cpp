@@ -5,6 +5,7 @@
 #include "error_code.h"
 #include "event_wait.h"
 #include "kv_controls.h"
+#include "kv_exception.h"
 #include "kv_mib_core_set.h"
 #include "kv_shape.h"
 #include "kv_snmp_request2_edits.h"
@@ -113,6 +114,45 @@ TEST_F(BindingsAgent, ScalarGroupShowsTheAgentsValuesInEditsAndComboBoxesInBothM
     EXPECT_EQ(fdbVlan->text(), "1");
     EXPECT_EQ(binding->RowCount, 1);
     EXPECT_TRUE(std::regex_match(LastStatus(), okLine)) << LastStatus();
+  }
+}
+
+TEST_F(BindingsAgent, SnmpV1PageWithAnObjectTheAgentLacksFillsTheRestAndNamesIt) {
+  const KvSNMPVarDef defs[] = {
+      {"1.3.6.1.2.1.1.1", "sysDescr", Syntax::DisplayStr, Access::ReadOnly, nullptr},
+      {"1.3.6.1.2.1.1.99", "notOnThisAgent", Syntax::Integer, Access::ReadOnly, nullptr},
+      {"1.3.6.1.2.1.1.5", "sysName", Syntax::DisplayStr, Access::ReadWrite, nullptr},
+      {nullptr, nullptr, 0, 0, nullptr}};
+  const std::string named = "(SNMP) Variable does not exist! (notOnThisAgent)";
+  for (unsigned char mode : {KvSNMPRequest2Controls::Blocking, KvSNMPRequest2Controls::Asynchronous}) {
+    SCOPED_TRACE("mode " + std::to_string(mode));
+    auto binding = MakeBinding(defs, SVT_SV, 0);
+    sim_->AimAt(binding->Request, 0);
+    binding->RequestMode = mode;
+    std::vector<QLineEdit *> edits;
+    for (int i = 0; i < 3; ++i) {
+      edits.push_back(new QLineEdit("before", window_.get()));
+      binding->Associate(i, edits.back());
+    }
+    if (mode == KvSNMPRequest2Controls::Blocking) {
+      try {
+        binding->Refresh();
+        ADD_FAILURE() << "no failure";
+      } catch (const KvException &e) {
+        EXPECT_EQ(e.Code(), -102);
+        EXPECT_EQ(e.what(), named);
+      }
+    } else {
+      binding->Refresh();
+      ASSERT_TRUE(WaitIdle(*binding));
+      EXPECT_NE(LastStatus().find("Get: " + named), std::string::npos) << LastStatus();
+    }
+    EXPECT_NE(edits[0]->text(), "before");
+    EXPECT_FALSE(edits[0]->text().isEmpty());
+    EXPECT_EQ(edits[1]->text(), "(NULL)");
+    EXPECT_NE(edits[2]->text(), "before");
+    EXPECT_FALSE(edits[2]->text().isEmpty());
+    EXPECT_EQ(binding->RowCount, 1);
   }
 }
 

@@ -8,6 +8,7 @@
 #include "kv_snmp_session.h"
 #include "snmp_event_processor.h"
 #include "snmpd_agent.h"
+#include "switch_sim_agent.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -176,6 +177,92 @@ TEST_F(RequestAgent, ScalarGroupSendsOneBindingPerReadableItem) {
   EXPECT_EQ(request.VarList.GetItem(2)->Instance, "");  // never asked for
   EXPECT_EQ(request.VarList.GetItem(3)->Instance, "1.3.6.1.2.1.1.5.0");
   EXPECT_EQ(ErrorCodeOf([&] { request.Get(false); }), -510);
+}
+
+TEST_F(RequestAgent, SnmpV1ReadLeavesOutTheObjectsTheAgentLacks) {
+  // snmpd has no sysServices, nor anything at .1.99: over SNMPv1 each makes the whole
+  // Get answer noSuchName. The read asks again without it and fills the rest as the
+  // SNMPv2c read does; over SNMPv1 it then fails with noSuchName naming both.
+  const KvSNMPVarDef scalars[] = {
+      {"1.3.6.1.2.1.1.1", "sysDescr", Syntax::DisplayStr, Access::ReadOnly, nullptr},
+      {"1.3.6.1.2.1.1.7", "sysServices", Syntax::Integer, Access::ReadOnly, nullptr},
+      {"1.3.6.1.2.1.1.2", "sysObjectID", Syntax::ObjectId, Access::ReadOnly, nullptr},
+      {"1.3.6.1.2.1.1.99", "nothingHere", Syntax::DisplayStr, Access::ReadOnly, nullptr},
+      {"1.3.6.1.2.1.1.5", "sysName", Syntax::DisplayStr, Access::ReadWrite, nullptr},
+      {nullptr, nullptr, 0, 0, nullptr}};
+  const KvSNMPVarDef instances[] = {
+      {"1.3.6.1.2.1.1.1.0", "sysDescr", Syntax::DisplayStr, Access::ReadOnly, nullptr},
+      {"1.3.6.1.2.1.1.7.0", "sysServices", Syntax::Integer, Access::ReadOnly, nullptr},
+      {"1.3.6.1.2.1.1.2.0", "sysObjectID", Syntax::ObjectId, Access::ReadOnly, nullptr},
+      {"1.3.6.1.2.1.1.99.0", "nothingHere", Syntax::DisplayStr, Access::ReadOnly, nullptr},
+      {"1.3.6.1.2.1.1.5.0", "sysName", Syntax::DisplayStr, Access::ReadWrite, nullptr},
+      {nullptr, nullptr, 0, 0, nullptr}};
+  const std::string named = "(SNMP) Variable does not exist! (sysServices, nothingHere)";
+  auto values = [](const KvSNMPVarList &list) {
+    std::vector<std::string> out;
+    for (int i = 0; i < list.GetCount(); ++i) out.push_back(list.GetItem(i)->Value);
+    return out;
+  };
+  for (unsigned char type : {SVT_SV, MVT_SV}) {
+    const KvSNMPVarDef *defs = type == SVT_SV ? scalars : instances;
+    KvSNMPRequest v2c;
+    Aim(v2c, 1, defs, type, 0);
+    ASSERT_NO_THROW(v2c.Get(true));
+    EXPECT_FALSE(v2c.PartlyRead());
+    const auto expected = values(v2c.VarList);
+    EXPECT_EQ(expected[1], "(NULL)");
+    EXPECT_EQ(expected[3], "");  // a display string shows a missing value as empty text
+    EXPECT_NE(expected[0], "");
+    EXPECT_NE(expected[2], "(NULL)");
+    EXPECT_NE(expected[4], "");
+    for (bool async : {false, true}) {
+      SCOPED_TRACE(std::string(type == SVT_SV ? "scalars" : "instances") + (async ? " async" : " blocking"));
+      KvSNMPRequest v1;
+      Aim(v1, 0, defs, type, 0);
+      if (async) {
+        KvSNMPError last;
+        bool done = false;
+        v1.GetAsync([&](void *, KvSNMPError *error, KvSNMPVarList *) { last = *error, done = true; }, nullptr,
+                    true);
+        ASSERT_TRUE(RunEventsUntil([&] { return done; }, 10000));
+        EXPECT_EQ(last.Code, -102);
+        EXPECT_EQ(last.Message, named);
+        EXPECT_TRUE(last.PartlyRead);
+        EXPECT_TRUE(last.Done);
+        EXPECT_EQ(v1.PendingCount(), 0);
+      } else {
+        try {
+          v1.Get(true);
+          ADD_FAILURE() << "no failure";
+        } catch (const KvException &e) {
+          EXPECT_EQ(e.Code(), -102);
+          EXPECT_STREQ(e.what(), named.c_str());
+        }
+      }
+      EXPECT_TRUE(v1.PartlyRead());
+      EXPECT_EQ(values(v1.VarList), expected);
+      // A read of only missing objects marks them all and ends; one without any is whole.
+      KvSNMPRequest none;
+      Aim(none, 0, defs, type, 0);
+      for (int i : {0, 2, 4}) none.VarList.GetItem(i)->Access |= Access::Invalid;
+      EXPECT_EQ(ErrorCodeOf([&] { none.Get(true); }), -102);
+      EXPECT_EQ(none.VarList.GetItem(1)->Value, "(NULL)");
+      for (int i : {1, 3}) v1.VarList.GetItem(i)->Access |= Access::Invalid;
+      EXPECT_NO_THROW(v1.Get(true));
+      EXPECT_FALSE(v1.PartlyRead());
+    }
+  }
+  // A Set is never sent again in part: the object that exists is not written either.
+  KvSNMPRequest set;
+  Aim(set, 0, scalars, SVT_SV, 0);
+  for (int i = 0; i < 5; ++i) set.VarList.GetItem(i)->Access = i == 3 || i == 4 ? Access::ReadWrite : 0;
+  set.VarList.GetItem(3)->Value = "x";
+  set.VarList.GetItem(4)->Value = "never-written";
+  EXPECT_NE(ErrorCodeOf([&] { set.Set(false); }), 0);
+  KvSNMPRequest check;
+  Aim(check, 1, scalars, SVT_SV, 0);
+  check.Get(true);
+  EXPECT_NE(check.VarList.GetItem(4)->Value, "never-written");
 }
 
 TEST_P(RequestWalk, TwoColumnTableIsReadOneRowPerCall) {
@@ -504,4 +591,52 @@ TEST_F(RequestAgent, AnswerArrivingAfterTheRequestIsGoneIsDropped) {
     ASSERT_TRUE(PumpUntil([&] { return request.PendingCount() == 0; }));
   }
   EXPECT_EQ(callbacks, 0);
+}
+
+// Every authentication and privacy code that --help lists reads the simulated switch;
+// the privacy codes it leaves out fail before anything is sent.
+TEST(SecurityCodes, EveryListedCodeReadsTheSwitch) {
+  static int argc = 1;
+  static char name[] = "security_codes";
+  static char *argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+  if (!GlobalSnmp) KvSNMPCreateSession(MakeTempDir("kvboot"));
+  struct Case {
+    const char *user;  // NAME:AUTH:AUTHPASS[:PRIV:PRIVPASS] for the simulator
+    int auth, priv, code;
+  };
+  const Case cases[] = {
+      {"u2:MD5:authpass2", SnmpAuth::Md5, SnmpPriv::None, 0},
+      {"u3:SHA:authpass3:DES:privpass3", SnmpAuth::Sha, SnmpPriv::Des, 0},
+      {"u4:SHA-224:authpass4:AES:privpass4", SnmpAuth::Sha224, SnmpPriv::Aes128, 0},
+      {"u5:SHA-256:authpass5:AES-192:privpass5", SnmpAuth::Sha256, SnmpPriv::Aes192, 0},
+      {"u6:SHA-384:authpass6:AES-256:privpass6", SnmpAuth::Sha384, SnmpPriv::Aes256, 0},
+      {"u7:SHA-512:authpass7:AES-256:privpass7", SnmpAuth::Sha512, SnmpPriv::Aes256, 0},
+      {"u8:SHA:authpass8:AES:privpass8", SnmpAuth::Sha, SnmpPriv::TripleDes, -313},
+      {"u9:SHA:authpass9:AES:privpass9", SnmpAuth::Sha, SnmpPriv::Idea, -313},
+  };
+  SwitchSimOptions options;
+  for (const Case &c : cases) options.users.push_back(c.user);
+  SwitchSimAgent sim(options);
+  ASSERT_TRUE(sim.Started()) << sim.Output();
+  for (const Case &c : cases) {
+    std::vector<std::string> parts;
+    std::stringstream fields(c.user);
+    for (std::string f; std::getline(fields, f, ':');) parts.push_back(f);
+    KvSNMPRequest request;
+    sim.AimAt(request, 1);
+    request.Version = 3;
+    request.SecurityModel = 3;
+    request.SecurityName = parts[0];
+    request.AuthProtocol = c.auth;
+    request.AuthPassword = parts[2];
+    request.PrivProtocol = c.priv;
+    request.PrivPassword = parts.size() > 4 ? parts[4] : "";
+    request.SecurityLevel = c.priv == SnmpPriv::None ? 2 : 3;
+    request.VarList = KvSNMPVarList(kScalarDefs, SVT_SV, 0);
+    EXPECT_EQ(ErrorCodeOf([&] { request.Get(true); }), c.code) << c.user;
+    if (c.code == 0) {
+      EXPECT_NE(request.VarList.GetItem(0)->Value, "") << c.user;
+    }
+  }
 }

@@ -143,7 +143,17 @@ void KvSNMPRequest2Controls::Refresh() {
         for (bool more = Request.Get(true); more; more = Request.Get(false))
           if (!ShowMatchingRow()) return;
       } else {
-        Request.Get(true);
+        try {
+          Request.Get(true);
+        } catch (const KvException &) {
+          if (!Request.PartlyRead()) throw;
+          // The agent lacks some of the objects: the others are shown, and the missing
+          // ones named in the failure.
+          if (!ShowMatchingRow()) return;
+          AfterRefresh();
+          if (!*alive) return;
+          throw;
+        }
         if (!ShowMatchingRow()) return;
       }
       AfterRefresh();
@@ -191,6 +201,12 @@ void KvSNMPRequest2Controls::GetAnswered(const KvSNMPError &error) {
   AnswerScope scope(inAnswer_, alive);
   try {
     if (error.Code != 0) {
+      if (error.PartlyRead && !IsTableList()) {
+        // The agent lacks some of the objects: the others are shown as well.
+        if (!ShowMatchingRow()) return;
+        AfterRefresh();
+        if (!*alive) return;
+      }
       busy_ = false;
       GetFailed(error);
       if (*alive) TellWatchers(ReadEvent::Failed);
