@@ -36,7 +36,8 @@ protected:
   std::unique_ptr<QProcess> Start(const QStringList &arguments) {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    // The test's own platform: offscreen, or a real display (Xvfb.Module).
+    env.insert("QT_QPA_PLATFORM", qEnvironmentVariable("QT_QPA_PLATFORM", "offscreen"));
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime_));
     env.insert("XDG_CONFIG_DIRS", QString::fromStdString(work_ + "/no-config"));
     process->setProcessEnvironment(env);
