@@ -8,13 +8,24 @@
 
 #include <memory>
 #include <string>
+#include <sys/types.h>
+#include <unistd.h>
 
 class QLocalServer;
 
 namespace Platform {
 
-// The socket's full path for `caption`: the runtime folder + "/ms2416x-" + a digest of
-// the caption (captions may hold any bytes; socket names may not).
+// The folder of the sockets, which must belong to the user alone: $XDG_RUNTIME_DIR when
+// it is such a folder, else the folder "ms2416x-<uid>" in the temporary folder, made
+// with mode 0700. A folder (or a link in its place) owned by someone else is never
+// used; one of the user's own that others may enter is closed first (as Qt does with
+// its runtime folder). Empty when there is no such folder: then no instance is asked
+// and none listens.
+std::string InstanceFolder(uid_t user = ::geteuid());
+
+// The socket's full path for `caption`: InstanceFolder() + "/ms2416x-" + a digest of
+// the caption (captions may hold any bytes; socket names may not); empty without the
+// folder.
 std::string InstanceSocketName(const std::string &caption);
 
 enum class InstanceAnswer {
@@ -24,8 +35,10 @@ enum class InstanceAnswer {
 };
 
 // Asks the instance owning `caption` to come to the front and waits (at most
-// `timeoutMs`) for its acknowledgement.
-InstanceAnswer ActivateRunningInstance(const std::string &caption, int timeoutMs = 3000);
+// `timeoutMs`) for its acknowledgement. Only a process of `user` is asked: a socket
+// whose listener runs as anyone else counts as no instance.
+InstanceAnswer ActivateRunningInstance(const std::string &caption, int timeoutMs = 3000,
+                                       uid_t user = ::geteuid());
 
 // The listening side, kept by the running instance for its lifetime.
 class InstanceServer : public QObject {

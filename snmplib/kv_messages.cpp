@@ -1,6 +1,7 @@
 #include "kv_messages.h"
 
 #include "kv_exception.h"
+#include "kv_local_file.h"
 #include "kv_text.h"
 #include "snmp_session.h"
 
@@ -187,10 +188,10 @@ const CodeFamily kFamilies[] = {
 // The lines of a file as a reader with a 1024-byte buffer gets them: each ends after
 // its line feed or after kMaxLineLength bytes, whichever comes first.
 bool ReadRawLines(const std::string &fileName, std::vector<std::string> &lines) {
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) return false;
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return false;
+  // Anything but a regular file of a sane size (a folder, a FIFO, a device) is a file
+  // that cannot be read: the built-in texts stay.
+  std::string bytes;
+  if (ReadLocalFile(fileName, kMaxMessageFileBytes, bytes) != LocalFileRead::Read) return false;
   size_t pos = 0;
   while (pos < bytes.size()) {
     size_t end = pos;

@@ -1,6 +1,8 @@
 #include "kv_snmp_session.h"
 
 #include "kv_ini.h"
+#include "kv_exception.h"
+#include "kv_local_file.h"
 #include "kv_messages.h"
 #include "kv_option_list.h"
 #include "kv_text.h"
@@ -12,7 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <limits>
 #include <unistd.h>
 #include <vector>
@@ -41,6 +42,11 @@ bool ParseCount(const std::string &text, uint32_t &count) {
   return true;
 }
 
+// Whether a file can be replaced in `folder` ("" for the working directory).
+bool FolderWritable(const std::string &folder) {
+  return ::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) == 0;
+}
+
 bool WriteWhole(int fd, const std::string &bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
@@ -57,10 +63,15 @@ uint32_t IncrementBootCounter(const std::string &fileName, const std::string &en
   std::vector<std::string> lines;
   long ourLine = -1;
   uint32_t boots = 0;
-  {
-    std::ifstream in(fileName, std::ios::binary);
-    std::string line;
-    while (in && std::getline(in, line)) {
+  // A file that is not a regular one of a sane size counts as no file, as a missing one
+  // does: it is replaced by one holding this start.
+  std::string content;
+  if (ReadLocalFile(fileName, kMaxBootCounterFileBytes, content) == LocalFileRead::Read) {
+    size_t pos = 0;
+    while (pos < content.size()) {
+      const size_t end = std::min(content.find('\n', pos), content.size());
+      std::string line = content.substr(pos, end - pos);
+      pos = end + 1;
       if (!line.empty() && line.back() == '\r') line.pop_back();
       const std::string trimmed = Trim(line);
       const size_t blank = trimmed.find_first_of(" \t");
@@ -73,7 +84,6 @@ uint32_t IncrementBootCounter(const std::string &fileName, const std::string &en
       }
       lines.push_back(line);
     }
-    if (in.bad()) RaiseLibrary(LibraryMsg::LoadBootCounter);
   }
   boots = std::min(boots + 1, kMaxBoots);
   const std::string ours = ourHex + " " + std::to_string(boots);
@@ -96,6 +106,15 @@ uint32_t IncrementBootCounter(const std::string &fileName, const std::string &en
   return boots;
 }
 
+std::string BootCounterFileName(const std::string &bootCounterDir, uid_t user) {
+  const std::string shared = JoinPath(bootCounterDir, kBootCounterFileName);
+  if (MissingOrOwnedBy(shared, user) && FolderWritable(bootCounterDir)) return shared;
+  // Another user's file (a shared or sticky folder) is not trusted, and a folder that
+  // cannot take the file is no place for it: the user's own state folder keeps it.
+  const std::string own = UserStateFolder();
+  return own.empty() ? shared : JoinPath(own, kBootCounterFileName);
+}
+
 void KvSNMPCreateSession(const std::string &bootCounterDir) {
   if (!GlobalSnmp) {
     int status = 0;
@@ -106,7 +125,18 @@ void KvSNMPCreateSession(const std::string &bootCounterDir) {
     }
     GlobalSnmp = session;
   }
-  const uint32_t boots = IncrementBootCounter(JoinPath(bootCounterDir, kBootCounterFileName), kLocalEngineId);
+  const std::string counterFile = BootCounterFileName(bootCounterDir);
+  uint32_t boots = 0;
+  try {
+    boots = IncrementBootCounter(counterFile, kLocalEngineId);
+  } catch (const KvException &failure) {
+    // A folder that takes no file after all (full, read-only): the user's own one.
+    const std::string own = UserStateFolder();
+    const std::string ownFile = own.empty() ? std::string() : JoinPath(own, kBootCounterFileName);
+    if (failure.Code() != -500 - LibraryMsg::SaveBootCounter || ownFile.empty() || ownFile == counterFile)
+      throw;
+    boots = IncrementBootCounter(ownFile, kLocalEngineId);
+  }
   GlobalSnmp->SetLocalEngine(kLocalEngineId, boots);
 
   SNMPDevice = KvSNMPDevice{"127.0.0.1", 161};

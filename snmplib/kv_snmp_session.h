@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <string>
+#include <sys/types.h>
+#include <unistd.h>
 
 struct KvSNMPDevice {
   std::string Address;  // IPv4 dotted address, IPv6 literal or host name
@@ -47,8 +49,14 @@ extern KvSnmpSession *GlobalSnmp;  // null until KvSNMPCreateSession
 inline constexpr const char *kLocalEngineId = "KvSNMP_PP_Application";
 inline constexpr const char *kBootCounterFileName = "KvSNMP_PP_BootCounter";
 
+// The boot counter file for `bootCounterDir` ("" for the working directory): the file
+// there while it is missing or belongs to `user` and the folder can take it; otherwise
+// (another user's file, a folder that is not writable) the one in the user's own state
+// folder ($XDG_STATE_HOME/ms2416x, by default ~/.local/state/ms2416x).
+std::string BootCounterFileName(const std::string &bootCounterDir, uid_t user = ::geteuid());
+
 // Creates the global session (once; later calls keep it), counts this start in the
-// boot counter file inside `bootCounterDir` ("" for the working directory), gives the
+// boot counter file that BootCounterFileName(bootCounterDir) names, gives the
 // local engine its identity, fills the settings records with their defaults and, when
 // there is a Qt application, starts the event pump.
 // Raises KvException -506, -507 or -508.

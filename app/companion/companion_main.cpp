@@ -10,6 +10,7 @@
 #include "companion_start.h"
 #include "config_form.h"
 #include "kv_message_box.h"
+#include "kv_process.h"
 #include "modal_watch.h"
 
 #include <QApplication>
@@ -55,6 +56,8 @@ void WatchForProbe(TConfigForm *form, const std::string &file, QTimer &poll) {
 
 int main(int argc, char **argv) {
   if (PrintCompanionInformation(Parameters(argc, argv), std::cout)) return CompanionExit::Ok;
+  // The module's credentials, pass phrases included, are held from here to the end.
+  Platform::ForbidCoreDumps();
 
   QApplication application(argc, argv);
   const char *probe = std::getenv("MS2416X_COMPANION_PROBE");

@@ -75,7 +75,8 @@ bool PrintCompanionInformation(const std::vector<std::string> &parameters, std::
              "         /I<address> [the switches of ms2416x...] /T<module>_<view>\n"
              "\n"
              "Shows one standard MIB view of a switch, started by the ms2416x module's menu\n"
-             "with the module's own address and credentials (see ms2416x --help).\n"
+             "with the module's own address and credentials (see ms2416x --help); the\n"
+             "pass phrases come in MS2416X_AUTH_PASSWORD and MS2416X_PRIV_PASSWORD, or as /A, /P.\n"
              "Views: "
           << ViewList() << "\n";
       return true;

@@ -1,6 +1,7 @@
 // The module's program: started by the host suite once per switch with the switch's
 // address and credentials on its command line.
 
+#include "kv_process.h"
 #include "main_form.h"
 #include "module_start.h"
 
@@ -19,6 +20,9 @@ std::vector<std::string> Parameters(int argc, char **argv) {
 int main(int argc, char **argv) {
   // Needs no desktop.
   if (PrintInformation(Parameters(argc, argv), std::cout)) return 0;
+  // Communities and pass phrases are in this process's memory from its first instruction
+  // (its command line, its environment) to its end: no core file may carry them away.
+  Platform::ForbidCoreDumps();
 
   QApplication application(argc, argv);  // takes Qt's own options out of argv
   int exitStatus = 0;

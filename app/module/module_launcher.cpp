@@ -32,9 +32,8 @@ std::string BuildModuleCommandLine(const std::string &argument, const KvStartupS
     if (all || s.ContextNameGiven) add("/c", s.ContextNameText);
     if (all || s.SecurityLevelGiven) add("/l", s.SecurityLevelText);
     if (all || s.AuthProtocolGiven) add("/a", s.AuthProtocolText);
-    if (all || s.AuthPasswordGiven) add("/A", s.AuthPasswordText);
     if (all || s.PrivProtocolGiven) add("/p", s.PrivProtocolText);
-    if (all || s.PrivPasswordGiven) add("/P", s.PrivPasswordText);
+    // The pass phrases go through the environment (ModulePassPhrases), never here.
   } else {
     add("/R", s.ReadCommunityText);
     add("/W", s.WriteCommunityText);
@@ -44,10 +43,23 @@ std::string BuildModuleCommandLine(const std::string &argument, const KvStartupS
   return line;
 }
 
+std::vector<Platform::EnvironmentChange> ModulePassPhrases(const KvStartupSettings &s, uint8_t version) {
+  // The same rule as for the other SNMPv3 settings; a pass phrase that is not handed on
+  // is taken out of what the companion inherits.
+  const bool all = !s.CfgFileFound;
+  const auto change = [version](const char *name, bool given, const std::string &value) {
+    return Platform::EnvironmentChange{
+        name, version == 3 && given ? std::optional<std::string>(value) : std::nullopt};
+  };
+  return {change(kAuthPasswordVariable, all || s.AuthPasswordGiven, s.AuthPasswordText),
+          change(kPrivPasswordVariable, all || s.PrivPasswordGiven, s.PrivPasswordText)};
+}
+
 void LaunchModule(const std::string &argument, const KvStartupSettings &settings, uint8_t version,
                   const std::string &programFolder) {
   try {
-    Platform::StartCommandLine(BuildModuleCommandLine(argument, settings, version, programFolder));
+    Platform::StartCommandLine(BuildModuleCommandLine(argument, settings, version, programFolder),
+                               ModulePassPhrases(settings, version));
   } catch (...) {
     // Nothing comes back from a companion, not even its failure to start.
   }

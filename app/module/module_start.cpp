@@ -35,7 +35,13 @@ constexpr const char *kUsage =
     "  /d<id>        context engine ID\n"
     "\n"
     "The settings file <address>.cfg in the host suite's Conf/MBF folder (or the current\n"
-    "directory) overrides these; its section is [Program Information].\n";
+    "directory) overrides these; its section is [Program Information].\n"
+    "\n"
+    "Every local user can read a command line. Pass phrases are better given in the\n"
+    "environment, which only you can read; a /A or /P parameter overrides them:\n"
+    "  MS2416X_AUTH_PASSWORD   authentication password (as /A)\n"
+    "  MS2416X_PRIV_PASSWORD   privacy password (as /P)\n"
+    "The companion programs get them from the module the same way.\n";
 
 void Report(const std::string &message, std::ostream &errors) {
   errors << Platform::ProgramFileName() << ": " << message << '\n';

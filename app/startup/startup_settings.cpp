@@ -6,6 +6,7 @@
 #include "kv_registry.h"
 #include "kv_text.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -140,6 +141,19 @@ void ApplyCommandLine(const std::vector<std::string> &parameters, KvStartupSetti
     ApplyCommandLineParameter(parameter, settings, session);
 }
 
+void ApplyPassPhraseEnvironment(KvStartupSettings &s, KvSessionRecords &session) {
+  if (const char *auth = std::getenv(kAuthPasswordVariable)) {
+    session.Security.AuthPassword = s.AuthPasswordText = auth;
+    s.AuthPasswordGiven = true;
+  }
+  if (const char *priv = std::getenv(kPrivPasswordVariable)) {
+    session.Security.PrivPassword = s.PrivPasswordText = priv;
+    s.PrivPasswordGiven = true;
+  }
+  ::unsetenv(kAuthPasswordVariable);
+  ::unsetenv(kPrivPasswordVariable);
+}
+
 std::string SettingsFolderFor(const std::string &hostFolder) {
   return JoinPath(hostFolder, JoinPath(JoinPath("..", "Conf"), JoinPath("MBF", "")));
 }
@@ -158,12 +172,24 @@ void ApplySettingsFile(const std::string &fileName, KvStartupSettings &s,
                        KvSessionRecords &session) {
   const KvIni ini(fileName);
   const auto read = [&ini](const char *key) { return ini.ReadString(kSettingsSection, key, ""); };
+  // A value that is not a number names the key and the file, so that it can be found.
+  const auto number = [&fileName](const char *key, const std::string &text, auto convert) {
+    try {
+      return convert(text);
+    } catch (const KvException &failure) {
+      throw KvException(std::string(failure.what()) + ": key \"" + key + "\" of [" + kSettingsSection +
+                            "] in " + fileName,
+                        failure.Code());
+    }
+  };
+  const auto integer = [&](const char *key) { return number(key, read(key), StrToInt); };
+  const auto count = [&](const char *key, const std::string &text) { return number(key, text, FromFileCount); };
   KvSNMPSecurity &security = session.Security;
 
-  session.Device.Port = static_cast<uint16_t>(StrToInt(read("AgentPort")));
+  session.Device.Port = static_cast<uint16_t>(integer("AgentPort"));
   s.PortText = Decimal(session.Device.Port);
 
-  security.Version = static_cast<uint8_t>(StrToInt(read("Version")));
+  security.Version = static_cast<uint8_t>(integer("Version"));
   s.VersionText = Decimal(security.Version);
   s.VersionGiven = true;
 
@@ -174,13 +200,13 @@ void ApplySettingsFile(const std::string &fileName, KvStartupSettings &s,
 
   session.Scope.ContextEngineId = s.ContextEngineIdText = read("ContextEngineID");
 
-  security.SecurityModel = StrToInt(read("SecurityModel"));
+  security.SecurityModel = integer("SecurityModel");
   s.SecurityModelText = Decimal(security.SecurityModel);
 
   // The file counts level and protocols from 0, the SNMP library from 1; "0" keeps
   // what the command line gave.
   if (const std::string level = read("SecurityLevel"); level != "0") {
-    security.SecurityLevel = FromFileCount(level);
+    security.SecurityLevel = count("SecurityLevel", level);
     s.SecurityLevelText = Decimal(security.SecurityLevel);
     s.SecurityLevelGiven = true;
   }
@@ -188,13 +214,13 @@ void ApplySettingsFile(const std::string &fileName, KvStartupSettings &s,
   security.SecurityName = s.SecurityNameText = read("SecurityName");
 
   if (const std::string auth = read("AuthProtocol"); auth != "0") {
-    security.AuthProtocol = FromFileCount(auth);
+    security.AuthProtocol = count("AuthProtocol", auth);
     s.AuthProtocolText = Decimal(security.AuthProtocol);
     s.AuthProtocolGiven = true;
   }
 
   if (const std::string priv = read("PrivProtocol"); priv != "0") {
-    security.PrivProtocol = FromFileCount(priv);
+    security.PrivProtocol = count("PrivProtocol", priv);
     // File value 2 is IDEA, the library's code 9.
     if (security.PrivProtocol == 3) security.PrivProtocol = 9;
     s.PrivProtocolText = Decimal(security.PrivProtocol);
@@ -225,6 +251,7 @@ void OpenStartupSession(const std::string &programFolder) {
 void ApplyStartupParameters(const std::vector<std::string> &parameters, const std::string &settingsFolder,
                             KvStartupSettings &settings, std::string &settingsFileName) {
   KvSessionRecords session = KvSessionRecords::FromGlobals();
+  ApplyPassPhraseEnvironment(settings, session);
   ApplyCommandLine(parameters, settings, session);
   settingsFileName = SettingsFileName(settingsFolder, settings.AddressText);
   std::error_code error;

@@ -74,6 +74,18 @@ bool CommandLineAddress(const std::vector<std::string> &parameters, std::string 
 void ApplyCommandLineParameter(const std::string &parameter, KvStartupSettings &settings,
                                KvSessionRecords &session);
 
+// The pass phrases can also come from the environment, which unlike the command line
+// only the program and its user can read: the module hands them to its companions this
+// way, and a user who starts the module by hand may give them so. A variable that is set
+// (even empty) counts as the switch given with its value, before the command line, so a
+// /A or /P parameter overrides it.
+inline constexpr const char *kAuthPasswordVariable = "MS2416X_AUTH_PASSWORD";  // as /A
+inline constexpr const char *kPrivPasswordVariable = "MS2416X_PRIV_PASSWORD";  // as /P
+
+// Applies the two variables and takes them out of the process's environment, so that
+// no program started later inherits them by chance.
+void ApplyPassPhraseEnvironment(KvStartupSettings &settings, KvSessionRecords &session);
+
 // Applies every parameter in order; a later one with the same switch overrides.
 void ApplyCommandLine(const std::vector<std::string> &parameters, KvStartupSettings &settings,
                       KvSessionRecords &session);
@@ -95,7 +107,9 @@ std::string SettingsFileName(const std::string &folder, const std::string &addre
 
 // Reads the settings file, which overrides the command line: the port, version,
 // security model, security level and protocols must be decimal integers (an absent key
-// raises the conversion error too); level and protocols count from 0 in the file;
+// raises the conversion error too), and their conversion error goes on with the key and
+// the file: "'' is not a valid integer value: key "AgentPort" of [Program Information]
+// in <file>"; level and protocols count from 0 in the file;
 // communities never come from the file.
 void ApplySettingsFile(const std::string &fileName, KvStartupSettings &settings,
                        KvSessionRecords &session);
@@ -112,11 +126,12 @@ KvFontScaling FontScalingFor(int pixelsPerInch);
 // ---- The session as a start-up sets it up ----------------------------------------------
 // Shared by the module and its companion program, which take the same command line.
 
-// Creates the global session (its boot counter file in the current directory, SNMPv1 to
-// start with) and loads the message files from `programFolder`'s errmsg/.
+// Creates the global session (its boot counter file in the current directory, or in the
+// user's state folder when that one is not usable; SNMPv1 to start with) and loads the
+// message files from `programFolder`'s errmsg/.
 void OpenStartupSession(const std::string &programFolder);
 
-// Applies the command line, then the per-device settings file in `settingsFolder` when it
+// Applies the pass phrases of the environment, the command line, then the per-device settings file in `settingsFolder` when it
 // exists (it overrides the command line and gives the rows per request of table walks),
 // to `settings` and the global session. `settingsFileName` receives the file's name.
 // Raises the conversion errors of ApplyCommandLine and ApplySettingsFile; the globals

@@ -91,8 +91,7 @@ TEST_F(MainFormStart, CommandLineThenSettingsFileFillTheSessionAndTheCaption) {
   EXPECT_EQ(form->LargeFonts, FontScalingFor(Platform::ScreenPixelsPerInch()).LargeFonts);
   EXPECT_TRUE(std::filesystem::exists(dir_ + "/KvSNMP_PP_BootCounter"));
   EXPECT_EQ(form->BuildModuleCommandLine("/TMIB_Info"),
-            Platform::ProgramFolder() + "/MIB.EXE /I127.0.0.10 /t1161 /v3 /d /m3 /nadmin /l2 /a2 "
-                                        "/Asecret12 /TMIB_Info");
+            Platform::ProgramFolder() + "/MIB.EXE /I127.0.0.10 /t1161 /v3 /d /m3 /nadmin /l2 /a2 /TMIB_Info");
   // Passwords stay out of everything shown.
   EXPECT_EQ(form->windowTitle().indexOf("secret"), -1);
   EXPECT_EQ(errors_.str(), "");
@@ -133,7 +132,9 @@ TEST_F(MainFormStart, MissingParametersAndConversionErrorsEndTheStartWithTheirMe
   EXPECT_EQ(Start({"/I192.0.2.13"}), nullptr);
   EXPECT_EQ(status_, ModuleExit::StartFailed);
   ASSERT_EQ(boxes_.Shown().size(), 1u);
-  EXPECT_EQ(boxes_.Shown()[0].Text, "'' is not a valid integer value");
+  // The settings file's error names its key and the file.
+  EXPECT_EQ(boxes_.Shown()[0].Text,
+            "'' is not a valid integer value: key \"Version\" of [Program Information] in 192.0.2.13.cfg");
   EXPECT_EQ(MainForm, nullptr);
   EXPECT_EQ(MainForms(), 0);
 }

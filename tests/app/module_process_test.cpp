@@ -12,7 +12,16 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -27,7 +36,8 @@ protected:
   std::unique_ptr<QProcess> Start(const QStringList &arguments) {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    // The test's own platform: offscreen, or a real display (Xvfb.Module).
+    env.insert("QT_QPA_PLATFORM", qEnvironmentVariable("QT_QPA_PLATFORM", "offscreen"));
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime_));
     env.insert("XDG_CONFIG_DIRS", QString::fromStdString(work_ + "/no-config"));
     process->setProcessEnvironment(env);
@@ -75,6 +85,12 @@ TEST_F(ModuleProcess, ASecondStartForTheSameSwitchRaisesTheFirstAndEnds) {
   ASSERT_TRUE(sim.Started());
   auto first = Start(HostSuiteCommandLine("127.0.0.1", sim.Port()));
   ASSERT_TRUE(Answers("127.0.0.1")) << first->readAllStandardError().toStdString();
+  // It holds credentials: no core file (soft and hard limit 0).
+  std::ifstream limits("/proc/" + std::to_string(first->processId()) + "/limits");
+  std::string line;
+  while (std::getline(limits, line) && line.rfind("Max core file size", 0) != 0) {
+  }
+  EXPECT_NE(line.find(" 0                    0 "), std::string::npos) << line;
 
   auto second = Start(HostSuiteCommandLine("127.0.0.1", sim.Port()));
   ASSERT_TRUE(second->waitForFinished(15000));
@@ -98,4 +114,112 @@ TEST_F(ModuleProcess, ASecondStartForTheSameSwitchRaisesTheFirstAndEnds) {
   third->terminate();
   if (!third->waitForFinished(5000)) third->kill();
   third->waitForFinished(5000);
+}
+
+namespace {
+// Sets or clears an environment variable for one scope.
+struct ScopedVariable {
+  ScopedVariable(const char *name, const char *value) : name_(name) {
+    if (const char *old = std::getenv(name)) old_ = old;
+    if (value) ::setenv(name, value, 1);
+    else ::unsetenv(name);
+  }
+  ~ScopedVariable() {
+    if (old_) ::setenv(name_, old_->c_str(), 1);
+    else ::unsetenv(name_);
+  }
+  const char *name_;
+  std::optional<std::string> old_;
+};
+
+constexpr uid_t kOtherUser = 54321;
+}  // namespace
+
+// Without XDG_RUNTIME_DIR the sockets live in a folder of the temporary folder that must
+// be the user's alone; another user's folder, or a link in its place, is never used.
+TEST(InstanceFolder, IsTheUsersAloneOrNone) {
+  const std::string tmp = MakeTempDir("kvtmp");
+  ScopedVariable tmpdir("TMPDIR", tmp.c_str());
+  ScopedVariable runtime("XDG_RUNTIME_DIR", nullptr);
+  const uid_t me = ::geteuid();
+  const std::string own = tmp + "/ms2416x-" + std::to_string(me);
+  namespace fs = std::filesystem;
+  const auto mode = [](const std::string &path) { return fs::symlink_status(path).permissions() & fs::perms::all; };
+
+  EXPECT_EQ(Platform::InstanceFolder(), own);  // made, mode 0700
+  EXPECT_EQ(mode(own), fs::perms::owner_all);
+  EXPECT_EQ(Platform::InstanceSocketName("x").rfind(own + "/ms2416x-", 0), 0u);
+  fs::permissions(own, fs::perms::all);  // the user's own, opened up: closed again
+  EXPECT_EQ(Platform::InstanceFolder(), own);
+  EXPECT_EQ(mode(own), fs::perms::owner_all);
+  EXPECT_EQ(Platform::InstanceFolder(kOtherUser), "");  // not that user's folder
+  fs::remove(own);
+  fs::create_directory(tmp + "/elsewhere");
+  fs::permissions(tmp + "/elsewhere", fs::perms::owner_all);
+  fs::create_directory_symlink(tmp + "/elsewhere", own);
+  EXPECT_EQ(Platform::InstanceFolder(), "");  // a link is not the folder
+  EXPECT_EQ(Platform::InstanceSocketName("x"), "");
+  EXPECT_EQ(Platform::ActivateRunningInstance("x", 100), Platform::InstanceAnswer::None);
+  Platform::InstanceServer server;
+  EXPECT_FALSE(server.Listen("x"));
+  if (me == 0) {  // a folder squatted by another user
+    fs::remove(own);
+    fs::create_directory(own);
+    fs::permissions(own, fs::perms::owner_all);
+    ASSERT_EQ(::chown(own.c_str(), kOtherUser, kOtherUser), 0);
+    EXPECT_EQ(Platform::InstanceFolder(), "");
+  }
+  // XDG_RUNTIME_DIR counts when it is the user's alone, else the fallback is used.
+  const std::string xdg = MakeTempDir("kvxdgrun");
+  fs::permissions(xdg, fs::perms::owner_all);
+  ScopedVariable set("XDG_RUNTIME_DIR", xdg.c_str());
+  EXPECT_EQ(Platform::InstanceFolder(), xdg);
+  // Not that user's runtime folder, and the fallback made here would be this one's.
+  EXPECT_EQ(Platform::InstanceFolder(kOtherUser), "");
+  fs::remove_all(tmp);
+  fs::remove_all(xdg);
+}
+
+// A listener that runs as another user and answers "activated" is not obeyed: the start
+// goes on as a first instance.
+TEST(InstanceSocket, AListenerOfAnotherUserIsNeverObeyed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to listen as another user";
+  const std::string xdg = MakeTempDir("kvsquat");
+  std::filesystem::permissions(xdg, std::filesystem::perms::owner_all);
+  ScopedVariable runtime("XDG_RUNTIME_DIR", xdg.c_str());
+  const std::string name = Platform::InstanceSocketName(MainCaption("192.0.2.99"));
+  ASSERT_FALSE(name.empty());
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t squatter = ::fork();
+  ASSERT_GE(squatter, 0);
+  if (squatter == 0) {  // bound as root in the user's folder, listening as someone else
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, name.c_str(), sizeof address.sun_path - 1);
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 ||
+        ::setgid(kOtherUser) != 0 || ::setuid(kOtherUser) != 0 || ::listen(fd, 4) != 0)
+      ::_exit(1);
+    (void)!::write(ready[1], "r", 1);
+    for (;;) {
+      const int client = ::accept(fd, nullptr, nullptr);
+      if (client < 0) ::_exit(0);
+      char request[64];
+      (void)!::read(client, request, sizeof request);
+      (void)!::send(client, "activated\n", 10, MSG_NOSIGNAL);  // the one that hung up is no reason to end
+      ::close(client);
+    }
+  }
+  char byte = 0;
+  ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+  EXPECT_EQ(Platform::ActivateRunningInstance(MainCaption("192.0.2.99"), 2000), Platform::InstanceAnswer::None);
+  // The same listener counts for the user it runs as.
+  EXPECT_EQ(Platform::ActivateRunningInstance(MainCaption("192.0.2.99"), 2000, kOtherUser),
+            Platform::InstanceAnswer::Activated);
+  ::kill(squatter, SIGKILL);
+  ::waitpid(squatter, nullptr, 0);
+  ::close(ready[0]);
+  ::close(ready[1]);
+  std::filesystem::remove_all(xdg);
 }

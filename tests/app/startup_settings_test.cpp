@@ -155,13 +155,22 @@ TEST(SettingsFile, NumbersMustBePresentAndDecimal) {
     }
     return "(no error)";
   };
+  // The error names the key and the file.
+  const std::string in = "\" of [Program Information] in " + dir + "/x.cfg";
   EXPECT_EQ(error(full), "(no error)");
-  EXPECT_EQ(error("[Program Information]\nAgentPort=161\n"), "'' is not a valid integer value");
-  EXPECT_EQ(error("[Other]\nVersion=3\n"), "'' is not a valid integer value");
+  EXPECT_EQ(error("[Program Information]\nAgentPort=161\n"), "'' is not a valid integer value: key \"Version" + in);
+  EXPECT_EQ(error("[Other]\nVersion=3\n"), "'' is not a valid integer value: key \"AgentPort" + in);
   EXPECT_EQ(error(full + "[Program Information]\n"), "(no error)");
   std::string bad = full;
   bad.replace(bad.find("Version=3"), 9, "Version=v3");
-  EXPECT_EQ(error(bad), "'v3' is not a valid integer value");
+  EXPECT_EQ(error(bad), "'v3' is not a valid integer value: key \"Version" + in);
+  for (const char *key : {"SecurityModel", "SecurityLevel", "AuthProtocol", "PrivProtocol"}) {
+    bad = full;
+    const size_t at = bad.find(std::string(key) + "=");
+    bad.insert(bad.find('\n', at), "x");
+    EXPECT_NE(error(bad).find("x' is not a valid integer value: key \"" + std::string(key) + in), std::string::npos)
+        << key;
+  }
   // The largest level still converts; the count from 0 wraps rather than overflows.
   bad = full;
   bad.replace(bad.find("SecurityLevel=0"), 15, "SecurityLevel=2147483647");
@@ -169,6 +178,41 @@ TEST(SettingsFile, NumbersMustBePresentAndDecimal) {
   ApplySettingsFile(WriteFile(dir + "/y.cfg", bad), p.texts, p.session);
   EXPECT_EQ(p.session.Security.SecurityLevel, INT32_MIN);
   EXPECT_EQ(p.texts.SecurityLevelText, std::to_string(INT32_MIN));
+}
+
+// Pass phrases from the environment count as /A and /P given before the command line;
+// the variables are taken out once read. Table: variables set, parameters, expected.
+TEST(PassPhraseEnvironment, ActsAsTheSwitchesBeforeTheCommandLineAndIsTakenOut) {
+  const struct {
+    const char *auth, *priv;
+    std::vector<std::string> parameters;
+    std::string authWanted, privWanted;
+    bool authGiven, privGiven;
+  } cases[] = {
+      {"a b/t1", "p/v3", {"/I192.0.2.1"}, "a b/t1", "p/v3", true, true},  // whole, no switch inside counts
+      {"", nullptr, {"/I192.0.2.1"}, "", "", true, false},                 // set but empty: given
+      {"env", "env", {"/I192.0.2.1", "/Acmd", "/Pcmd"}, "cmd", "cmd", true, true},
+      {nullptr, nullptr, {"/I192.0.2.1"}, "", "", false, false},
+  };
+  const std::string dir = MakeTempDir("kvenv");
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.authWanted + "|" + c.privWanted);
+    if (c.auth) ::setenv(kAuthPasswordVariable, c.auth, 1);
+    if (c.priv) ::setenv(kPrivPasswordVariable, c.priv, 1);
+    KvStartupSettings texts;
+    std::string fileName;
+    const KvSessionRecords before = KvSessionRecords::FromGlobals();
+    DefaultSession().ToGlobals();
+    ApplyStartupParameters(c.parameters, dir + "/", texts, fileName);
+    EXPECT_EQ(SNMPSecurity.AuthPassword, c.authWanted);
+    EXPECT_EQ(texts.PrivPasswordText, c.privWanted);
+    EXPECT_EQ(SNMPSecurity.PrivPassword, c.privWanted);
+    EXPECT_EQ(texts.AuthPasswordGiven, c.authGiven);
+    EXPECT_EQ(texts.PrivPasswordGiven, c.privGiven);
+    EXPECT_EQ(std::getenv(kAuthPasswordVariable), nullptr);
+    EXPECT_EQ(std::getenv(kPrivPasswordVariable), nullptr);
+    before.ToGlobals();
+  }
 }
 
 TEST(SettingsFolder, FromTheHostSuiteConfigurationOrTheCurrentDirectory) {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace {
 // Puts every table back to its built-in texts after a test that loaded files.
@@ -112,6 +113,18 @@ TEST_F(MessageFiles, EmptyBlankOrMissingFileKeepsTheBuiltInTexts) {
   EXPECT_EQ(SnmpMessages, BuiltinMessages(KvMessageTableId::Snmp));
   EXPECT_EQ(UsmMessages, BuiltinMessages(KvMessageTableId::Usm));
   EXPECT_EQ(LibraryMessages, BuiltinMessages(KvMessageTableId::Library));
+}
+
+// A folder, a FIFO or a link to an endless device in a message file's place is a file
+// that cannot be read: the built-in texts stay, nothing is raised, nothing blocks.
+TEST_F(MessageFiles, FoldersFifosAndEndlessDevicesKeepTheBuiltInTexts) {
+  std::filesystem::create_directory(dir_ + "/folder.err");
+  ASSERT_EQ(::mkfifo((dir_ + "/fifo.err").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir_ + "/zero.err");
+  for (const char *name : {"folder.err", "fifo.err", "zero.err"}) {
+    EXPECT_NO_THROW(LoadMessageTable(KvMessageTableId::Snmp, dir_ + "/" + name)) << name;
+    EXPECT_EQ(SnmpMessages, BuiltinMessages(KvMessageTableId::Snmp)) << name;
+  }
 }
 
 TEST_F(MessageFiles, ShortFileGivesBuiltInTextsPastItsEnd) {

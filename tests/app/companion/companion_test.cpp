@@ -30,9 +30,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <unistd.h>
 
@@ -308,6 +310,45 @@ TEST_F(Companion, TheModulesMenuEntryStartsTheCompanionWhichShowsTheView) {
   EXPECT_TRUE(std::any_of(lines.begin() + static_cast<long>(from), lines.end(), [](const std::string &l) {
     return l.find("\"oid\":\"1.3.6.1.2.1.2.2.1.4") != std::string::npos;
   }));
+}
+
+// SNMPv3 from the menu: the pass phrases reach the companion in its environment (it
+// reads the agent with them), its command line, which every local user can read in the
+// process list, holds none of them, and it writes no core file.
+TEST_F(Companion, SnmpV3PassPhrasesReachTheCompanionOutsideItsCommandLine) {
+  SwitchSimAgent sim({{"opspriv:SHA:authphrase-B2:DES:privphrase-C3"}, false, {}});
+  ASSERT_TRUE(sim.Started()) << sim.Output();
+  const std::string probe = work_ + "/probe.txt";
+  ::setenv("MS2416X_COMPANION_PROBE", probe.c_str(), 1);
+  TMainForm form({"/I127.0.0.1", "/t" + std::to_string(sim.Port()), "/v3", "/m3", "/nopspriv", "/l3", "/a3",
+                  "/Aauthphrase-B2", "/p2", "/Pprivphrase-C3"});
+  form.IfTable1Click();
+  // The companion's command line, and its core limit as last seen, by pid.
+  std::map<std::string, std::pair<std::string, std::string>> seen;
+  ASSERT_TRUE(RunUntil([&] {
+    std::error_code error;
+    for (const auto &entry : std::filesystem::directory_iterator("/proc", error)) {
+      const std::string pid = entry.path().filename().string();
+      if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
+      std::string line = FileText("/proc/" + pid + "/cmdline");
+      if (line.find("/TMIB_IFTable") == std::string::npos) continue;
+      std::replace(line.begin(), line.end(), '\0', ' ');
+      const std::string limits = FileText("/proc/" + pid + "/limits");
+      const size_t core = limits.find("Max core file size");
+      seen[pid] = {line, core == std::string::npos ? "" : limits.substr(core, limits.find('\n', core) - core)};
+    }
+    return FileText(probe).find("status: ") != std::string::npos;
+  }, 30000));
+  ::unsetenv("MS2416X_COMPANION_PROBE");
+  const std::string shown = FileText(probe);
+  EXPECT_NE(shown.find("status: Get: (KvSNMP++) Ok!"), std::string::npos) << shown;
+  ASSERT_FALSE(seen.empty());
+  for (const auto &[pid, seenOf] : seen) {
+    const auto &[line, core] = seenOf;
+    EXPECT_EQ(line.find("phrase"), std::string::npos) << line;
+    EXPECT_NE(line.find("/nopspriv /c /l3 /a3 /p2 /TMIB_IFTable"), std::string::npos) << line;
+    EXPECT_NE(core.find(" 0                    0 "), std::string::npos) << core;  // no core file
+  }
 }
 
 TEST(CompanionRealAgent, InterfaceTableWithHolesShowsEachCellInTheRowOfItsInterface) {
