@@ -124,8 +124,12 @@ TEST_F(StpInterfaceWindows, IfXSetSendsThreeSeparateWritesAndARefusalLeavesTheOt
   form.ED_Alias->setText("printer room");
   NewLogLines();
   form.BT_Set->click();
-  // The three writes go one after the other: the binding is idle between two of them.
-  ASSERT_TRUE(RunUntil([&] { return !form.IfXBinding->Busy() && LogOps(*sim_, "set").size() >= 3; }));
+  // The three writes go out at once and are answered one by one: the binding is idle
+  // after the first answer already, so wait for every answer.
+  ASSERT_TRUE(RunUntil([&] {
+    return !form.IfXBinding->Busy() && form.IfXBinding->Request.PendingCount() == 0 &&
+           LogOps(*sim_, "set").size() >= 3;
+  }));
   auto sets = LogOps(*sim_, "set");
   ASSERT_GE(sets.size(), 3u);
   sets.erase(sets.begin(), sets.end() - 3);
