@@ -80,7 +80,9 @@ TEST(CatalogueStructure, KeyColumnsComeFirstAndFitTheKeyCount) {
       EXPECT_EQ(table.KeyCount, 0) << table.Name;
     // An implied index can only be the last key.
     for (int i = 0; i < table.Count; ++i)
-      if (table.Defs[i].Access & Access::Implied) EXPECT_EQ(i + 1, keys) << table.Name;
+      if (table.Defs[i].Access & Access::Implied) {
+        EXPECT_EQ(i + 1, keys) << table.Name;
+      }
   });
 }
 
@@ -90,8 +92,9 @@ TEST(CatalogueStructure, EnumeratedRecordsCarryUsableOptionLists) {
       const KvSNMPVarDef &def = table.Defs[i];
       const std::string name = Trimmed(def.Name);
       // States, statuses and row statuses are enumerations wherever they appear.
-      if (def.Syntax == Syntax::Integer && (EndsWith(name, "State") || EndsWith(name, "Status")))
+      if (def.Syntax == Syntax::Integer && (EndsWith(name, "State") || EndsWith(name, "Status"))) {
         EXPECT_NE(def.Options, nullptr) << table.Name << " " << def.Name;
+      }
       if (!def.Options) continue;
       EXPECT_EQ(def.Syntax, Syntax::Integer) << table.Name << " " << def.Name;
       EXPECT_EQ(def.Options->Kind(), KvOptionList::IntegerKind) << table.Name << " " << def.Name;

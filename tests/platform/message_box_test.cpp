@@ -101,6 +101,7 @@ TEST(ProgramInfo, ScreenPixelsPerInchIsThePrimaryScreensLogicalOne) {
   const QScreen *screen = QGuiApplication::primaryScreen();
   ASSERT_NE(screen, nullptr);
   EXPECT_EQ(ScreenPixelsPerInch(), static_cast<int>(std::lround(screen->logicalDotsPerInchY())));
-  if (std::lround(screen->physicalDotsPerInchY()) != std::lround(screen->logicalDotsPerInchY()))
+  if (std::lround(screen->physicalDotsPerInchY()) != std::lround(screen->logicalDotsPerInchY())) {
     EXPECT_NE(ScreenPixelsPerInch(), static_cast<int>(std::lround(screen->physicalDotsPerInchY())));
+  }
 }
