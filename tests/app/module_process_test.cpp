@@ -2,6 +2,7 @@
 
 #include "agent_process.h"
 #include "kv_single_instance.h"
+#include "scoped_variable.h"
 #include "startup_settings.h"
 #include "switch_sim_agent.h"
 
@@ -117,21 +118,6 @@ TEST_F(ModuleProcess, ASecondStartForTheSameSwitchRaisesTheFirstAndEnds) {
 }
 
 namespace {
-// Sets or clears an environment variable for one scope.
-struct ScopedVariable {
-  ScopedVariable(const char *name, const char *value) : name_(name) {
-    if (const char *old = std::getenv(name)) old_ = old;
-    if (value) ::setenv(name, value, 1);
-    else ::unsetenv(name);
-  }
-  ~ScopedVariable() {
-    if (old_) ::setenv(name_, old_->c_str(), 1);
-    else ::unsetenv(name_);
-  }
-  const char *name_;
-  std::optional<std::string> old_;
-};
-
 constexpr uid_t kOtherUser = 54321;
 }  // namespace
 

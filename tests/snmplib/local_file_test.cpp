@@ -5,6 +5,7 @@
 #include "kv_exception.h"
 #include "kv_local_file.h"
 #include "kv_snmp_session.h"
+#include "scoped_variable.h"
 #include "snmp_printable.h"
 
 #include <gtest/gtest.h>
@@ -21,23 +22,6 @@ namespace fs = std::filesystem;
 namespace {
 constexpr uid_t kOtherUser = 54321;
 
-// Sets or clears an environment variable for one scope.
-class ScopedVariable {
-public:
-  ScopedVariable(const char *name, const char *value) : name_(name) {
-    if (const char *old = std::getenv(name)) old_ = old;
-    if (value) ::setenv(name, value, 1);
-    else ::unsetenv(name);
-  }
-  ~ScopedVariable() {
-    if (old_) ::setenv(name_, old_->c_str(), 1);
-    else ::unsetenv(name_);
-  }
-
-private:
-  const char *name_;
-  std::optional<std::string> old_;
-};
 }  // namespace
 
 TEST(ReadLocalFile, OnlyRegularFilesWithinTheBoundAreRead) {
