@@ -53,7 +53,7 @@ int main(int argc, char **argv) {
   }
   {
     KvSNMPRequest request;
-    sim.AimAt(request, 1);
+    sim.AimAt(request.Settings, 1);
     request.VarList = KvSNMPVarList(kSysDefs, SVT_SV, 0);
     bool answered = false;
     request.GetAsync([&](void *, KvSNMPError *error, KvSNMPVarList *) { answered = error->Code == 0; }, nullptr, true);

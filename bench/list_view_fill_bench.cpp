@@ -26,8 +26,8 @@
 
 namespace {
 void Aim(KvSNMPRequest &request, const SwitchSimAgent &sim) {
-  sim.AimAt(request, 1);
-  request.Timeout = 200;
+  sim.AimAt(request.Settings, 1);
+  request.Settings.Timing.Timeout = 200;
   // The switch's IGMP group table, the one the simulator fills with --rows.
   request.VarList = KvSNMPVarList(IgmpInfoDefs, MVT_FMV, 2);
 }

@@ -60,7 +60,7 @@ int main(int argc, char **argv) {
 
   KvStatusBar bar;
   bar.AddPanel(0);
-  KvSNMPSessionSettings settings;
+  KvSNMPSettings settings;
   sim.AimAt(settings, 1);
   TPanelForm panel(nullptr, &bar, settings);
   panel.show();

@@ -135,7 +135,7 @@ int main(int argc, char **argv) {
       if (counts.LastRows >= rows) ++counts.FullTables;
     }
     memo->clear();
-    current->Request.Retries = counts.Refreshes % 2 == 0 ? 1 : 0;
+    current->Request.Settings.Timing.Retries = counts.Refreshes % 2 == 0 ? 1 : 0;
     table->RefreshCurrent();
   });
   driver.start(50);

@@ -68,10 +68,10 @@ int RunBare(int argc, char **argv, int port) {
   window.setFixedSize(786, 133);
   KvSNMPCreateSession("");
   KvSNMPRequest request;
-  request.Address = "127.0.0.1";
-  request.Port = static_cast<uint16_t>(port);
-  request.Version = 1;
-  request.ReadCommunity = "rdwalk";
+  request.Settings.Device.Address = "127.0.0.1";
+  request.Settings.Device.Port = static_cast<uint16_t>(port);
+  request.Settings.Security.Version = 1;
+  request.Settings.Security.ReadCommunity = "rdwalk";
   request.VarList = KvSNMPVarList(RuntimeVersionDefs, SVT_SV, 0);
   request.Get(true);
   FirstPaint paint;

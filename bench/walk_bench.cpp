@@ -137,9 +137,9 @@ int ColumnBulkWalk(int port, const KvSNMPVarDef *defs, int repetitions) {
 template <typename Agent>
 int EngineWalk(const Agent &agent, const KvSNMPVarDef *defs, int maxRepetitions) {
   KvSNMPRequest request;
-  agent.AimAt(request, 1);
-  request.Timeout = 200;
-  request.MaxRepetitions = maxRepetitions;
+  agent.AimAt(request.Settings, 1);
+  request.Settings.Timing.Timeout = 200;
+  request.Settings.Timing.MaxRepetitions = maxRepetitions;
   request.VarList = KvSNMPVarList(defs, MVT_FMV, 2);
   int rows = 0;
   for (bool first = true; request.Get(first); first = false) ++rows;
@@ -149,9 +149,9 @@ int EngineWalk(const Agent &agent, const KvSNMPVarDef *defs, int maxRepetitions)
 template <typename Agent>
 int AsyncEngineWalk(const Agent &agent, const KvSNMPVarDef *defs, int maxRepetitions) {
   KvSNMPRequest request;
-  agent.AimAt(request, 1);
-  request.Timeout = 200;
-  request.MaxRepetitions = maxRepetitions;
+  agent.AimAt(request.Settings, 1);
+  request.Settings.Timing.Timeout = 200;
+  request.Settings.Timing.MaxRepetitions = maxRepetitions;
   request.VarList = KvSNMPVarList(defs, MVT_FMV, 2);
   int rows = 0;
   bool done = false;

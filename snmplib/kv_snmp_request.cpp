@@ -73,7 +73,8 @@ std::string Join(const std::vector<std::string> &parts) {
 }
 }  // namespace
 
-KvSNMPRequest::KvSNMPRequest() : self_(std::make_shared<KvSNMPRequest *>(this)) {}
+KvSNMPRequest::KvSNMPRequest(const KvSNMPSettings &settings)
+    : Settings(settings), self_(std::make_shared<KvSNMPRequest *>(this)) {}
 
 KvSNMPRequest::~KvSNMPRequest() {
   enabled_ = false;
@@ -114,7 +115,7 @@ SnmpOperation KvSNMPRequest::ReadOperation() const {
 
 SnmpPdu KvSNMPRequest::BuildPdu(PduKind kind) {
   SnmpPdu pdu;
-  PreparePdu(pdu);
+  Settings.PreparePdu(pdu);
   const unsigned char type = VarList.ItemType;
   if (type > MVT_UMV) RaiseLibrary(LibraryMsg::BadItemType);
   if (kind == ReadOnwards && (type == SVT_SV || type == MVT_SV))
@@ -178,7 +179,7 @@ bool KvSNMPRequest::Get(bool first) {
   }
   const PduKind kind = first ? ReadFirst : ReadOnwards;
   const SnmpOperation op = ReadOperation();
-  const SnmpTarget target = BuildTarget();
+  const SnmpTarget target = Settings.BuildTarget();
   for (;;) {
     const SnmpPdu pdu = BuildPdu(kind);
     partlyRead_ = false;
@@ -690,7 +691,7 @@ bool KvSNMPRequest::Set(bool readBack, const std::string &selection,
   SnmpPdu pdu;
   try {
     PrepareSet(selection, values);
-    target = BuildTarget();
+    target = Settings.BuildTarget();
     pdu = BuildPdu(Write);
   } catch (...) {
     VarList = saved;
@@ -722,16 +723,16 @@ void KvSNMPRequest::ReadAsync(KvSNMPCallback callback, void *userData, PduKind k
   const SnmpPdu pdu = BuildPdu(kind);
   partlyRead_ = false;
   if (op == SnmpOperation::Get) {
-    GetLeavingOutMissingAsync(BuildTarget(), pdu, std::move(callback), userData,
+    GetLeavingOutMissingAsync(Settings.BuildTarget(), pdu, std::move(callback), userData,
                               std::make_shared<std::vector<size_t>>());
     ++pendingCount_;
     return;
   }
   if (op != SnmpOperation::GetNext || !IsTable()) {
-    SendAsync(op, BuildTarget(), kind, pdu, std::move(callback), userData, true);
+    SendAsync(op, Settings.BuildTarget(), kind, pdu, std::move(callback), userData, true);
     return;
   }
-  ReadRowsAsync(BuildTarget(), kind, pdu, std::move(callback), userData);
+  ReadRowsAsync(Settings.BuildTarget(), kind, pdu, std::move(callback), userData);
   ++pendingCount_;
 }
 
@@ -744,7 +745,7 @@ void KvSNMPRequest::SetAsync(KvSNMPCallback callback, void *userData, bool readB
   SnmpTarget target;
   try {
     PrepareSet(selection, values);
-    target = BuildTarget();  // fails early, before the list is touched any further
+    target = Settings.BuildTarget();  // fails early, before the list is touched any further
     pdu = BuildPdu(Write);
   } catch (...) {
     VarList = saved;
@@ -790,11 +791,11 @@ void KvSNMPRequest::Launch(SnmpOperation op, const SnmpTarget &target, const Snm
 // The bulk walk.
 
 int KvSNMPRequest::BulkRepetitions(const SnmpTarget &target, int columns) const {
-  if ((target.Version != 1 && target.Version != 3) || MaxRepetitions == 0 || columns <= 0) return 0;
+  if ((target.Version != 1 && target.Version != 3) || Settings.Timing.MaxRepetitions == 0 || columns <= 0) return 0;
   const SnmpBulkState &state = Session().BulkState(target);
   if (state.Refused) return 0;
-  int repetitions = MaxRepetitions > 0 ? std::min(MaxRepetitions, kMaxRepetitionsLimit)
-                                       : std::max(1, kBulkValuesPerAnswer / columns);
+  const int32_t asked = Settings.Timing.MaxRepetitions;
+  int repetitions = asked > 0 ? std::min(asked, kMaxRepetitionsLimit) : std::max(1, kBulkValuesPerAnswer / columns);
   if (state.MostRepetitions > 0) repetitions = std::min(repetitions, state.MostRepetitions);
   return repetitions;
 }
@@ -963,8 +964,8 @@ void KvSNMPRequest::Complete(int status, const SnmpPdu &response, const KvSNMPCa
   KvSNMPError error;
   MapSnmpStatus(status, error.Code, error.Message);
   error.ErrorIndex = response.ErrorIndex;
-  error.AgentAddress = response.AgentAddress.empty() ? Address : response.AgentAddress;
-  error.AgentPort = response.AgentAddress.empty() ? Port : response.AgentPort;
+  error.AgentAddress = response.AgentAddress.empty() ? Settings.Device.Address : response.AgentAddress;
+  error.AgentPort = response.AgentAddress.empty() ? Settings.Device.Port : response.AgentPort;
   error.Done = true;
   if ((error.Code == 0 && readBack) || (error.Code == kNoSuchName && IsTable())) {
     try {

@@ -8,7 +8,7 @@
 // asks for many rows at once with GetBulk of all the walked columns, keeps them, and
 // hands them out one per call exactly as GetNext answers would have come: each call
 // answers from the rows kept what it would have asked the agent, and asks the agent
-// (in bulk again) only when they cannot tell. MaxRepetitions (see SNMPMaxRepetitions)
+// (in bulk again) only when they cannot tell. Settings.Timing.MaxRepetitions
 // sets how many rows; an agent that answers tooBig is asked for half as many from then
 // on; one that answers a GetBulk with any other error, or leaves it unanswered and then
 // answers the same read as GetNext, is walked one row per request for as long as the
@@ -31,9 +31,10 @@
 // only during the call) and the request's variable list.
 using KvSNMPCallback = std::function<void(void *userData, KvSNMPError *error, KvSNMPVarList *list)>;
 
-class KvSNMPRequest : public KvSNMPSessionSettings {
+class KvSNMPRequest {
 public:
-  KvSNMPRequest();
+  // Takes `settings` (by default the session's as they are now) for all it sends.
+  explicit KvSNMPRequest(const KvSNMPSettings &settings = SNMPSettings);
   // Stops answers from reaching this request; waits (at most 6 seconds, letting events
   // run) for outstanding asynchronous answers; forgets any that are still out.
   virtual ~KvSNMPRequest();
@@ -69,6 +70,17 @@ public:
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled) { enabled_ = enabled; }
 
+  // Takes the session's settings again, for a request that lives on after they changed;
+  // the number of tries stays the request's own.
+  void LoadSessionSettings() {
+    const uint32_t retries = Settings.Timing.Retries;
+    Settings = SNMPSettings;
+    Settings.Timing.Retries = retries;
+  }
+
+  // The agent, credentials and timing of every operation; a window that needs more time
+  // for one (saving the configuration, a reboot) sets Settings.Timing here.
+  KvSNMPSettings Settings;
   bool UseGetNext = false;
   KvSNMPVarList VarList;
   std::string RowFilter;

@@ -18,11 +18,7 @@
 #include <unistd.h>
 #include <vector>
 
-KvSNMPDevice SNMPDevice;
-KvSNMPScope SNMPScope;
-KvSNMPSecurity SNMPSecurity;
-uint32_t SNMPTimeout = 0;
-int32_t SNMPMaxRepetitions = -1;
+KvSNMPSettings SNMPSettings;
 KvSnmpSession *GlobalSnmp = nullptr;
 
 namespace {
@@ -139,67 +135,45 @@ void KvSNMPCreateSession(const std::string &bootCounterDir) {
   }
   GlobalSnmp->SetLocalEngine(kLocalEngineId, boots);
 
-  SNMPDevice = KvSNMPDevice{"127.0.0.1", 161};
-  SNMPScope = KvSNMPScope{};
-  SNMPSecurity = KvSNMPSecurity{};
-  SNMPSecurity.ReadCommunity = "rdwalk";
-  SNMPSecurity.WriteCommunity = "wrtgate";
-  SNMPTimeout = 100;
-  SNMPMaxRepetitions = -1;
+  SNMPSettings = KvSNMPSettings{};
+  SNMPSettings.Device = KvSNMPDevice{"127.0.0.1", 161};
+  SNMPSettings.Security.ReadCommunity = "rdwalk";
+  SNMPSettings.Security.WriteCommunity = "wrtgate";
 
   // Answers to asynchronous requests are delivered on the window thread's event loop,
   // when the program has one.
   if (QCoreApplication::instance()) SnmpEventPump().Start();
 }
 
-void KvSNMPSessionSettings::LoadSessionSettings() {
-  Address = SNMPDevice.Address;
-  Port = SNMPDevice.Port;
-  ContextEngineId = SNMPScope.ContextEngineId;
-  ContextName = SNMPScope.ContextName;
-  Version = SNMPSecurity.Version;
-  ReadCommunity = SNMPSecurity.ReadCommunity;
-  WriteCommunity = SNMPSecurity.WriteCommunity;
-  SecurityModel = SNMPSecurity.SecurityModel;
-  SecurityLevel = SNMPSecurity.SecurityLevel;
-  SecurityName = SNMPSecurity.SecurityName;
-  AuthPassword = SNMPSecurity.AuthPassword;
-  PrivPassword = SNMPSecurity.PrivPassword;
-  AuthProtocol = SNMPSecurity.AuthProtocol;
-  PrivProtocol = SNMPSecurity.PrivProtocol;
-  Timeout = SNMPTimeout;
-  MaxRepetitions = SNMPMaxRepetitions;
-}
-
-void KvSNMPReadWalkSettings(const std::string &settingsFileName) {
+void KvSNMPReadWalkSettings(const std::string &settingsFileName, KvSNMPTiming &timing) {
   const std::string text = KvIni(settingsFileName).ReadString("Program Information", "MaxRepetitions", "");
   int value = -1;
-  SNMPMaxRepetitions = ParseDecimalInt(text, value) && value >= 0 ? std::min(value, kMaxRepetitionsLimit) : -1;
+  timing.MaxRepetitions = ParseDecimalInt(text, value) && value >= 0 ? std::min(value, kMaxRepetitionsLimit) : -1;
 }
 
-SnmpTarget KvSNMPSessionSettings::BuildTarget() const {
+SnmpTarget KvSNMPSettings::BuildTarget() const {
   SnmpTarget target;
-  if (!ResolveAgentAddress(Address, Port, target.Address)) RaiseLibrary(LibraryMsg::InvalidAddress);
-  target.Version = Version;
+  if (!ResolveAgentAddress(Device.Address, Device.Port, target.Address)) RaiseLibrary(LibraryMsg::InvalidAddress);
+  target.Version = Security.Version;
   // Hundredths of a second, at least one per try and no more than a day.
-  target.Timeout = static_cast<int>(std::clamp<uint32_t>(Timeout, 1, 8640000));
-  target.Retries = static_cast<int>(std::min<uint32_t>(Retries, 100));
-  if (Version == 3) {
-    target.SecurityModel = SecurityModel;
-    target.SecurityName = SecurityName;
-    target.AuthProtocol = AuthProtocol;
-    target.PrivProtocol = PrivProtocol;
-    target.AuthPassword = AuthPassword;
-    target.PrivPassword = PrivPassword;
+  target.Timeout = static_cast<int>(std::clamp<uint32_t>(Timing.Timeout, 1, 8640000));
+  target.Retries = static_cast<int>(std::min<uint32_t>(Timing.Retries, 100));
+  if (Security.Version == 3) {
+    target.SecurityModel = Security.SecurityModel;
+    target.SecurityName = Security.SecurityName;
+    target.AuthProtocol = Security.AuthProtocol;
+    target.PrivProtocol = Security.PrivProtocol;
+    target.AuthPassword = Security.AuthPassword;
+    target.PrivPassword = Security.PrivPassword;
   } else {
-    target.ReadCommunity = ReadCommunity;
-    target.WriteCommunity = WriteCommunity;
+    target.ReadCommunity = Security.ReadCommunity;
+    target.WriteCommunity = Security.WriteCommunity;
   }
   return target;
 }
 
-void KvSNMPSessionSettings::PreparePdu(SnmpPdu &pdu) const {
-  pdu.SecurityLevel = SecurityLevel;
-  pdu.ContextName = ContextName;
-  pdu.ContextEngineId = ContextEngineId;
+void KvSNMPSettings::PreparePdu(SnmpPdu &pdu) const {
+  pdu.SecurityLevel = Security.SecurityLevel;
+  pdu.ContextName = Scope.ContextName;
+  pdu.ContextEngineId = Scope.ContextEngineId;
 }

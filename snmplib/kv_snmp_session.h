@@ -1,7 +1,7 @@
 #pragma once
-// Which agent is addressed and with which credentials: the three global settings
-// records, the default timeout, the one global session, and the per-request copy of
-// the settings from which every operation builds its target.
+// Which agent is addressed, with which credentials and how patiently: the session's
+// settings as one value (device, scope, security, timing), which every request takes a
+// copy of when it is built and builds its targets from, and the one global session.
 
 #include "snmp_pdu.h"
 #include "snmp_session.h"
@@ -35,14 +35,39 @@ struct KvSNMPSecurity {
   int32_t PrivProtocol = SnmpPriv::None;
 };
 
-extern KvSNMPDevice SNMPDevice;
-extern KvSNMPScope SNMPScope;
-extern KvSNMPSecurity SNMPSecurity;
-extern uint32_t SNMPTimeout;       // hundredths of a second
-// Rows a table walk asks for per request on SNMPv2c and SNMPv3: -1 lets the walk choose
-// from the number of columns, 0 asks for one row per request (GetNext), N asks for N
-// rows per GetBulk.
-extern int32_t SNMPMaxRepetitions;
+// How long a request waits for each try, how often it tries, and how a walk asks.
+struct KvSNMPTiming {
+  uint32_t Timeout = 100;  // hundredths of a second per try
+  uint32_t Retries = 1;
+  // Rows a table walk asks for per request on SNMPv2c and SNMPv3: -1 lets the walk
+  // choose from the number of columns, 0 asks for one row per request (GetNext), N asks
+  // for N rows per GetBulk.
+  int32_t MaxRepetitions = -1;
+};
+
+// Everything a request needs to reach the agent, in one value.
+struct KvSNMPSettings {
+  KvSNMPDevice Device;
+  KvSNMPScope Scope;
+  KvSNMPSecurity Security;
+  KvSNMPTiming Timing;
+
+  // The target of one operation: a community target for versions other than 3, a USM
+  // target for version 3. Raises -509 when the address is neither an IP address nor a
+  // name that resolves.
+  SnmpTarget BuildTarget() const;
+  // Security level, context name and context engine ID, before any binding is added.
+  void PreparePdu(SnmpPdu &pdu) const;
+};
+
+// The session's settings: the start-up fills them, a request built later takes them.
+extern KvSNMPSettings SNMPSettings;
+// Its parts under the names the rest of the program knows them by.
+inline KvSNMPDevice &SNMPDevice = SNMPSettings.Device;
+inline KvSNMPScope &SNMPScope = SNMPSettings.Scope;
+inline KvSNMPSecurity &SNMPSecurity = SNMPSettings.Security;
+inline uint32_t &SNMPTimeout = SNMPSettings.Timing.Timeout;  // hundredths of a second
+inline int32_t &SNMPMaxRepetitions = SNMPSettings.Timing.MaxRepetitions;
 extern KvSnmpSession *GlobalSnmp;  // null until KvSNMPCreateSession
 
 // The local SNMPv3 engine and the file that keeps its boot count.
@@ -57,7 +82,7 @@ std::string BootCounterFileName(const std::string &bootCounterDir, uid_t user = 
 
 // Creates the global session (once; later calls keep it), counts this start in the
 // boot counter file that BootCounterFileName(bootCounterDir) names, gives the
-// local engine its identity, fills the settings records with their defaults and, when
+// local engine its identity, gives SNMPSettings its defaults and, when
 // there is a Qt application, starts the event pump.
 // Raises KvException -506, -507 or -508.
 void KvSNMPCreateSession(const std::string &bootCounterDir);
@@ -66,50 +91,13 @@ void KvSNMPCreateSession(const std::string &bootCounterDir);
 inline constexpr int32_t kMaxRepetitionsLimit = 1000;
 
 // Reads "MaxRepetitions" of section "Program Information" from the per-device settings
-// file into SNMPMaxRepetitions: a decimal number from 0 up (at most
-// kMaxRepetitionsLimit); anything else, or no key, leaves the walk its own choice (-1).
-// The host suite does not write the key, so its absence is never a failure.
-void KvSNMPReadWalkSettings(const std::string &settingsFileName);
+// file into `timing`: a decimal number from 0 up (at most kMaxRepetitionsLimit);
+// anything else, or no key, leaves the walk its own choice (-1). The host suite does not
+// write the key, so its absence is never a failure.
+void KvSNMPReadWalkSettings(const std::string &settingsFileName, KvSNMPTiming &timing);
 
 // Adds one to the boot count of `engineId` in `fileName` and returns the new count.
 // Lines of other engines and comment lines ("#") are kept; the file is replaced
 // through a temporary file, so the old one survives any failure. A malformed line for
 // the engine raises -507, a file that cannot be written -508.
 uint32_t IncrementBootCounter(const std::string &fileName, const std::string &engineId);
-
-// The per-request copy of the settings. Requests take it when they are built and call
-// LoadSessionSettings again after the globals changed.
-class KvSNMPSessionSettings {
-public:
-  KvSNMPSessionSettings() { LoadSessionSettings(); }
-  virtual ~KvSNMPSessionSettings() = default;
-
-  // Copies the global records and SNMPTimeout.
-  void LoadSessionSettings();
-
-  // The target of one operation: a community target for versions other than 3, a USM
-  // target for version 3. Raises -509 when the address is neither an IP address nor a
-  // name that resolves.
-  SnmpTarget BuildTarget() const;
-
-  // Security level, context name and context engine ID, before any binding is added.
-  void PreparePdu(SnmpPdu &pdu) const;
-
-  std::string Address;
-  uint16_t Port = 161;
-  std::string ContextEngineId;
-  std::string ContextName;
-  uint8_t Version = 0;
-  std::string ReadCommunity;
-  std::string WriteCommunity;
-  int32_t SecurityModel = 1;
-  int32_t SecurityLevel = 1;
-  std::string SecurityName;
-  std::string AuthPassword;
-  std::string PrivPassword;
-  int32_t AuthProtocol = SnmpAuth::None;
-  int32_t PrivProtocol = SnmpPriv::None;
-  uint32_t Timeout = 100;  // hundredths of a second per try
-  uint32_t Retries = 1;
-  int32_t MaxRepetitions = -1;  // as SNMPMaxRepetitions
-};

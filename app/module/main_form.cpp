@@ -86,12 +86,11 @@ TMainForm::~TMainForm() {
 }
 
 std::string TMainForm::BuildModuleCommandLine(const std::string &argument) const {
-  return ::BuildModuleCommandLine(argument, *this, SNMPSecurity.Version,
-                                  ProgramFolderWithSeparator());
+  return CompanionStart(argument, *this, SNMPSettings, ProgramFolderWithSeparator()).CommandLine;
 }
 
 void TMainForm::LaunchModule(const std::string &argument) const {
-  ::LaunchModule(argument, *this, SNMPSecurity.Version, ProgramFolderWithSeparator());
+  ::LaunchModule(CompanionStart(argument, *this, SNMPSettings, ProgramFolderWithSeparator()));
 }
 
 void TMainForm::BringToFront() {
@@ -157,7 +156,7 @@ void TMainForm::CompleteStartup() {
   // 4. The SNMPv3 windows need an SNMPv3 session.
   if (SNMPSecurity.Version != 3) MenuItem("VACM1")->setEnabled(false);
   // 5. The front panel fills the scroll box; it reports its own failures.
-  PanelForm = new TPanelForm(MainScrollBox, StatusBar, KvSNMPSessionSettings());
+  PanelForm = new TPanelForm(MainScrollBox, StatusBar, SNMPSettings);
   MainScrollBox->setWidget(PanelForm);
   PanelForm->show();
   // 6. Another agent than an MS-2416X is shown as one: dimmed, and said in the status
@@ -314,7 +313,7 @@ void TMainForm::PortSessionStatistics(const KvMenuEntry &entry) {
       Platform::ShowMessageBox(this, "This table has Counter64 ! \n Do you want to chane to SNMP V2 ?",
                                "Changes SNMP Version", Platform::MsgButtons::OkCancel,
                                Platform::MsgIcon::Information) == Platform::MsgResult::Ok)
-    SNMPSecurity.Version = 1;  // for the rest of the run; VersionText stays
+    SNMPSecurity.Version = 1;  // for the rest of the run (windows and companions opened from now on)
   OpenGenericEntry(entry);
 }
 
@@ -336,7 +335,7 @@ void TMainForm::DeviceAction(const KvMenuEntry &entry) {
     return;
   KvSNMPRequest request;
   request.VarList = KvSNMPVarList(entry.Defs, SVT_SV, 0);
-  request.Timeout = static_cast<uint32_t>(entry.Timeout);
+  request.Settings.Timing.Timeout = static_cast<uint32_t>(entry.Timeout);
   request.VarList.GetItem(0)->Value = entry.Value;
   request.Set(false);  // an error leaves for the default error display
 }

@@ -43,7 +43,7 @@ public:
   std::string SettingsFolder;    // where the per-device settings files are looked for
   std::string SettingsFileName;  // SettingsFolder + AddressText + ".cfg"
 
-  // The companion launcher, with this window's settings and the session's version.
+  // The companion launcher, with what this window was given and the session's settings.
   std::string BuildModuleCommandLine(const std::string &argument) const;
   void LaunchModule(const std::string &argument) const;
 

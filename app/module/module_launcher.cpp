@@ -6,60 +6,56 @@
 
 std::string ProgramFolderWithSeparator() { return JoinPath(Platform::ProgramFolder(), ""); }
 
-std::string BuildModuleCommandLine(const std::string &argument, const KvStartupSettings &s,
-                                   uint8_t version, const std::string &programFolder) {
+KvCompanionStart CompanionStart(const std::string &argument, const KvStartupSettings &given,
+                                const KvSNMPSettings &session, const std::string &programFolder) {
   // The module is the argument without "/T", cut before its first "_".
   const size_t underscore = argument.find('_');
   const std::string module =
       underscore == std::string::npos || underscore < 2 ? std::string()
                                                         : argument.substr(2, underscore - 2);
-  std::string line = programFolder + module + ".EXE";
+  KvCompanionStart start;
+  std::string &line = start.CommandLine;
+  line = programFolder + module + ".EXE";
   const auto add = [&line](const char *name, const std::string &value) {
     line += ' ';
     line += name;
     line += value;
   };
+  const auto number = [](auto value) { return std::to_string(+value); };
 
-  add("/I", s.AddressText);
-  if (version == 3) {
-    add("/t", s.PortText);
-    add("/v", s.VersionText);
-    add("/d", s.ContextEngineIdText);
-    add("/m", s.SecurityModelText);
-    add("/n", s.SecurityNameText);
-    // With a settings file only what was given goes on; without one everything does.
-    const bool all = !s.CfgFileFound;
-    if (all || s.ContextNameGiven) add("/c", s.ContextNameText);
-    if (all || s.SecurityLevelGiven) add("/l", s.SecurityLevelText);
-    if (all || s.AuthProtocolGiven) add("/a", s.AuthProtocolText);
-    if (all || s.PrivProtocolGiven) add("/p", s.PrivProtocolText);
-    // The pass phrases go through the environment (ModulePassPhrases), never here.
+  const KvSNMPSecurity &security = session.Security;
+  const bool v3 = security.Version == 3;
+  add("/I", session.Device.Address);
+  add("/t", number(session.Device.Port));
+  add("/v", number(security.Version));
+  // With a settings file only what was given goes on; without one everything does.
+  const bool all = !given.CfgFileFound;
+  if (v3) {
+    add("/d", session.Scope.ContextEngineId);
+    add("/m", number(security.SecurityModel));
+    add("/n", security.SecurityName);
+    if (all || given.ContextNameGiven) add("/c", session.Scope.ContextName);
+    if (all || given.SecurityLevelGiven) add("/l", number(security.SecurityLevel));
+    if (all || given.AuthProtocolGiven) add("/a", number(security.AuthProtocol));
+    if (all || given.PrivProtocolGiven) add("/p", number(security.PrivProtocol));
   } else {
-    add("/R", s.ReadCommunityText);
-    add("/W", s.WriteCommunityText);
+    add("/R", security.ReadCommunity);
+    add("/W", security.WriteCommunity);
   }
   line += ' ';
   line += argument;
-  return line;
-}
 
-std::vector<Platform::EnvironmentChange> ModulePassPhrases(const KvStartupSettings &s, uint8_t version) {
-  // The same rule as for the other SNMPv3 settings; a pass phrase that is not handed on
-  // is taken out of what the companion inherits.
-  const bool all = !s.CfgFileFound;
-  const auto change = [version](const char *name, bool given, const std::string &value) {
-    return Platform::EnvironmentChange{
-        name, version == 3 && given ? std::optional<std::string>(value) : std::nullopt};
+  const auto phrase = [&](const char *name, bool handedOn, const std::string &value) {
+    return Platform::EnvironmentChange{name, v3 && handedOn ? std::optional<std::string>(value) : std::nullopt};
   };
-  return {change(kAuthPasswordVariable, all || s.AuthPasswordGiven, s.AuthPasswordText),
-          change(kPrivPasswordVariable, all || s.PrivPasswordGiven, s.PrivPasswordText)};
+  start.Environment = {phrase(kAuthPasswordVariable, all || given.AuthPasswordGiven, security.AuthPassword),
+                       phrase(kPrivPasswordVariable, all || given.PrivPasswordGiven, security.PrivPassword)};
+  return start;
 }
 
-void LaunchModule(const std::string &argument, const KvStartupSettings &settings, uint8_t version,
-                  const std::string &programFolder) {
+void LaunchModule(const KvCompanionStart &start) {
   try {
-    Platform::StartCommandLine(BuildModuleCommandLine(argument, settings, version, programFolder),
-                               ModulePassPhrases(settings, version));
+    Platform::StartCommandLine(start.CommandLine, start.Environment);
   } catch (...) {
     // Nothing comes back from a companion, not even its failure to start.
   }

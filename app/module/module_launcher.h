@@ -6,29 +6,34 @@
 #include "kv_process.h"
 #include "startup_settings.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-// The full command line for `argument`: programFolder (with its trailing separator) +
-// module + ".EXE", the credentials as switches with their values glued on (SNMPv3: the
-// address and the v3 settings, all of them without a settings file, the given ones
-// with it; otherwise only the address and the communities), then the view argument.
-// Nothing is quoted. `version` is the session's current SNMP version. The pass phrases
-// are not on it: every local user can read a command line.
-std::string BuildModuleCommandLine(const std::string &argument, const KvStartupSettings &settings,
-                                   uint8_t version, const std::string &programFolder);
+// How a companion is started for one view.
+struct KvCompanionStart {
+  // programFolder (with its trailing separator) + module + ".EXE", the session's agent
+  // and credentials as switches with their values glued on, then the view argument.
+  // Nothing is quoted. The pass phrases are not on it: every local user can read a
+  // command line.
+  std::string CommandLine;
+  // The pass phrases (kAuthPasswordVariable, kPrivPasswordVariable), which only the
+  // companion and its user can read; a variable for a pass phrase that is not handed on
+  // is taken out, so that the companion does not inherit one of the module's.
+  std::vector<Platform::EnvironmentChange> Environment;
+};
 
-// The pass phrases for the companion, as its environment (kAuthPasswordVariable,
-// kPrivPasswordVariable), which only the companion and its user can read. SNMPv3 hands
-// them on by the rule of the other v3 settings; a variable for a pass phrase that is not
-// handed on is taken out, so that the companion does not inherit one of the module's.
-std::vector<Platform::EnvironmentChange> ModulePassPhrases(const KvStartupSettings &settings, uint8_t version);
+// The companion's start for `argument`, derived from the session's settings as they are
+// now. SNMPv1 and SNMPv2c hand on the address, port, version and communities. SNMPv3
+// hands on the address, port, version, context engine ID, security model and user, and
+// then, without a settings file, the context name, level, protocols and pass phrases;
+// with one (which the companion reads too) only those of them that were given
+// (`given`'s flags).
+KvCompanionStart CompanionStart(const std::string &argument, const KvStartupSettings &given,
+                                const KvSNMPSettings &session, const std::string &programFolder);
 
-// Builds the command line and the pass phrases and starts the companion as a process of
-// its own; a program that is missing or cannot start is silently ignored.
-void LaunchModule(const std::string &argument, const KvStartupSettings &settings, uint8_t version,
-                  const std::string &programFolder);
+// Starts the companion as a process of its own; a program that is missing or cannot
+// start is silently ignored.
+void LaunchModule(const KvCompanionStart &start);
 
 // The running executable's folder with its trailing separator.
 std::string ProgramFolderWithSeparator();

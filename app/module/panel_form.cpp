@@ -71,7 +71,7 @@ public:
 
   void ShowRow() override {
     const KvSNMPVarItem *item = Request.VarList.GetCount() > 0 ? Request.VarList.GetItem(0) : nullptr;
-    if (Request.Version == 3 && item && (item->Value.empty() || item->Value == "(NULL)")) {
+    if (Request.Settings.Security.Version == 3 && item && (item->Value.empty() || item->Value == "(NULL)")) {
       ResetLeds();
       panel_->LedsPolled(false);
       throw KvException(LedSetupFailureText(kNullConversion, 3), kNoSuchName);
@@ -94,7 +94,7 @@ private:
   TPanelForm *panel_;
 };
 
-TPanelForm::TPanelForm(QWidget *parent, KvStatusBar *statusBar, const KvSNMPSessionSettings &settings)
+TPanelForm::TPanelForm(QWidget *parent, KvStatusBar *statusBar, const KvSNMPSettings &settings)
     : QWidget(parent), statusBar_(statusBar), settings_(settings) {
   setObjectName("PanelForm");
   setAttribute(Qt::WA_StyledBackground);
@@ -160,9 +160,9 @@ void TPanelForm::FormCreate() {
 
   try {
     auto leds = std::make_unique<PanelLeds>(this);
-    static_cast<KvSNMPSessionSettings &>(leds->Request) = settings_;
+    leds->Request.Settings = settings_;
     leds->Request.VarList = KvSNMPVarList(FrontPanelLedDefs, SVT_SV, 0);
-    leds->Request.Timeout = kLedTimeout;
+    leds->Request.Settings.Timing.Timeout = kLedTimeout;
     Leds = std::move(leds);
     const struct {
       QFrame *panel;
@@ -196,7 +196,7 @@ void TPanelForm::FormCreate() {
     Leds->StartPolling(kPollPeriod);
     if (statusBar_) Leds->SetStatusOutput(statusBar_);
   } catch (const std::exception &e) {
-    ShowPanelText(LedSetupFailureText(e.what(), settings_.Version));
+    ShowPanelText(LedSetupFailureText(e.what(), settings_.Security.Version));
     // Polling goes on after a failed first poll; its outcomes are reported all the same.
     if (Leds && statusBar_ && !Leds->HasStatusOutput()) Leds->SetStatusOutput(statusBar_);
   }
@@ -284,7 +284,7 @@ void TPanelForm::OpenPortWindow(const KvSNMPVarDef *defs) {
     auto binding = std::make_unique<KvSNMPRequest2Edits>(form.get());
     binding->Request.VarList = KvSNMPVarList(defs, MVT_SV, 0);
     binding->RequestMode = KvSNMPRequest2Controls::Blocking;
-    static_cast<KvSNMPSessionSettings &>(binding->Request) = settings_;
+    binding->Request.Settings = settings_;
     binding->Request.VarList.AppendOidSuffix(std::to_string(SelectedPort));
     TSNMPEditorPanel *editor = form->SetEditorPanel(std::move(binding));
     editor->Edits->HideRow(0);

@@ -32,7 +32,7 @@ class TPanelForm : public QWidget {
 public:
   // Creates the window and runs FormCreate: layout, LEDs, first poll. `statusBar` (may
   // be null) gets the poll outcomes; `settings` address the switch.
-  TPanelForm(QWidget *parent, KvStatusBar *statusBar, const KvSNMPSessionSettings &settings);
+  TPanelForm(QWidget *parent, KvStatusBar *statusBar, const KvSNMPSettings &settings);
   ~TPanelForm() override;
 
   void FormCreate();
@@ -75,6 +75,6 @@ private:
 
   KvStatusBar *statusBar_;
   KvFrontVeil *veil_ = nullptr;
-  KvSNMPSessionSettings settings_;
+  KvSNMPSettings settings_;
   enum class LedState { NotRead, Answered, Failed } ledState_ = LedState::NotRead;
 };

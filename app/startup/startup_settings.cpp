@@ -14,14 +14,6 @@ const std::string ModelName = "MS-2416X R3";
 
 std::string MainCaption(const std::string &address) { return ModelName + " : " + address; }
 
-KvSessionRecords KvSessionRecords::FromGlobals() { return {SNMPDevice, SNMPScope, SNMPSecurity}; }
-
-void KvSessionRecords::ToGlobals() const {
-  SNMPDevice = Device;
-  SNMPScope = Scope;
-  SNMPSecurity = Security;
-}
-
 namespace {
 enum Switch { kAddress, kPort, kVersion, kContextName, kContextEngineId, kReadCommunity,
               kWriteCommunity, kSecurityModel, kSecurityLevel, kSecurityName, kAuthPassword,
@@ -71,7 +63,7 @@ bool CommandLineAddress(const std::vector<std::string> &parameters, std::string 
 }
 
 void ApplyCommandLineParameter(const std::string &parameter, KvStartupSettings &s,
-                               KvSessionRecords &session) {
+                               KvSNMPSettings &session) {
   std::string value;
   KvSNMPSecurity &security = session.Security;
   switch (FindCommandLineSwitch(parameter, value)) {
@@ -136,12 +128,12 @@ void ApplyCommandLineParameter(const std::string &parameter, KvStartupSettings &
 }
 
 void ApplyCommandLine(const std::vector<std::string> &parameters, KvStartupSettings &settings,
-                      KvSessionRecords &session) {
+                      KvSNMPSettings &session) {
   for (const std::string &parameter : parameters)
     ApplyCommandLineParameter(parameter, settings, session);
 }
 
-void ApplyPassPhraseEnvironment(KvStartupSettings &s, KvSessionRecords &session) {
+void ApplyPassPhraseEnvironment(KvStartupSettings &s, KvSNMPSettings &session) {
   if (const char *auth = std::getenv(kAuthPasswordVariable)) {
     session.Security.AuthPassword = s.AuthPasswordText = auth;
     s.AuthPasswordGiven = true;
@@ -169,7 +161,7 @@ std::string SettingsFileName(const std::string &folder, const std::string &addre
 }
 
 void ApplySettingsFile(const std::string &fileName, KvStartupSettings &s,
-                       KvSessionRecords &session) {
+                       KvSNMPSettings &session) {
   const KvIni ini(fileName);
   const auto read = [&ini](const char *key) { return ini.ReadString(kSettingsSection, key, ""); };
   // A value that is not a number names the key and the file, so that it can be found.
@@ -250,7 +242,7 @@ void OpenStartupSession(const std::string &programFolder) {
 
 void ApplyStartupParameters(const std::vector<std::string> &parameters, const std::string &settingsFolder,
                             KvStartupSettings &settings, std::string &settingsFileName) {
-  KvSessionRecords session = KvSessionRecords::FromGlobals();
+  KvSNMPSettings session = SNMPSettings;
   ApplyPassPhraseEnvironment(settings, session);
   ApplyCommandLine(parameters, settings, session);
   settingsFileName = SettingsFileName(settingsFolder, settings.AddressText);
@@ -258,7 +250,7 @@ void ApplyStartupParameters(const std::vector<std::string> &parameters, const st
   settings.CfgFileFound = std::filesystem::is_regular_file(settingsFileName, error);
   if (settings.CfgFileFound) {
     ApplySettingsFile(settingsFileName, settings, session);
-    KvSNMPReadWalkSettings(settingsFileName);  // rows per request of table walks
+    KvSNMPReadWalkSettings(settingsFileName, session.Timing);  // rows per request of table walks
   }
-  session.ToGlobals();
+  SNMPSettings = session;
 }

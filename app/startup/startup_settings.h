@@ -41,16 +41,6 @@ struct KvStartupSettings {
   bool PrivPasswordGiven = false;
 };
 
-// The three session records, taken from and given back to the globals in one piece.
-struct KvSessionRecords {
-  KvSNMPDevice Device;
-  KvSNMPScope Scope;
-  KvSNMPSecurity Security;
-
-  static KvSessionRecords FromGlobals();
-  void ToGlobals() const;
-};
-
 // ---- Command line ----------------------------------------------------------------
 // Each parameter is one token, its value glued to its switch ("/I192.0.2.10", "/v3").
 // The switches are tried in this order; the first one found anywhere in the parameter
@@ -72,7 +62,7 @@ bool CommandLineAddress(const std::vector<std::string> &parameters, std::string 
 // value"; when the parameter also holds a password switch the offending text is not
 // repeated in the message.
 void ApplyCommandLineParameter(const std::string &parameter, KvStartupSettings &settings,
-                               KvSessionRecords &session);
+                               KvSNMPSettings &session);
 
 // The pass phrases can also come from the environment, which unlike the command line
 // only the program and its user can read: the module hands them to its companions this
@@ -84,11 +74,11 @@ inline constexpr const char *kPrivPasswordVariable = "MS2416X_PRIV_PASSWORD";  /
 
 // Applies the two variables and takes them out of the process's environment, so that
 // no program started later inherits them by chance.
-void ApplyPassPhraseEnvironment(KvStartupSettings &settings, KvSessionRecords &session);
+void ApplyPassPhraseEnvironment(KvStartupSettings &settings, KvSNMPSettings &session);
 
 // Applies every parameter in order; a later one with the same switch overrides.
 void ApplyCommandLine(const std::vector<std::string> &parameters, KvStartupSettings &settings,
-                      KvSessionRecords &session);
+                      KvSNMPSettings &session);
 
 // ---- Per-device settings file --------------------------------------------------------
 inline constexpr const char *kSettingsSection = "Program Information";
@@ -112,7 +102,7 @@ std::string SettingsFileName(const std::string &folder, const std::string &addre
 // in <file>"; level and protocols count from 0 in the file;
 // communities never come from the file.
 void ApplySettingsFile(const std::string &fileName, KvStartupSettings &settings,
-                       KvSessionRecords &session);
+                       KvSNMPSettings &session);
 
 // ---- Screen -----------------------------------------------------------------------------
 // LargeFonts / FontScale for a screen's logical pixels per inch: 96 gives false / 1.0,
@@ -131,10 +121,10 @@ KvFontScaling FontScalingFor(int pixelsPerInch);
 // message files from `programFolder`'s errmsg/.
 void OpenStartupSession(const std::string &programFolder);
 
-// Applies the pass phrases of the environment, the command line, then the per-device settings file in `settingsFolder` when it
-// exists (it overrides the command line and gives the rows per request of table walks),
-// to `settings` and the global session. `settingsFileName` receives the file's name.
-// Raises the conversion errors of ApplyCommandLine and ApplySettingsFile; the globals
-// are then left as they were.
+// Applies the pass phrases of the environment, the command line, then the per-device
+// settings file in `settingsFolder` when it exists (it overrides the command line and
+// gives the rows per request of table walks), to `settings` and the session's settings.
+// `settingsFileName` receives the file's name. Raises the conversion errors of
+// ApplyCommandLine and ApplySettingsFile; the session's settings are then left as they were.
 void ApplyStartupParameters(const std::vector<std::string> &parameters, const std::string &settingsFolder,
                             KvStartupSettings &settings, std::string &settingsFileName);

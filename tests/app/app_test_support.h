@@ -1,5 +1,5 @@
 #pragma once
-// What the start-up tests share: the session records as a fresh session has them, and
+// What the start-up tests share: the session settings as a fresh session has them, and
 // files written into a test's own folder.
 
 #include "startup_settings.h"
@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
-inline KvSessionRecords DefaultSession() {
-  KvSessionRecords session;
+inline KvSNMPSettings DefaultSession() {
+  KvSNMPSettings session;
   session.Device = {"127.0.0.1", 161};
   session.Security.ReadCommunity = "rdwalk";
   session.Security.WriteCommunity = "wrtgate";

@@ -90,7 +90,7 @@ private:
 };
 
 // Numeric texts are empty or the decimal rendering of what the session holds.
-void ExpectConsistent(const KvStartupSettings &t, const KvSessionRecords &s) {
+void ExpectConsistent(const KvStartupSettings &t, const KvSNMPSettings &s) {
   const auto decimal = [](const std::string &text, long long value) {
     return text.empty() || text == std::to_string(value);
   };
@@ -125,7 +125,7 @@ TEST(GeneratedInput, ParameterListsApplyOrFailWithTheConversionErrorOnly) {
   for (int round = 0; round < 5000; ++round) {
     const std::vector<std::string> list = gen.Parameters();
     KvStartupSettings texts;
-    KvSessionRecords session = DefaultSession();
+    KvSNMPSettings session = DefaultSession();
     bool applied = true;
     for (const std::string &parameter : list) {
       try {
@@ -162,7 +162,7 @@ TEST(GeneratedInput, SettingsFilesApplyOrFailWithTheConversionErrorOnly) {
   for (int round = 0; round < 2000; ++round) {
     WriteFile(file, gen.SettingsFile());
     KvStartupSettings texts;
-    KvSessionRecords session = DefaultSession();
+    KvSNMPSettings session = DefaultSession();
     ApplyCommandLine({"/Rrd", "/Wwr"}, texts, session);
     try {
       ApplySettingsFile(file, texts, session);

@@ -74,7 +74,7 @@ protected:
   // Writes the switch's RMON state (1 other, 2 disabled, 3 enabled) behind the module's back.
   static void SetRmonState(const SwitchSimAgent &sw, const char *value) {
     KvSNMPRequest request;
-    sw.AimAt(request, 1);
+    sw.AimAt(request.Settings, 1);
     request.VarList = KvSNMPVarList(RmonStateDefs, SVT_SV, 0);
     request.VarList.GetItem(0)->Value = value;
     request.Set(false);
@@ -166,7 +166,7 @@ TEST_F(MainFormTest, AnotherAgentIsShownAsNotAnMs2416x) {
     SNMPTimeout = 50;
     // What snmpd says it is, read on its own (the form made the session).
     KvSNMPRequest identity;
-    snmpd.AimAt(identity, 1);
+    snmpd.AimAt(identity.Settings, 1);
     identity.VarList = KvSNMPVarList(AgentIdentityDefs, SVT_SV, 0);
     identity.Get(true);
     const std::string descr = identity.VarList.GetItem(0)->Value;
@@ -347,7 +347,7 @@ TEST_F(MainFormTest, AlarmEventFollowsTheRmonStateAndReportsFailuresInTheStatusB
   EXPECT_EQ(boxes.Shown().size(), 1u);
   EXPECT_EQ(form->StatusBar->PanelText(0), "");
   sw.Stop();
-  form->RmonStateBinding->Request.Retries = 0;
+  form->RmonStateBinding->Request.Settings.Timing.Retries = 0;
   form->AlarmEvent1Click();
   EXPECT_EQ(boxes.Shown().size(), 1u);
   EXPECT_NE(form->StatusBar->PanelText(0), "");

@@ -119,7 +119,7 @@ protected:
   }
 
   // A panel on a status bar, aimed at `settings`, after its first poll.
-  std::unique_ptr<TPanelForm> MakePanel(const KvSNMPSessionSettings &settings) {
+  std::unique_ptr<TPanelForm> MakePanel(const KvSNMPSettings &settings) {
     bar_ = std::make_unique<KvStatusBar>();
     bar_->AddPanel(0);
     auto panel = std::make_unique<TPanelForm>(nullptr, bar_.get(), settings);
@@ -127,7 +127,7 @@ protected:
     return panel;
   }
   std::unique_ptr<TPanelForm> MakePanel() {
-    KvSNMPSessionSettings settings;
+    KvSNMPSettings settings;
     sim_->AimAt(settings, 1);
     return MakePanel(settings);
   }
@@ -151,7 +151,7 @@ TEST_F(PanelForm, ShowsTheSwitchLedsAndPortsGoDarkWhenDisabledOrUnplugged) {
   auto panel = MakePanel();
   ASSERT_EQ(panel->Leds->Leds.size(), 55u);
   EXPECT_EQ(panel->Leds->PollTimer->interval(), 5000);
-  EXPECT_EQ(panel->Leds->Request.Timeout, 200u);
+  EXPECT_EQ(panel->Leds->Request.Settings.Timing.Timeout, 200u);
   for (int i = 0; i <= panel->Leds->BlinkLimit; ++i) panel->Leds->BlinkTimerTimer();
   const std::string octets = LedOctets(sim_->Port());
   ASSERT_EQ(octets.size(), 55u);
@@ -191,9 +191,9 @@ TEST_F(PanelForm, ShowsTheSwitchLedsAndPortsGoDarkWhenDisabledOrUnplugged) {
   EXPECT_GE(sim_->LogLinesWith({kLedOid}).size(), 3u);
 
   // Nobody answers: every LED black, the failure in the status bar, the tooltips say so.
-  panel->Leds->Request.Port = static_cast<uint16_t>(FreeUdpPort());
-  panel->Leds->Request.Timeout = 20;
-  panel->Leds->Request.Retries = 0;
+  panel->Leds->Request.Settings.Device.Port = static_cast<uint16_t>(FreeUdpPort());
+  panel->Leds->Request.Settings.Timing.Timeout = 20;
+  panel->Leds->Request.Settings.Timing.Retries = 0;
   Poll(*panel);
   for (const auto &led : panel->Leds->Leds) EXPECT_EQ(Pixel(*panel, *led), kBlack) << led->ByteIndex;
   EXPECT_EQ(bar_->SimpleText().rfind("Get: (", 0), 0u) << bar_->SimpleText();
@@ -224,7 +224,7 @@ TEST_F(PanelForm, LedColoursOfStripsUnmappedBytesBlinkingAndShortValues) {
   // A switch whose LED value is 40 octets long: the LEDs beyond it white.
   SwitchSimAgent shortSim({{}, false, {"--short", std::string(kLedOid) + ":40"}});
   ASSERT_TRUE(shortSim.Started()) << shortSim.Output();
-  KvSNMPSessionSettings settings;
+  KvSNMPSettings settings;
   shortSim.AimAt(settings, 1);
   auto shortPanel = MakePanel(settings);
   const std::string octets = LedOctets(shortSim.Port());
@@ -282,8 +282,8 @@ TEST_F(PanelForm, AnSnmpV3UserWhoMayNotReadTheLedsIsToldSo) {
   // A first poll that fails at once: its message in the first panel, the later polls
   // still reported.
   {
-    KvSNMPSessionSettings nowhere;
-    nowhere.Address = "";
+    KvSNMPSettings nowhere;
+    nowhere.Device.Address = "";
     auto panel = MakePanel(nowhere);
     EXPECT_FALSE(bar_->PanelText(0).empty());
     EXPECT_TRUE(panel->Leds->HasStatusOutput());
@@ -293,7 +293,7 @@ TEST_F(PanelForm, AnSnmpV3UserWhoMayNotReadTheLedsIsToldSo) {
   // net-snmp's snmpd has no such object; its SNMPv3 user reads nothing there.
   SnmpdAgent snmpd;
   ASSERT_TRUE(snmpd.Start()) << snmpd.Log();
-  KvSNMPSessionSettings settings;
+  KvSNMPSettings settings;
   snmpd.AimAt(settings, 3);
   SnmpdAgent::UseUser(settings, "md5user");
   auto panel = MakePanel(settings);

@@ -12,7 +12,7 @@
 namespace {
 struct Parsed {
   KvStartupSettings texts;
-  KvSessionRecords session = DefaultSession();
+  KvSNMPSettings session = DefaultSession();
 };
 
 Parsed Parse(const std::vector<std::string> &parameters) {
@@ -201,8 +201,8 @@ TEST(PassPhraseEnvironment, ActsAsTheSwitchesBeforeTheCommandLineAndIsTakenOut) 
     if (c.priv) ::setenv(kPrivPasswordVariable, c.priv, 1);
     KvStartupSettings texts;
     std::string fileName;
-    const KvSessionRecords before = KvSessionRecords::FromGlobals();
-    DefaultSession().ToGlobals();
+    const KvSNMPSettings before = SNMPSettings;
+    SNMPSettings = DefaultSession();
     ApplyStartupParameters(c.parameters, dir + "/", texts, fileName);
     EXPECT_EQ(SNMPSecurity.AuthPassword, c.authWanted);
     EXPECT_EQ(texts.PrivPasswordText, c.privWanted);
@@ -211,7 +211,7 @@ TEST(PassPhraseEnvironment, ActsAsTheSwitchesBeforeTheCommandLineAndIsTakenOut) 
     EXPECT_EQ(texts.PrivPasswordGiven, c.privGiven);
     EXPECT_EQ(std::getenv(kAuthPasswordVariable), nullptr);
     EXPECT_EQ(std::getenv(kPrivPasswordVariable), nullptr);
-    before.ToGlobals();
+    SNMPSettings = before;
   }
 }
 

@@ -60,8 +60,8 @@ protected:
   virtual int Repetitions() const { return SNMPMaxRepetitions; }
 
   void Aim(KvSNMPRequest &request, const KvSNMPVarDef *defs, unsigned char type, int keys) const {
-    sim_->AimAt(request, 1);
-    request.MaxRepetitions = Repetitions();
+    sim_->AimAt(request.Settings, 1);
+    request.Settings.Timing.MaxRepetitions = Repetitions();
     request.VarList = KvSNMPVarList(defs, type, keys);
   }
   std::unique_ptr<KvSNMPRequest2Edits> MakeBinding(const KvSNMPVarDef *defs, unsigned char type, int keys) {
@@ -127,7 +127,7 @@ TEST_F(BindingsAgent, SnmpV1PageWithAnObjectTheAgentLacksFillsTheRestAndNamesIt)
   for (unsigned char mode : {KvSNMPRequest2Controls::Blocking, KvSNMPRequest2Controls::Asynchronous}) {
     SCOPED_TRACE("mode " + std::to_string(mode));
     auto binding = MakeBinding(defs, SVT_SV, 0);
-    sim_->AimAt(binding->Request, 0);
+    sim_->AimAt(binding->Request.Settings, 0);
     binding->RequestMode = mode;
     std::vector<QLineEdit *> edits;
     for (int i = 0; i < 3; ++i) {
@@ -357,9 +357,9 @@ TEST_F(BindingsAgent, LedPollColoursEveryLedAndATimeOutTurnsThemDark) {
 
   // Nobody answers at this port: all LEDs dark and the message in the status bar.
   for (const auto &led : leds.Leds) led->Shape->SetBrushColor(KvRgb(0, 255, 0));
-  leds.Request.Port = static_cast<uint16_t>(FreeUdpPort());
-  leds.Request.Timeout = 20;
-  leds.Request.Retries = 0;
+  leds.Request.Settings.Device.Port = static_cast<uint16_t>(FreeUdpPort());
+  leds.Request.Settings.Timing.Timeout = 20;
+  leds.Request.Settings.Timing.Retries = 0;
   leds.PollTimerTimer();
   ASSERT_TRUE(WaitIdle(leds));
   for (const auto &led : leds.Leds) EXPECT_EQ(led->Shape->BrushColor(), PortLedColors.OffColor);

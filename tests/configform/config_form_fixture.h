@@ -34,7 +34,7 @@ protected:
   void SetUp() override { ASSERT_TRUE(sim_ && sim_->Started()) << (sim_ ? sim_->Output() : ""); }
 
   // Aims a request at the switch (SNMPv2c).
-  static void Aim(KvSNMPSessionSettings &settings) { sim_->AimAt(settings, 1); }
+  static void Aim(KvSNMPSettings &settings) { sim_->AimAt(settings, 1); }
   // The log lines of Set requests since `from` (a LogLines() size taken before).
   static std::vector<std::string> SetsSince(size_t from);
   static size_t LogSize() { return sim_->LogLines().size(); }

@@ -268,7 +268,7 @@ TEST_F(SlowSwitchLiveView, AReadStillRunningMakesTheTickWaitAndClosingStopsTheTi
   TSNMPListViewPanel *panel = form->SetListViewPanel(MakeBinding(form, IfXDefs, MVT_FMV, 1), -1, "", -1, "");
   KvSNMPRequest2Edits *binding = form->Bindings[0];
   // One row per request, 80 ms each: a walk of 24 rows outlasts the one-second interval.
-  binding->Request.MaxRepetitions = 0;
+  binding->Request.Settings.Timing.MaxRepetitions = 0;
   TLiveView *live = panel->EnableLiveView(1);
   int running = 0, most = 0, reads = 0;
   KvSNMPRequest2Controls::ReadWatcher watcher;

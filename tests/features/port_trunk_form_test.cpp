@@ -217,7 +217,7 @@ TEST_F(PortTrunkWindow, OldFirmwareStopsWritingTrunkTypeAfterADeleteAndAFailedDe
   // A destroy the switch refuses: one message box, the row stays, and the four
   // columns left out of it are sent or shown again as before.
   Platform::ScriptedMessageBoxes boxes;
-  form_->Binding()->Request.WriteCommunity = SwitchSimAgent::kReadCommunity;
+  form_->Binding()->Request.Settings.Security.WriteCommunity = SwitchSimAgent::kReadCommunity;
   Click(Row("1"));
   form_->BT_DeleteClick();
   ASSERT_EQ(boxes.Shown().size(), 1u);

@@ -33,7 +33,7 @@ int CountWithin(const std::string &line, const std::string &part) {
 TEST_F(StpInterfaceWindows, SpanningTreeSetChecksTheTimersAndPriorityBeforeWritingAllSix) {
   TSTP_Info form(nullptr, "127.0.0.1");
   EXPECT_EQ(form.windowTitle(), "Spanning Tree Control : 127.0.0.1");
-  EXPECT_EQ(form.Binding->Request.Timeout, 300u);
+  EXPECT_EQ(form.Binding->Request.Settings.Timing.Timeout, 300u);
   ASSERT_TRUE(RunUntil([&] { return !form.Binding->Busy(); }));
   EXPECT_EQ(form.Combo_STPVersion->currentText(), "RSTP");
   EXPECT_EQ(form.ET_Priority->text(), "32768");

@@ -132,8 +132,8 @@ protected:
   }
 
   static void Aim(KvSNMPRequest &request, const KvMibTable &table) {
-    switch_->AimAt(request, 1);  // v2c: a missing object comes back per binding, not as one error
-    request.MaxRepetitions = std::get<1>(GetParam());
+    switch_->AimAt(request.Settings, 1);  // v2c: a missing object comes back per binding, not as one error
+    request.Settings.Timing.MaxRepetitions = std::get<1>(GetParam());
     request.VarList = KvSNMPVarList(table.Defs, table.ItemType, table.KeyCount);
     if (auto suffix = kWindowSuffixes.find(table.Name); suffix != kWindowSuffixes.end())
       request.VarList.AppendOidSuffix(suffix->second);
@@ -233,7 +233,7 @@ using Row = std::map<std::string, std::string>;  // item name: value
 std::vector<Row> ReadAll(const SwitchSimAgent &sw, const char *tableName) {
   const KvMibTable *table = FindMibTable(tableName);
   KvSNMPRequest request;
-  sw.AimAt(request, 1);
+  sw.AimAt(request.Settings, 1);
   request.VarList = KvSNMPVarList(table->Defs, table->ItemType, table->KeyCount);
   std::vector<Row> rows;
   for (bool more = request.Get(true); more || table->ItemType == SVT_SV; more = request.Get(false)) {
@@ -258,7 +258,7 @@ std::string Write(const SwitchSimAgent &sw, const char *tableName, const std::ve
                   const std::string &selection, const std::vector<std::string> &values) {
   const KvMibTable *table = FindMibTable(tableName);
   KvSNMPRequest request;
-  sw.AimAt(request, 1);
+  sw.AimAt(request.Settings, 1);
   request.VarList = KvSNMPVarList(table->Defs, table->ItemType, table->KeyCount);
   for (size_t k = 0; k < keys.size(); ++k) request.VarList.GetItem(static_cast<int>(k))->Value = keys[k];
   try {

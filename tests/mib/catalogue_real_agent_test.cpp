@@ -64,8 +64,8 @@ protected:
   void SetUp() override { ASSERT_NE(agent_, nullptr); }
 
   static void Aim(KvSNMPRequest &request, const Way &way, const KvMibTable &table) {
-    agent_->AimAt(request, kRecording, way.Version);
-    request.MaxRepetitions = way.Repetitions;
+    agent_->AimAt(request.Settings, kRecording, way.Version);
+    request.Settings.Timing.MaxRepetitions = way.Repetitions;
     request.VarList = KvSNMPVarList(table.Defs, table.ItemType, table.KeyCount);
   }
 
@@ -151,7 +151,7 @@ protected:
   static std::string GetOne(const KvSNMPVarDef &def, const std::string &oid) {
     const KvSNMPVarDef one[] = {{oid.c_str(), def.Name, def.Syntax, def.Access, def.Options}, {}};
     KvSNMPRequest request;
-    agent_->AimAt(request, kRecording, 1);
+    agent_->AimAt(request.Settings, kRecording, 1);
     request.VarList = KvSNMPVarList(one, MVT_SV, 0);
     request.Get(true);
     return request.VarList.GetItem(0)->Value;

@@ -46,7 +46,7 @@ protected:
         : oids(columns) {
       for (const auto &o : oids) defs.push_back({o.c_str(), o.c_str(), syntax, Access::ReadOnly, nullptr});
       defs.push_back({nullptr, nullptr, 0, 0, nullptr});
-      agent_->AimAt(request, version);
+      agent_->AimAt(request.Settings, version);
       request.VarList = KvSNMPVarList(defs.data(), type, type == MVT_FMV ? 1 : 0);
     }
   };
@@ -138,7 +138,7 @@ TEST_F(Misbehaving, TableWithoutEndStopsAtTheRowBound) {
 TEST_F(Misbehaving, AgentThatLeavesGetBulkUnansweredIsWalkedOneRowPerRequest) {
   Request endless({kBase + ".4.1.1", kBase + ".4.1.2"}, MVT_FMV);
   endless.request.MaxRows = 5;
-  const SnmpTarget target = endless.request.BuildTarget();
+  const SnmpTarget target = endless.request.Settings.BuildTarget();
   int rows = 0;
   EXPECT_EQ(WalkCode(endless.request, rows), -531);  // as the one-row walk ends
   EXPECT_EQ(rows, 5);

@@ -52,15 +52,15 @@ protected:
   }
 
   static void Aim(KvSNMPRequest &request, const SwitchSimAgent &sim, int version, int repetitions = -1) {
-    sim.AimAt(request, version);
+    sim.AimAt(request.Settings, version);
     if (version == 3) {
-      request.SecurityName = "bulkuser";
-      request.SecurityModel = 3;
-      request.SecurityLevel = 2;
-      request.AuthProtocol = SnmpAuth::Sha;
-      request.AuthPassword = "bulkauthpass";
+      request.Settings.Security.SecurityName = "bulkuser";
+      request.Settings.Security.SecurityModel = 3;
+      request.Settings.Security.SecurityLevel = 2;
+      request.Settings.Security.AuthProtocol = SnmpAuth::Sha;
+      request.Settings.Security.AuthPassword = "bulkauthpass";
     }
-    request.MaxRepetitions = repetitions;
+    request.Settings.Timing.MaxRepetitions = repetitions;
     request.VarList = KvSNMPVarList(kGroupDefs, MVT_FMV, 2);
   }
 

@@ -23,7 +23,7 @@ const KvSNMPVarDef kScalars[] = {
 
 TEST(RequestEngine, ContinuingAScalarListIsRefused) {
   KvSNMPRequest request;
-  request.Address = "127.0.0.1";
+  request.Settings.Device.Address = "127.0.0.1";
   request.VarList = KvSNMPVarList(kScalars, SVT_SV, 0);
   EXPECT_EQ(ErrorCodeOf([&] { request.Get(false); }), -510);
   request.VarList.ItemType = MVT_SV;
@@ -36,7 +36,7 @@ TEST(RequestEngine, DisabledRequestDoesNothing) {
   KvSNMPRequest request;
   request.VarList = KvSNMPVarList(kScalars, SVT_SV, 0);
   request.SetEnabled(false);
-  request.Address = "no.such.host.invalid";
+  request.Settings.Device.Address = "no.such.host.invalid";
   EXPECT_FALSE(request.Get(true));
   EXPECT_FALSE(request.Set(false));
   EXPECT_EQ(request.PendingCount(), 0);

@@ -113,16 +113,16 @@ protected:
 
   // A request aimed at the agent with `version` and the given list.
   void Aim(KvSNMPRequest &request, int version, const KvSNMPVarDef *defs, unsigned char type, int keys) const {
-    agent_->AimAt(request, version);
-    request.Timeout = 100;
-    request.MaxRepetitions = Repetitions();
+    agent_->AimAt(request.Settings, version);
+    request.Settings.Timing.Timeout = 100;
+    request.Settings.Timing.MaxRepetitions = Repetitions();
     request.VarList = KvSNMPVarList(defs, type, keys);
   }
 
   void AimV3(KvSNMPRequest &request, const std::string &user, const KvSNMPVarDef *defs,
                     unsigned char type, int keys) {
     Aim(request, 3, defs, type, keys);
-    SnmpdAgent::UseUser(request, user);
+    SnmpdAgent::UseUser(request.Settings, user);
   }
 
   // Every row of a synchronous walk, each row as its items' values joined by "|".
@@ -473,7 +473,7 @@ TEST_F(RequestAgent, BulkWalkShowsEveryRowAsTheOneRowWalkDoes) {
         AimV3(request, "shaaesuser", t.defs, MVT_FMV, t.keys);
       else
         Aim(request, t.version, t.defs, MVT_FMV, t.keys);
-      request.MaxRepetitions = repetitions;
+      request.Settings.Timing.MaxRepetitions = repetitions;
       bool allNotDone = false;
       const auto rows = WalkRows(request, &allNotDone);
       EXPECT_TRUE(allNotDone) << t.defs[0].Name;
@@ -553,9 +553,9 @@ TEST_F(RequestAgent, DoubleIsWrittenAsEightOctetsAndReadsBackTheSame) {
 TEST_F(RequestAgent, SilentPortTimesOut) {
   KvSNMPRequest request;
   Aim(request, 1, kScalarDefs, SVT_SV, 0);
-  request.Port = static_cast<uint16_t>(FreeUdpPort());
-  request.Timeout = 10;
-  request.Retries = 0;
+  request.Settings.Device.Port = static_cast<uint16_t>(FreeUdpPort());
+  request.Settings.Timing.Timeout = 10;
+  request.Settings.Timing.Retries = 0;
   EXPECT_EQ(ErrorCodeOf([&] { request.Get(true); }), -405);
 }
 
@@ -566,9 +566,9 @@ TEST_F(RequestAgent, DestroyingARequestWaitsForItsOutstandingAnswers) {
   {
     auto request = std::make_unique<KvSNMPRequest>();
     Aim(*request, 1, kScalarDefs, SVT_SV, 0);
-    request->Port = static_cast<uint16_t>(FreeUdpPort());
-    request->Timeout = 30;
-    request->Retries = 0;
+    request->Settings.Device.Port = static_cast<uint16_t>(FreeUdpPort());
+    request->Settings.Timing.Timeout = 30;
+    request->Settings.Timing.Retries = 0;
     auto count = [&](void *, KvSNMPError *, KvSNMPVarList *) { ++callbacks; };
     request->GetAsync(count, nullptr, true);
     request->GetAsync(count, nullptr, true);
@@ -624,15 +624,15 @@ TEST(SecurityCodes, EveryListedCodeReadsTheSwitch) {
     std::stringstream fields(c.user);
     for (std::string f; std::getline(fields, f, ':');) parts.push_back(f);
     KvSNMPRequest request;
-    sim.AimAt(request, 1);
-    request.Version = 3;
-    request.SecurityModel = 3;
-    request.SecurityName = parts[0];
-    request.AuthProtocol = c.auth;
-    request.AuthPassword = parts[2];
-    request.PrivProtocol = c.priv;
-    request.PrivPassword = parts.size() > 4 ? parts[4] : "";
-    request.SecurityLevel = c.priv == SnmpPriv::None ? 2 : 3;
+    sim.AimAt(request.Settings, 1);
+    request.Settings.Security.Version = 3;
+    request.Settings.Security.SecurityModel = 3;
+    request.Settings.Security.SecurityName = parts[0];
+    request.Settings.Security.AuthProtocol = c.auth;
+    request.Settings.Security.AuthPassword = parts[2];
+    request.Settings.Security.PrivProtocol = c.priv;
+    request.Settings.Security.PrivPassword = parts.size() > 4 ? parts[4] : "";
+    request.Settings.Security.SecurityLevel = c.priv == SnmpPriv::None ? 2 : 3;
     request.VarList = KvSNMPVarList(kScalarDefs, SVT_SV, 0);
     EXPECT_EQ(ErrorCodeOf([&] { request.Get(true); }), c.code) << c.user;
     if (c.code == 0) {

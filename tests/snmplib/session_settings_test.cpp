@@ -1,4 +1,5 @@
 #include "kv_exception.h"
+#include "kv_snmp_request.h"
 #include "kv_snmp_session.h"
 #include "snmp_printable.h"
 #include "snmpd_agent.h"
@@ -95,24 +96,24 @@ TEST(SessionSettings, CreationFillsDefaultsAndACopyKeepsThemUntilReloaded) {
   EXPECT_EQ(SNMPSecurity.SecurityModel, 1);
   EXPECT_EQ(SNMPTimeout, 100u);
 
-  KvSNMPSessionSettings request;
+  KvSNMPRequest request;
   SNMPSecurity.Version = 3;
   SNMPSecurity.SecurityName = "alice";
   SNMPScope.ContextName = "bridge";
   SNMPTimeout = 300;
-  EXPECT_EQ(request.Version, 0);
-  EXPECT_EQ(request.SecurityName, "");
-  request.Retries = 4;
+  EXPECT_EQ(request.Settings.Security.Version, 0);
+  EXPECT_EQ(request.Settings.Security.SecurityName, "");
+  request.Settings.Timing.Retries = 4;
   request.LoadSessionSettings();
-  EXPECT_EQ(request.Version, 3);
-  EXPECT_EQ(request.SecurityName, "alice");
-  EXPECT_EQ(request.Timeout, 300u);
-  EXPECT_EQ(request.Retries, 4u);  // callers' own choice survives a reload
+  EXPECT_EQ(request.Settings.Security.Version, 3);
+  EXPECT_EQ(request.Settings.Security.SecurityName, "alice");
+  EXPECT_EQ(request.Settings.Timing.Timeout, 300u);
+  EXPECT_EQ(request.Settings.Timing.Retries, 4u);  // callers' own choice survives a reload
 
   SnmpPdu pdu;
-  request.SecurityLevel = 3;
-  request.ContextEngineId = "engine";
-  request.PreparePdu(pdu);
+  request.Settings.Security.SecurityLevel = 3;
+  request.Settings.Scope.ContextEngineId = "engine";
+  request.Settings.PreparePdu(pdu);
   EXPECT_EQ(pdu.SecurityLevel, 3);
   EXPECT_EQ(pdu.ContextName, "bridge");
   EXPECT_EQ(pdu.ContextEngineId, "engine");
@@ -130,26 +131,28 @@ TEST(SessionSettings, MaxRepetitionsComesFromTheSettingsFileAndAnythingElseLeave
       {"AgentPort=161", -1}};
   for (const auto &[line, expected] : cases) {
     WriteFile(file, "[Program Information]\r\n" + line + "\r\n");
-    SNMPMaxRepetitions = 7;
-    KvSNMPReadWalkSettings(file);
-    EXPECT_EQ(SNMPMaxRepetitions, expected) << line;
-    EXPECT_EQ(KvSNMPSessionSettings().MaxRepetitions, expected) << line;  // a new request's copy
+    KvSNMPTiming timing;
+    timing.MaxRepetitions = 7;
+    KvSNMPReadWalkSettings(file, timing);
+    EXPECT_EQ(timing.MaxRepetitions, expected) << line;
   }
-  KvSNMPReadWalkSettings(dir + "/missing.cfg");
-  EXPECT_EQ(SNMPMaxRepetitions, -1);
+  KvSNMPTiming timing;
+  timing.MaxRepetitions = 7;
+  KvSNMPReadWalkSettings(dir + "/missing.cfg", timing);
+  EXPECT_EQ(timing.MaxRepetitions, -1);
   fs::remove_all(dir);
 }
 
 TEST(SessionSettings, TargetCarriesCommunitiesOrUsmCredentialsByVersion) {
-  KvSNMPSessionSettings s;
-  s.Address = "127.0.0.1";
-  s.Port = 1161;
-  s.ReadCommunity = "r";
-  s.WriteCommunity = "w";
-  s.SecurityName = "bob";
-  s.AuthPassword = "secret12";
-  s.Timeout = 0;
-  s.Version = 2;  // not 3: a community target with that version
+  KvSNMPSettings s;
+  s.Device.Address = "127.0.0.1";
+  s.Device.Port = 1161;
+  s.Security.ReadCommunity = "r";
+  s.Security.WriteCommunity = "w";
+  s.Security.SecurityName = "bob";
+  s.Security.AuthPassword = "secret12";
+  s.Timing.Timeout = 0;
+  s.Security.Version = 2;  // not 3: a community target with that version
   SnmpTarget t = s.BuildTarget();
   EXPECT_EQ(t.Version, 2);
   EXPECT_EQ(t.ReadCommunity, "r");
@@ -157,7 +160,7 @@ TEST(SessionSettings, TargetCarriesCommunitiesOrUsmCredentialsByVersion) {
   EXPECT_EQ(t.SecurityName, "");
   EXPECT_EQ(t.Timeout, 1);  // never a zero wait
   EXPECT_EQ(t.Address.Printable(), "127.0.0.1/1161");
-  s.Version = 3;
+  s.Security.Version = 3;
   t = s.BuildTarget();
   EXPECT_EQ(t.ReadCommunity, "");
   EXPECT_EQ(t.SecurityName, "bob");
@@ -167,8 +170,8 @@ TEST(SessionSettings, TargetCarriesCommunitiesOrUsmCredentialsByVersion) {
 TEST(SessionSettings, VersionTwoIsAnInvalidTargetAndSendsNothing) {
   const std::string dir = MakeTempDir("kvboot");
   KvSNMPCreateSession(dir);
-  KvSNMPSessionSettings s;
-  s.Version = 2;
+  KvSNMPSettings s = SNMPSettings;
+  s.Security.Version = 2;
   SnmpPdu request, response;
   request.AddVb("1.3.6.1.2.1.1.1.0");
   const int sessions = GlobalSnmp->OpenSessionCount();
@@ -185,7 +188,7 @@ int Probe(const SnmpdAgent &agent, const std::string &probe) {
   ::setenv("HOME", (probe + "/home").c_str(), 1);
   if (::chdir(probe.c_str()) != 0) return 100;
   KvSNMPCreateSession("");
-  KvSNMPSessionSettings s;
+  KvSNMPSettings s;
   agent.AimAt(s, 1);
   SnmpPdu request, response;
   request.AddVb("1.3.6.1.2.1.1.1.0");
@@ -193,7 +196,7 @@ int Probe(const SnmpdAgent &agent, const std::string &probe) {
   SnmpdAgent::UseUser(s, "shaaesuser");
   s.PreparePdu(request);
   failures += GlobalSnmp->Get(s.BuildTarget(), request, response) != 0;
-  s.AuthPassword = "short";  // refused by USM: must fail quietly
+  s.Security.AuthPassword = "short";  // refused by USM: must fail quietly
   failures += GlobalSnmp->Get(s.BuildTarget(), request, response) == 0;
   delete GlobalSnmp;
   return failures;

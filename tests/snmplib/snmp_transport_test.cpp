@@ -41,19 +41,19 @@ protected:
   }
 
   // Settings for the agent with `version`, short time-outs.
-  static KvSNMPSessionSettings Settings(int version) {
-    KvSNMPSessionSettings s;
+  static KvSNMPSettings Settings(int version) {
+    KvSNMPSettings s;
     agent_->AimAt(s, version);
     return s;
   }
 
-  static KvSNMPSessionSettings V3(const std::string &user) {
-    KvSNMPSessionSettings s = Settings(3);
+  static KvSNMPSettings V3(const std::string &user) {
+    KvSNMPSettings s = Settings(3);
     SnmpdAgent::UseUser(s, user);
     return s;
   }
 
-  static int Get(const KvSNMPSessionSettings &s, const std::string &oid, SnmpPdu &response) {
+  static int Get(const KvSNMPSettings &s, const std::string &oid, SnmpPdu &response) {
     SnmpPdu request;
     s.PreparePdu(request);
     request.AddVb(oid);
@@ -108,15 +108,15 @@ TEST_F(SnmpdTransport, SetOfSysContactWithWriteCommunityReadsBack) {
   const std::string contact = std::string("ops\x01") + "desk " + std::to_string(agent_->Port());
   SnmpPdu request, response;
   request.AddVb(kSysContact, SnmpValue::Octets(contact));
-  KvSNMPSessionSettings s = Settings(1);
+  KvSNMPSettings s = Settings(1);
   ASSERT_EQ(GlobalSnmp->Set(s.BuildTarget(), request, response), 0);
   ASSERT_EQ(Get(Settings(0), kSysContact, response), 0);
   EXPECT_EQ(response.Vbs.at(0).Value.AsOctets(), contact);
 
   // The read community may not write.
-  s.WriteCommunity = SnmpdAgent::kReadCommunity;
-  s.Timeout = 20;
-  s.Retries = 0;
+  s.Security.WriteCommunity = SnmpdAgent::kReadCommunity;
+  s.Timing.Timeout = 20;
+  s.Timing.Retries = 0;
   const int status = GlobalSnmp->Set(s.BuildTarget(), request, response);
   EXPECT_TRUE(status == -5 || status == 6 || status == 16 || status == 17) << status;
 }
@@ -139,10 +139,10 @@ TEST_F(SnmpdTransport, GetNextWalksIntoTheNextObject) {
 }
 
 TEST_F(SnmpdTransport, WrongCommunityTimesOut) {
-  KvSNMPSessionSettings s = Settings(1);
-  s.ReadCommunity = "nosuchcommunity";
-  s.Timeout = 20;
-  s.Retries = 0;
+  KvSNMPSettings s = Settings(1);
+  s.Security.ReadCommunity = "nosuchcommunity";
+  s.Timing.Timeout = 20;
+  s.Timing.Retries = 0;
   SnmpPdu response;
   const int status = Get(s, kSysDescr, response);
   EXPECT_EQ(status, SnmpStatus::Timeout);
@@ -152,27 +152,27 @@ TEST_F(SnmpdTransport, WrongCommunityTimesOut) {
 TEST_F(SnmpdTransport, V3FailuresGiveTheirUsmCodes) {
   struct Case {
     const char *what;
-    KvSNMPSessionSettings settings;
+    KvSNMPSettings settings;
     int code;
   };
-  KvSNMPSessionSettings wrongAuth = V3("shauser");
-  wrongAuth.AuthPassword = "notthepassword";
-  KvSNMPSessionSettings wrongPriv = V3("shaaesuser");
-  wrongPriv.PrivPassword = "notthepassword";
-  KvSNMPSessionSettings unknownUser = V3("md5user");
-  unknownUser.SecurityName = "nosuchuser";
-  KvSNMPSessionSettings levelTooHigh = V3("noauthuser");
-  levelTooHigh.AuthProtocol = SnmpAuth::Md5;
-  levelTooHigh.AuthPassword = "somepassword";
-  levelTooHigh.SecurityLevel = 2;
-  KvSNMPSessionSettings unknownContext = V3("md5user");
-  unknownContext.ContextName = "nosuchcontext";
+  KvSNMPSettings wrongAuth = V3("shauser");
+  wrongAuth.Security.AuthPassword = "notthepassword";
+  KvSNMPSettings wrongPriv = V3("shaaesuser");
+  wrongPriv.Security.PrivPassword = "notthepassword";
+  KvSNMPSettings unknownUser = V3("md5user");
+  unknownUser.Security.SecurityName = "nosuchuser";
+  KvSNMPSettings levelTooHigh = V3("noauthuser");
+  levelTooHigh.Security.AuthProtocol = SnmpAuth::Md5;
+  levelTooHigh.Security.AuthPassword = "somepassword";
+  levelTooHigh.Security.SecurityLevel = 2;
+  KvSNMPSettings unknownContext = V3("md5user");
+  unknownContext.Scope.ContextName = "nosuchcontext";
   for (auto *t : {&wrongPriv, &unknownContext}) {
-    t->Timeout = 20;
-    t->Retries = 0;
+    t->Timing.Timeout = 20;
+    t->Timing.Retries = 0;
   }
-  KvSNMPSessionSettings notUsm = V3("md5user");
-  notUsm.SecurityModel = 1;
+  KvSNMPSettings notUsm = V3("md5user");
+  notUsm.Security.SecurityModel = 1;
   // snmpd drops a message it cannot decrypt into a PDU, and one for a context it does
   // not know, without a report: both end as time-outs.
   for (Case c : {Case{"wrong auth pass phrase", wrongAuth, -308}, Case{"wrong priv pass phrase", wrongPriv, -405},
@@ -207,11 +207,11 @@ TEST_F(SnmpdTransport, LocalV3FailuresSendNothing) {
                         Case{"auth code 8", 8, SnmpPriv::Aes128, "shaaespassword", "shaaesprivacy", -312},
                         Case{"short auth pass", SnmpAuth::Sha, SnmpPriv::Aes128, "short", "shaaesprivacy", -307},
                         Case{"short priv pass", SnmpAuth::Sha, SnmpPriv::Aes128, "shaaespassword", "short", -305}}) {
-    KvSNMPSessionSettings s = V3("shaaesuser");
-    s.AuthProtocol = c.auth;
-    s.PrivProtocol = c.priv;
-    s.AuthPassword = c.authPass;
-    s.PrivPassword = c.privPass;
+    KvSNMPSettings s = V3("shaaesuser");
+    s.Security.AuthProtocol = c.auth;
+    s.Security.PrivProtocol = c.priv;
+    s.Security.AuthPassword = c.authPass;
+    s.Security.PrivPassword = c.privPass;
     const int sessions = GlobalSnmp->OpenSessionCount();
     SnmpPdu response;
     const int status = Get(s, kSysDescr, response);
@@ -221,19 +221,19 @@ TEST_F(SnmpdTransport, LocalV3FailuresSendNothing) {
 }
 
 TEST_F(SnmpdTransport, ChangedCredentialsTakeEffectOnTheNextRequest) {
-  KvSNMPSessionSettings s = V3("shauser");
+  KvSNMPSettings s = V3("shauser");
   SnmpPdu response;
   ASSERT_EQ(Get(s, kSysDescr, response), 0);
-  s.AuthPassword = "notthepassword";
+  s.Security.AuthPassword = "notthepassword";
   EXPECT_EQ(Mapped(Get(s, kSysDescr, response)).first, -308);
-  s.AuthPassword = SnmpdAgent::User("shauser").AuthPassword;
+  s.Security.AuthPassword = SnmpdAgent::User("shauser").AuthPassword;
   EXPECT_EQ(Get(s, kSysDescr, response), 0);
 }
 
 TEST_F(SnmpdTransport, InvalidAddressFailsWithoutSending) {
   for (const char *address : {"", "300.1.2.3", "1.2.3", "bad host!", "[::1"}) {
-    KvSNMPSessionSettings s = Settings(1);
-    s.Address = address;
+    KvSNMPSettings s = Settings(1);
+    s.Device.Address = address;
     try {
       s.BuildTarget();
       ADD_FAILURE() << address;
@@ -257,8 +257,8 @@ TEST_F(SnmpdTransport, HostNamesAndIpv6LiteralsAreAccepted) {
   EXPECT_EQ(a.Printable(), "::1/1161");
   ASSERT_TRUE(ResolveAgentAddress("[::1]", 161, a));
   EXPECT_EQ(a.Host, "::1");
-  KvSNMPSessionSettings s = Settings(1);
-  s.Address = "localhost";
+  KvSNMPSettings s = Settings(1);
+  s.Device.Address = "localhost";
   SnmpPdu response;
   if (!s.BuildTarget().Address.Ipv6) {
     EXPECT_EQ(Get(s, kSysDescr, response), 0);
@@ -266,7 +266,7 @@ TEST_F(SnmpdTransport, HostNamesAndIpv6LiteralsAreAccepted) {
 }
 
 TEST_F(SnmpdTransport, AsyncGetIsDeliveredThroughThePump) {
-  KvSNMPSessionSettings s = Settings(1);
+  KvSNMPSettings s = Settings(1);
   SnmpPdu request;
   request.AddVb(kSysDescr);
   int calls = 0, status = 99;
@@ -292,7 +292,7 @@ TEST_F(SnmpdTransport, AsyncGetIsDeliveredThroughThePump) {
 }
 
 TEST_F(SnmpdTransport, BlockingCallKeepsTheAnswerOfAnOutstandingAsyncRequest) {
-  for (KvSNMPSessionSettings s : {Settings(1), V3("sha256aes256user")}) {
+  for (KvSNMPSettings s : {Settings(1), V3("sha256aes256user")}) {
     SnmpPdu request;
     s.PreparePdu(request);
     request.AddVb(kSysDescr);
@@ -311,7 +311,7 @@ TEST_F(SnmpdTransport, BlockingCallKeepsTheAnswerOfAnOutstandingAsyncRequest) {
 }
 
 TEST_F(SnmpdTransport, CancelledRequestNeverCallsBack) {
-  KvSNMPSessionSettings s = Settings(1);
+  KvSNMPSettings s = Settings(1);
   SnmpPdu request;
   request.AddVb(kSysDescr);
   bool called = false;
@@ -325,10 +325,10 @@ TEST_F(SnmpdTransport, CancelledRequestNeverCallsBack) {
 }
 
 TEST_F(SnmpdTransport, AsyncTimeoutComesBackThroughTheCallback) {
-  KvSNMPSessionSettings s = Settings(1);
-  s.ReadCommunity = "nosuchcommunity";
-  s.Timeout = 10;
-  s.Retries = 1;
+  KvSNMPSettings s = Settings(1);
+  s.Security.ReadCommunity = "nosuchcommunity";
+  s.Timing.Timeout = 10;
+  s.Timing.Retries = 1;
   SnmpPdu request;
   request.AddVb(kSysDescr);
   int status = 99;
@@ -341,10 +341,10 @@ TEST_F(SnmpdTransport, AsyncTimeoutComesBackThroughTheCallback) {
 TEST_F(SnmpdTransport, SessionsExposeTheirSockets) {
   int hookCalls = 0;
   GlobalSnmp->SetSocketsChangedHook([&] { ++hookCalls; });
-  KvSNMPSessionSettings s = Settings(1);
-  s.Port = static_cast<uint16_t>(FreeUdpPort());  // a target no session has yet
-  s.Timeout = 1;
-  s.Retries = 0;
+  KvSNMPSettings s = Settings(1);
+  s.Device.Port = static_cast<uint16_t>(FreeUdpPort());  // a target no session has yet
+  s.Timing.Timeout = 1;
+  s.Timing.Retries = 0;
   SnmpPdu response;
   Get(s, kSysDescr, response);
   GlobalSnmp->SetSocketsChangedHook(nullptr);

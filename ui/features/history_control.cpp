@@ -75,9 +75,8 @@ THistory_control::THistory_control(THistoryForm *form) : TBaseForm(form), form_(
 
   Binding = NewEditsBinding();
   Binding->Request.VarList = KvSNMPVarList(HistoryDialogDefs, MVT_SV, 0);
-  Binding->Request.LoadSessionSettings();
-  Binding->Request.Timeout = 300;  // 3 s
-  Binding->Request.Retries = 2;
+  Binding->Request.Settings.Timing.Timeout = 300;  // 3 s
+  Binding->Request.Settings.Timing.Retries = 2;
   Binding->AssociateFormat(IndexItem, "%u", {ED_Index});
   Binding->Associate(SourceItem, ED_Sub);  // the whole OID, as text
   Binding->AssociateFormat(BucketsItem, "%u", {ED_Buckets});

@@ -129,9 +129,8 @@ THistoryForm::THistoryForm(QWidget *owner, const std::string &addressText) : TBa
   ControlBinding->BindListView(LV_control, true);
   ControlBinding->AssociateFormat(0, "%u", {ED_Index});
   ControlBinding->AssociateComboBox(6, CB_Status);
-  ControlBinding->Request.LoadSessionSettings();
-  ControlBinding->Request.Timeout = 200;  // 2 s
-  ControlBinding->Request.Retries = 1;
+  ControlBinding->Request.Settings.Timing.Timeout = 200;  // 2 s
+  ControlBinding->Request.Settings.Timing.Retries = 1;
   ControlBinding->RequestMode = KvSNMPRequest2Controls::Blocking;
   ControlBinding->SetStatusOutput(StatusBar1, 0);
   // The row's selection is copied into the controls first; then the window follows it.
@@ -148,10 +147,9 @@ THistoryForm::THistoryForm(QWidget *owner, const std::string &addressText) : TBa
   SampleBinding = NewEditsBinding();
   SampleBinding->Request.VarList = KvSNMPVarList(EtherHistoryDefs, MVT_FMV, 0);
   SampleBinding->BindListView(LV_Table, true);
-  SampleBinding->Request.LoadSessionSettings();
   SampleBinding->Request.VarList.AppendOidSuffix("1");
   ToNumber(CB_HistoryCount->currentText(), ChartCount);
-  SampleBinding->Request.Timeout = 200;
+  SampleBinding->Request.Settings.Timing.Timeout = 200;
   SampleBinding->RequestMode = KvSNMPRequest2Controls::Blocking;
   Guarded(SampleBinding, [this] { SampleBinding->Refresh(); });
   SampleBinding->SetStatusOutput(StatusBar1, 0);

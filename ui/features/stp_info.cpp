@@ -55,7 +55,7 @@ void TSTP_Info::FormCreate(const std::string &addressText) {
   Guarded(nullptr, [this] {
     Binding = NewEditsBinding();
     Binding->Request.VarList = KvSNMPVarList(StpBridgeDefs, SVT_SV, 0);
-    Binding->Request.Timeout = kTimeout;
+    Binding->Request.Settings.Timing.Timeout = kTimeout;
     Binding->AssociateComboBox(0, Combo_STPVersion);
     Binding->AssociateFormat(1, "%i{n0x61440l5a}", {ET_Priority});
     Binding->AssociateFormat(2, "%i{n600x4000l4a}", {ET_AgingTime});

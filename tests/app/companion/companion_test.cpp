@@ -288,15 +288,14 @@ TEST_F(Companion, MissingOrUnknownViewEndsWithStatus2AndSaysWhy) {
 }
 
 TEST_F(Companion, TheModulesMenuEntryStartsTheCompanionWhichShowsTheView) {
-  // SNMPv2c hands on no port: the per-device settings file gives it to both programs.
-  std::ofstream(work_ + "/127.0.0.1.cfg")
-      << "[Program Information]\nAgentPort=" << sim_->Port()
-      << "\nVersion=1\nSecurityModel=0\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n";
+  // No settings file: the companion reaches the module's agent, on its port and in its
+  // version, from the command line alone.
   const std::string probe = work_ + "/probe.txt";
   ::setenv("MS2416X_COMPANION_PROBE", probe.c_str(), 1);
-  TMainForm form({"/I127.0.0.1", "/v1", "/Rrdwalk", "/Wwrtgate"});
+  const std::string port = std::to_string(sim_->Port());
+  TMainForm form({"/I127.0.0.1", "/t" + port, "/v1", "/Rrdwalk", "/Wwrtgate"});
   ASSERT_EQ(form.BuildModuleCommandLine("/TMIB_IFTable"),
-            ProgramFolderWithSeparator() + "MIB.EXE /I127.0.0.1 /Rrdwalk /Wwrtgate /TMIB_IFTable");
+            ProgramFolderWithSeparator() + "MIB.EXE /I127.0.0.1 /t" + port + " /v1 /Rrdwalk /Wwrtgate /TMIB_IFTable");
   const size_t from = sim_->LogLines().size();
   form.IfTable1Click();
   ASSERT_TRUE(RunUntil([&] { return FileText(probe).find("status: ") != std::string::npos; }, 30000));

@@ -46,8 +46,8 @@ std::vector<SweepWindow> CompanionWindows(int port, int maxRepetitions) {
       // The session was set up again from the command line: its requests wait as briefly,
       // and walk with as many rows per request, as those of the module's swept windows.
       for (const auto &binding : form->OwnedBindings()) {
-        binding->Request.Timeout = kSweepTimeout;
-        binding->Request.MaxRepetitions = maxRepetitions;
+        binding->Request.Settings.Timing.Timeout = kSweepTimeout;
+        binding->Request.Settings.Timing.MaxRepetitions = maxRepetitions;
       }
       form->ShowModal();
       delete form;

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   for (std::string line; std::getline(lines, line);) parameters.push_back(line);
 
   KvStartupSettings texts;
-  KvSessionRecords session;
+  KvSNMPSettings session;
   try {
     ApplyCommandLine(parameters, texts, session);
   } catch (const KvException &) {
@@ -27,8 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   MainCaption(texts.AddressText);
   for (const bool cfg : {false, true}) {
     texts.CfgFileFound = cfg;
-    for (const uint8_t version : {0, 1, 3})
-      BuildModuleCommandLine(parameters.empty() ? "" : parameters.back(), texts, version, "/m/");
+    for (const uint8_t version : {0, 1, 3}) {
+      session.Security.Version = version;
+      CompanionStart(parameters.empty() ? "" : parameters.back(), texts, session, "/m/");
+    }
   }
   return 0;
 }

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   for (std::string word; words >> word;) parameters.push_back(word);
 
   KvStartupSettings texts;
-  KvSessionRecords session;
+  KvSNMPSettings session;
   try {
     ApplyCommandLine(parameters, texts, session);
   } catch (const KvException &) {
