@@ -427,7 +427,7 @@ TEST_F(EditsBinding, ListViewShowsOneRowPerTableRowAndCopiesTheSelectionBack) {
 
   // CollectValues: cleared values, the selected row, then the controls.
   name->setText("uplink");
-  binding_->CollectValues();
+  binding_->CollectValues("");
   EXPECT_EQ(binding_->Request.VarList.GetItem(0)->Value, "1");
   EXPECT_EQ(binding_->Request.VarList.GetItem(2)->Value, "enabled");
   EXPECT_EQ(binding_->Request.VarList.GetItem(3)->Value, "uplink");

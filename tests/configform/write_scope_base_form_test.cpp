@@ -68,6 +68,13 @@ TEST_F(WriteScopeAndBaseForm, WriteSendsOnlyWhatIsLeftInAndGivesModeAndFlagsBack
       << sets[1];
   EXPECT_EQ(AccessFlags(binding->Request.VarList), before);
   EXPECT_EQ(binding->RequestMode, KvSNMPRequest2Controls::Asynchronous);
+  // Every item left out: nothing goes on the wire (an empty selection would mean all).
+  {
+    KvWriteScope write(*binding);
+    write.LeaveOutWhere([](int) { return true; });
+    write.Apply();
+  }
+  EXPECT_EQ(SetsSince(from).size(), 2u);
 
   // A binding destroyed while the scope is open is not touched by the scope's end.
   auto doomed = std::make_unique<KvSNMPRequest2Edits>(nullptr);

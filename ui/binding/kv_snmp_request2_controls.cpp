@@ -240,7 +240,7 @@ void KvSNMPRequest2Controls::Apply(bool refreshAfterSet, bool collectValues, con
   LastOperation = SetOperation;
   RefreshAfterSet = refreshAfterSet;
   BeforeApply();
-  if (collectValues) CollectValues();
+  if (collectValues) CollectValues(selection);
 
   const std::shared_ptr<bool> alive = alive_;
   if (RequestMode == Blocking) {

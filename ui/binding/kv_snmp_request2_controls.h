@@ -84,7 +84,9 @@ public:
   virtual void BeforeRefresh() {}
   virtual void BeforeApply() {}
   virtual void ShowRow() = 0;
-  virtual void CollectValues() {}
+  // Reads the controls into the items: all of them, or only the items at the
+  // comma-separated indexes of `selection`.
+  virtual void CollectValues(const std::string &selection) { (void)selection; }
   virtual void GetFailed(const KvSNMPError &error);
   virtual void ApplyFailed(const KvSNMPError &error);
   virtual void AfterRefresh() {}

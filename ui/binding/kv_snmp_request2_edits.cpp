@@ -663,12 +663,19 @@ void KvSNMPRequest2Edits::ShowRow() {
   QCoreApplication::processEvents();
 }
 
-void KvSNMPRequest2Edits::CollectValues() {
+void KvSNMPRequest2Edits::CollectValues(const std::string &selection) {
   // Items shown without a value keep having none, unless their controls were changed.
   for (int i = 0; i < Request.VarList.GetCount(); ++i)
     Request.VarList.GetItem(i)->Value = shownBlank_.count(i) ? kNotDone : std::string();
   CopySelectedRow();
-  ReadControls(-1);
+  if (selection.empty()) {
+    ReadControls(-1);
+    return;
+  }
+  KvNumList<int> picked(',');
+  picked.Parse(selection);
+  for (int i = 0; i < Request.VarList.GetCount(); ++i)
+    if (picked.IndexOf(i) >= 0) ReadControls(i);
 }
 
 void KvSNMPRequest2Edits::AfterRefresh() {

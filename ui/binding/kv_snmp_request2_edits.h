@@ -85,7 +85,7 @@ public:
 
   void BeforeRefresh() override;
   void ShowRow() override;
-  void CollectValues() override;
+  void CollectValues(const std::string &selection) override;
   void AfterRefresh() override;
   // Installed as the list view's item-selection handler.
   virtual void SelectItem(QTreeWidget *sender, QTreeWidgetItem *item, bool selected);

@@ -2,36 +2,32 @@
 
 KvWriteScope::KvWriteScope(KvSNMPRequest2Controls &binding)
     : binding_(binding), alive_(binding.AliveFlag()), savedMode_(binding.RequestMode) {
-  const KvSNMPVarList &list = binding.Request.VarList;
-  savedAccess_.reserve(static_cast<size_t>(list.GetCount()));
-  for (int i = 0; i < list.GetCount(); ++i) savedAccess_.push_back(list.GetItem(i)->Access);
   binding.RequestMode = KvSNMPRequest2Controls::Blocking;
 }
 
 KvWriteScope::~KvWriteScope() {
-  if (!*alive_) return;
-  RestoreFlags();
-  binding_.RequestMode = savedMode_;
+  if (*alive_) binding_.RequestMode = savedMode_;
 }
 
-void KvWriteScope::RestoreFlags() {
-  if (!*alive_) return;
+std::string KvWriteScope::Selection() const {
+  if (leftOut_.empty() || !*alive_) return {};
   const KvSNMPVarList &list = binding_.Request.VarList;
-  for (int i = 0; i < list.GetCount() && i < static_cast<int>(savedAccess_.size()); ++i)
-    list.GetItem(i)->Access = savedAccess_[static_cast<size_t>(i)];
-}
-
-KvSNMPVarItem *KvWriteScope::Item(int itemIndex) const {
-  if (!*alive_ || itemIndex < 0 || itemIndex >= binding_.Request.VarList.GetCount()) return nullptr;
-  return binding_.Request.VarList.GetItem(itemIndex);
+  std::string selection;
+  for (int i = 0; i < list.GetCount(); ++i) {
+    // An item that its definition marks invalid is never sent, selected or not.
+    if (leftOut_.count(i) || (list.GetItem(i)->Access & Access::Invalid)) continue;
+    if (!selection.empty()) selection += ',';
+    selection += std::to_string(i);
+  }
+  return selection;
 }
 
 void KvWriteScope::Collect() {
-  if (*alive_) binding_.CollectValues();
+  if (*alive_) binding_.CollectValues(Selection());
 }
 
 void KvWriteScope::LeaveOut(int itemIndex) {
-  if (KvSNMPVarItem *item = Item(itemIndex)) item->Access |= Access::Invalid;
+  if (*alive_ && itemIndex >= 0 && itemIndex < binding_.Request.VarList.GetCount()) leftOut_.insert(itemIndex);
 }
 
 void KvWriteScope::LeaveOutWhere(const std::function<bool(int)> &leaveOut) {
@@ -41,10 +37,13 @@ void KvWriteScope::LeaveOutWhere(const std::function<bool(int)> &leaveOut) {
 }
 
 void KvWriteScope::SetValue(int itemIndex, const std::string &text) {
-  if (KvSNMPVarItem *item = Item(itemIndex)) item->Value = text;
+  if (!*alive_ || itemIndex < 0 || itemIndex >= binding_.Request.VarList.GetCount()) return;
+  binding_.Request.VarList.GetItem(itemIndex)->Value = text;
 }
 
-void KvWriteScope::Apply(bool refreshAfterSet, bool collectValues, const std::string &selection,
-                         const std::vector<std::string> *values) {
-  if (*alive_) binding_.Apply(refreshAfterSet, collectValues, selection, values);
+void KvWriteScope::Apply(bool refreshAfterSet, bool collectValues) {
+  if (!*alive_) return;
+  const std::string selection = Selection();
+  if (!leftOut_.empty() && selection.empty()) return;  // nothing left to send
+  binding_.Apply(refreshAfterSet, collectValues, selection);
 }

@@ -290,6 +290,11 @@ bool TEditsPanel::IsAvailable(int index) const {
   return !box->isHidden() && box->isEnabled();
 }
 
+bool TEditsPanel::IsSent(int index) const {
+  return Rows[static_cast<size_t>(index)].CheckBox->isChecked() &&
+         !(Binding->Request.VarList.GetItem(index)->Access & Access::Invalid);
+}
+
 bool TEditsPanel::AnyAvailableChecked() const {
   for (int i = 0; i < RowCount(); ++i)
     if (IsAvailable(i) && Rows[static_cast<size_t>(i)].CheckBox->isChecked()) return true;
@@ -311,7 +316,7 @@ bool TEditsPanel::RangeRefused() {
   const int index = RangeCheck->ItemIndex;
   if (index < 0 || index >= RowCount()) return false;
   // A row that is not sent cannot be out of range.
-  if (Binding->Request.VarList.GetItem(index)->Access & Access::Invalid) return false;
+  if (!IsSent(index)) return false;
   const std::string text = RowText(index);
   if (text.empty()) return false;
   long long value = 0;
@@ -338,7 +343,7 @@ TEditsPanel::SetOutcome TEditsPanel::SetChecked() {
     bool empty = false;
     for (int i = 0; i < RowCount(); ++i) {
       if (!Rows[static_cast<size_t>(i)].CheckBox->isChecked()) write.LeaveOut(i);
-      if (!(Binding->Request.VarList.GetItem(i)->Access & Access::Invalid) && RowText(i).empty()) empty = true;
+      else if (IsSent(i) && RowText(i).empty()) empty = true;
     }
     if (RangeRefused()) return SetOutcome::OutOfRange;
     if (empty) {
@@ -346,7 +351,7 @@ TEditsPanel::SetOutcome TEditsPanel::SetChecked() {
                                Platform::MsgIcon::Warning);
       return SetOutcome::Empty;
     }
-    write.Apply(false, false, "", nullptr);
+    write.Apply();
     return SetOutcome::Sent;
   } catch (const std::exception &e) {
     if (write.BindingAlive()) Binding->ShowStatus(e.what());

@@ -101,6 +101,8 @@ private:
   void UpdateSetButton();
   void PaintRow(int index, bool readOnly);
   bool RangeRefused();
+  // Whether Set Checked sends the row: checked, and an item its definition lets be sent.
+  bool IsSent(int index) const;
 
   QWidget *rowsArea_;
   std::vector<bool> boxShownBeforeHide_;

@@ -210,11 +210,10 @@ void TSNMPListViewPanel::DeleteClick() {
   try {
     write.Collect();
     write.SetValue(statusIndex, ListPanel->DeleteStatusValue);
-    write.Apply(false, false, "", nullptr);
+    write.Apply();
   } catch (const std::exception &e) {
     if (write.BindingAlive()) Binding->ShowStatus(e.what());
   }
-  write.RestoreFlags();
   if (write.BindingAlive()) ListRefresh();
 }
 
@@ -227,7 +226,7 @@ void TSNMPListViewPanel::CompleteAddedRow() {
   write.LeaveOutWhere([&](int i) { return i >= keys && i != statusIndex; });
   try {
     write.SetValue(statusIndex, AddCompleteValue);
-    write.Apply(false, false, "", nullptr);
+    write.Apply();
   } catch (const std::exception &e) {
     if (write.BindingAlive()) Binding->ShowStatus(e.what());
   }
