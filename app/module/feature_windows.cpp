@@ -25,7 +25,7 @@
 
 namespace {
 
-void OpenPortControl(TMainForm &mainForm) { TfrmPortControl::Execute(&mainForm, mainForm.AddressText); }
+void OpenPortControl(TMainForm &mainForm) { ShowFeatureWindow<TfrmPortControl>(&mainForm, mainForm.AddressText); }
 void OpenPortTrunk(TMainForm &mainForm) { ShowFeatureWindow<TPortTrunkForm>(&mainForm, mainForm.AddressText, RuntimeVersion); }
 void OpenPortMirror(TMainForm &mainForm) { ShowFeatureWindow<TPortMirrorForm>(&mainForm, mainForm.AddressText); }
 void OpenEthernetRule(TMainForm &mainForm) { ShowFeatureWindow<TEthernetInformationRuleForm>(&mainForm); }

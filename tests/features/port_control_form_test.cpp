@@ -38,7 +38,7 @@ protected:
                  {Alias + ".4", Alias + ".4 STRING rw \"camera\""},
                  {C + ".4.5", C + ".4.5 INTEGER rw 7 range=1..10"},
                  {C + ".3.6", C + ".3.6 INTEGER rw 1 enum=O1"}});
-    form_ = std::make_unique<TfrmPortControl>(nullptr);
+    form_ = std::make_unique<TfrmPortControl>(nullptr, "127.0.0.1");
     form_->SetCaption("Port Control Table : 127.0.0.1");
   }
 

@@ -35,7 +35,7 @@ std::string Now() {
 // ---------------------------------------------------------------------------------
 // Creation
 
-TfrmPortControl::TfrmPortControl(QWidget *owner) : TBaseForm(owner) {
+TfrmPortControl::TfrmPortControl(QWidget *owner, const std::string &addressText) : TBaseForm(owner) {
   BuildControls();
 
   portBinding_ = NewEditsBinding();
@@ -49,13 +49,7 @@ TfrmPortControl::TfrmPortControl(QWidget *owner) : TBaseForm(owner) {
   descriptionBinding_->BindListView(lvwPortDiscriptionTemp);
 
   LoadTables();
-}
-
-void TfrmPortControl::Execute(QWidget *owner, const std::string &addressText) {
-  auto *form = new TfrmPortControl(owner);
-  form->SetCaption("Port Control Table : " + addressText);
-  form->ShowModal();
-  form->DeleteWhenIdle();
+  SetCaption("Port Control Table : " + addressText);
 }
 
 void TfrmPortControl::BuildControls() {

@@ -5,7 +5,7 @@
 // a changed row, the window writes the row to both tables. Every outcome is a line of
 // the log memo under the list.
 //
-//   TfrmPortControl::Execute(owner, addressText);
+//   ShowFeatureWindow<TfrmPortControl>(owner, addressText);   // window_layout.h
 
 #include "base_form.h"
 
@@ -26,11 +26,9 @@ public:
   enum Column { IndexColumn = 0, UnitIndexColumn, AdminColumn, NwayColumn, FlowControlColumn, LearningColumn,
                 DescriptionColumn, ColumnCount };
 
-  // FormCreate: both bindings and the first load of both tables.
-  explicit TfrmPortControl(QWidget *owner);
-  // Opens the window with the caption "Port Control Table : <address>" and destroys it
-  // when it closes.
-  static void Execute(QWidget *owner, const std::string &addressText);
+  // FormCreate: both bindings and the first load of both tables; then the caption
+  // "Port Control Table : <address>".
+  TfrmPortControl(QWidget *owner, const std::string &addressText);
 
   void btnRefreshClick();
   void btnEditClick();
