@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -52,6 +53,16 @@ std::string CurrentDirectory() {
 #else
   return path.string();
 #endif
+}
+
+std::string NoDisplayText(const std::string &program) {
+  const auto set = [](const char *name) {
+    const char *value = std::getenv(name);
+    return value && *value;
+  };
+  if (set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY")) return {};
+  return program + ": no display to show its windows on (neither DISPLAY nor WAYLAND_DISPLAY is set): start it "
+                   "from a desktop session, or without one under Xvfb (xvfb-run " + program + " ...)";
 }
 
 int ScreenPixelsPerInch() {

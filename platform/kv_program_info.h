@@ -18,4 +18,10 @@ std::string CurrentDirectory();
 // Logical pixels per inch of the primary screen; 96 when there is no screen.
 int ScreenPixelsPerInch();
 
+// Before the application object is made: "" when the windows have somewhere to go (an X11
+// or Wayland display in the environment, or a Qt platform chosen with QT_QPA_PLATFORM),
+// otherwise the message that says a display is needed, for `program`. Qt would only abort
+// there, with advice to reinstall.
+std::string NoDisplayText(const std::string &program);
+
 }  // namespace Platform

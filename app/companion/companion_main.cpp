@@ -11,6 +11,7 @@
 #include "config_form.h"
 #include "kv_message_box.h"
 #include "kv_process.h"
+#include "kv_program_info.h"
 #include "modal_watch.h"
 
 #include <QApplication>
@@ -58,6 +59,10 @@ int main(int argc, char **argv) {
   if (PrintCompanionInformation(Parameters(argc, argv), std::cout)) return CompanionExit::Ok;
   // The module's credentials, pass phrases included, are held from here to the end.
   Platform::ForbidCoreDumps();
+  if (const std::string missing = Platform::NoDisplayText("ms2416x-companion"); !missing.empty()) {
+    std::cerr << missing << '\n';
+    return CompanionExit::StartFailed;
+  }
 
   QApplication application(argc, argv);
   const char *probe = std::getenv("MS2416X_COMPANION_PROBE");

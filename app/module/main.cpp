@@ -2,6 +2,7 @@
 // address and credentials on its command line.
 
 #include "kv_process.h"
+#include "kv_program_info.h"
 #include "main_form.h"
 #include "module_start.h"
 
@@ -23,6 +24,10 @@ int main(int argc, char **argv) {
   // Communities and pass phrases are in this process's memory from its first instruction
   // (its command line, its environment) to its end: no core file may carry them away.
   Platform::ForbidCoreDumps();
+  if (const std::string missing = Platform::NoDisplayText("ms2416x"); !missing.empty()) {
+    std::cerr << missing << '\n';
+    return 1;
+  }
 
   QApplication application(argc, argv);  // takes Qt's own options out of argv
   int exitStatus = 0;

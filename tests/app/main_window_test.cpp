@@ -56,10 +56,7 @@ using Platform::MsgResult;
 class MainFormTest : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
-    static std::string dir = [] {
-      char tmpl[] = "/tmp/kv_main_form_XXXXXX";
-      return std::string(mkdtemp(tmpl));
-    }();
+    static const std::string dir = MakeTempDir("kv_main_form_");
     ASSERT_EQ(chdir(dir.c_str()), 0);
   }
 

@@ -3,6 +3,7 @@
 // mode shared by its windows). The rows are the menu's entries that open windows or
 // read the switch; a program with a list of views of its own appends a row per view.
 
+#include "agent_process.h"
 #include "kv_message_box.h"
 #include "kv_mib_catalogue.h"
 #include "kv_snmp_request2_leds.h"
@@ -92,10 +93,7 @@ class WindowSweep : public ::testing::TestWithParam<FaultMode> {
 protected:
   static void SetUpTestSuite() {
     // The boot counter file goes to the current directory: keep it out of the build tree.
-    static const std::string dir = [] {
-      char tmpl[] = "/tmp/kv_window_sweep_XXXXXX";
-      return std::string(mkdtemp(tmpl));
-    }();
+    static const std::string dir = MakeTempDir("kv_window_sweep_");
     ASSERT_EQ(chdir(dir.c_str()), 0);
   }
 };

@@ -34,11 +34,13 @@ protected:
     ::setenv("XDG_RUNTIME_DIR", runtime_.c_str(), 1);
   }
 
-  std::unique_ptr<QProcess> Start(const QStringList &arguments) {
+  std::unique_ptr<QProcess> Start(const QStringList &arguments, bool display = true) {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // The test's own platform: offscreen, or a real display (Xvfb.Module).
+    // The test's own platform: offscreen, or a real display (Xvfb.Module); or none at all.
     env.insert("QT_QPA_PLATFORM", qEnvironmentVariable("QT_QPA_PLATFORM", "offscreen"));
+    if (!display)
+      for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime_));
     env.insert("XDG_CONFIG_DIRS", QString::fromStdString(work_ + "/no-config"));
     process->setProcessEnvironment(env);
@@ -69,7 +71,14 @@ QStringList HostSuiteCommandLine(const std::string &address, int port) {
 }
 }  // namespace
 
-TEST_F(ModuleProcess, HelpAndVersionPrintAndEnd) {
+TEST_F(ModuleProcess, HelpAndVersionPrintAndEndAndAStartWithoutDisplaySaysSo) {
+  // Without a display the start says what is missing, where Qt would abort.
+  auto headless = Start(HostSuiteCommandLine("127.0.0.1", 161), false);
+  ASSERT_TRUE(headless->waitForFinished(10000));
+  EXPECT_EQ(headless->exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(headless->exitCode(), 1);
+  EXPECT_TRUE(QString::fromLocal8Bit(headless->readAllStandardError()).startsWith("ms2416x: no display"));
+
   for (const char *option : {"--help", "--version"}) {
     auto process = Start({option});
     ASSERT_TRUE(process->waitForFinished(10000)) << option;

@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 #include <string>
 #include <unistd.h>
 
@@ -13,13 +15,22 @@ inline std::string InputText(const uint8_t *data, size_t size) {
   return std::string(reinterpret_cast<const char *>(data), size);
 }
 
-// Writes the input to one file in a private folder made on the first call (removed with
-// the process's other temporary files by the system, never shared with other users).
+// Writes the input to one file in a private folder made on the first call (never shared
+// with other users, removed when the process ends normally).
 inline std::string InputFile(const uint8_t *data, size_t size) {
-  static const std::string dir = [] {
-    std::string tmpl = (std::getenv("TMPDIR") ? std::string(std::getenv("TMPDIR")) : "/tmp") + "/kvfuzzXXXXXX";
-    return ::mkdtemp(tmpl.data()) ? tmpl : std::string(".");
-  }();
+  struct Folder {
+    Folder() {
+      std::string tmpl = (std::getenv("TMPDIR") ? std::string(std::getenv("TMPDIR")) : "/tmp") + "/kvfuzzXXXXXX";
+      if (::mkdtemp(tmpl.data())) path = tmpl;
+    }
+    ~Folder() {
+      std::error_code ignored;
+      if (path != ".") std::filesystem::remove_all(path, ignored);
+    }
+    std::string path = ".";
+  };
+  static const Folder folder;
+  const std::string &dir = folder.path;
   const std::string path = dir + "/input";
   std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char *>(data),
                                                                  static_cast<std::streamsize>(size));

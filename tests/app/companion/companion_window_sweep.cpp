@@ -2,6 +2,7 @@
 // modes, as the module's own windows are swept: one test per mode, one agent per mode
 // shared by the views, each view started from its command line as the launcher gives it.
 
+#include "agent_process.h"
 #include "companion_start.h"
 #include "companion_views.h"
 #include "config_form.h"
@@ -61,10 +62,7 @@ class CompanionSweep : public ::testing::TestWithParam<FaultMode> {
 protected:
   static void SetUpTestSuite() {
     // The boot counter file goes to the current directory; no host suite's settings.
-    static const std::string dir = [] {
-      char tmpl[] = "/tmp/kv_companion_sweep_XXXXXX";
-      return std::string(mkdtemp(tmpl));
-    }();
+    static const std::string dir = MakeTempDir("kv_companion_sweep_");
     ASSERT_EQ(chdir(dir.c_str()), 0);
     ::setenv("XDG_CONFIG_DIRS", (dir + "/no-config").c_str(), 1);
   }
