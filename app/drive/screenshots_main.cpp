@@ -7,6 +7,8 @@
 // menu entry and item ("G8-IGMPControlTable1.png").
 
 #include "base_form.h"
+#include "connect_form.h"
+#include "help_window.h"
 #include "kv_message_box.h"
 #include "kv_status_bar.h"
 #include "main_form.h"
@@ -16,6 +18,8 @@
 #include "panel_form.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -158,6 +162,27 @@ int main(int argc, char **argv) {
     });
     ok = Picture(&copper, folder.filePath("port_window.png")) && ok;
     ok = Picture(&combo, folder.filePath("combo_port_window.png")) && ok;
+  }
+  // The help window, beside the others rather than modal.
+  form->Help2Click();
+  if (THelpWindow *help = THelpWindow::Instance()) {
+    Wait(500);
+    ok = Save(help, folder.filePath("help_window.png")) && ok;
+    delete help;
+  } else {
+    std::cout << "no help window\n";
+    ok = false;
+  }
+  // The connect window of --connect, filled in as a user would.
+  {
+    TConnectForm connect;
+    connect.ED_Address->setText("192.0.2.10");
+    connect.CB_Version->setCurrentIndex(connect.CB_Version->findText("SNMPv3"));
+    connect.CB_Level->setCurrentIndex(connect.CB_Level->findText("authPriv"));
+    connect.ED_User->setText("operator");
+    connect.show();
+    Wait(300);
+    ok = Save(&connect, folder.filePath("connect_window.png")) && ok;
   }
   Platform::SetMessageBoxHook({});
   form->hide();

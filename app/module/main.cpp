@@ -30,8 +30,10 @@ int main(int argc, char **argv) {
   }
 
   QApplication application(argc, argv);  // takes Qt's own options out of argv
+  std::vector<std::string> parameters = Parameters(argc, argv);
+  if (parameters == std::vector<std::string>{kConnectOption} && !AskForSwitch(parameters)) return ModuleExit::Ok;
   int exitStatus = 0;
-  std::unique_ptr<TMainForm> form = StartModule(Parameters(argc, argv), exitStatus, std::cerr);
+  std::unique_ptr<TMainForm> form = StartModule(parameters, exitStatus, std::cerr);
   if (!form) return exitStatus;
   form->show();
   return application.exec();

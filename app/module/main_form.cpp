@@ -2,6 +2,7 @@
 
 #include "about_form.h"
 #include "feature_windows.h"
+#include "help_window.h"
 #include "generic_entry.h"
 #include "kv_controls.h"
 #include "kv_exception.h"
@@ -346,9 +347,8 @@ void TMainForm::OpenHelp(const KvMenuEntry &entry) {
   if (!std::filesystem::is_regular_file(path, error))
     Platform::ShowMessageBox(this, "The help file \"" + path + "\" is missing.", Platform::ProgramFileName(),
                              Platform::MsgButtons::Ok, Platform::MsgIcon::Warning);
-  else if (!Platform::OpenHelpFile(path))
-    Platform::ShowMessageBox(this, "No program could open the help file \"" + path + "\".",
-                             Platform::ProgramFileName(), Platform::MsgButtons::Ok, Platform::MsgIcon::Warning);
+  else
+    THelpWindow::Show(this, path);
 }
 
 void TMainForm::OpenFeature(const KvMenuEntry &entry, const KvMenuItemDef &item) {

@@ -1,11 +1,13 @@
 #include "module_start.h"
 
+#include "connect_form.h"
 #include "kv_message_box.h"
 #include "kv_program_info.h"
 #include "kv_single_instance.h"
 #include "main_form.h"
 #include "startup_settings.h"
 
+#include <cstdlib>
 #include <ostream>
 
 #ifndef MS2416X_VERSION
@@ -15,6 +17,7 @@
 namespace {
 constexpr const char *kUsage =
     "Usage: ms2416x /I<address> [/t<port>] [/v<version>] [switches...]\n"
+    "       ms2416x --connect\n"
     "       ms2416x --help | --version\n"
     "\n"
     "Manages one Korvane MS-2416X switch over SNMP. Each switch is glued to its value.\n"
@@ -41,7 +44,11 @@ constexpr const char *kUsage =
     "environment, which only you can read; a /A or /P parameter overrides them:\n"
     "  MS2416X_AUTH_PASSWORD   authentication password (as /A)\n"
     "  MS2416X_PRIV_PASSWORD   privacy password (as /P)\n"
-    "The companion programs get them from the module the same way.\n";
+    "The companion programs get them from the module the same way.\n"
+    "\n"
+    "--connect asks for the switch and its credentials in a window (as the desktop\n"
+    "menu entry starts it), keeps a list of recent switches without their secrets,\n"
+    "and then starts as the host suite would.\n";
 
 void Report(const std::string &message, std::ostream &errors) {
   errors << Platform::ProgramFileName() << ": " << message << '\n';
@@ -62,6 +69,18 @@ bool PrintInformation(const std::vector<std::string> &parameters, std::ostream &
     }
   }
   return false;
+}
+
+bool AskForSwitch(std::vector<std::string> &parameters) {
+  OpenStartupSession(Platform::ProgramFolder());
+  TConnectForm form;
+  if (form.exec() != QDialog::Accepted) return false;
+  parameters = form.Parameters();
+  for (const Platform::EnvironmentChange &change : form.PassPhrases()) {
+    if (change.Value) ::setenv(change.Name.c_str(), change.Value->c_str(), 1);
+    else ::unsetenv(change.Name.c_str());
+  }
+  return true;
 }
 
 std::unique_ptr<TMainForm> StartModule(const std::vector<std::string> &parameters,

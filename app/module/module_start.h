@@ -21,6 +21,13 @@ constexpr int NoParameters = 2;   // "No parameter input"
 // printed to `out`) when one of them is among the parameters.
 bool PrintInformation(const std::vector<std::string> &parameters, std::ostream &out);
 
+// `ms2416x --connect`, on a desktop without the host suite: needs the Qt application.
+// Opens the session and shows the connect window; accepted, `parameters` becomes the host
+// suite's command line for the switch and the pass phrases go into this process's
+// environment, where the start-up takes them. False when the user cancelled.
+bool AskForSwitch(std::vector<std::string> &parameters);
+inline constexpr const char *kConnectOption = "--connect";
+
 // Needs the Qt application. Checks for a running instance for the same switch (which is
 // asked to come to the front), then builds the main window, which keeps listening for
 // later starts. Returns the window ready to show, or null with the exit status in

@@ -8,6 +8,7 @@
 #include "edits_panel.h"
 #include "feature_windows.h"
 #include "generic_entry.h"
+#include "help_window.h"
 #include "kv_help.h"
 #include "kv_message_box.h"
 #include "kv_mib_catalogue.h"
@@ -28,6 +29,7 @@
 #include "front_picture.h"
 
 #include <QAction>
+#include <QTextBrowser>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -393,23 +395,20 @@ TEST_F(MainFormTest, HelpAboutFeaturesParentsAndTheExitQuestion) {
   form->show();
   Platform::ScriptedMessageBoxes boxes;
 
-  // Help: missing, then present and opened through the desktop.
+  // Help: missing, then present and shown in the program's own help window.
   const std::string help = Platform::ProgramFolder() + "/2416X h & m orvix 5.html";
   std::filesystem::remove(help);
-  std::vector<std::string> opened;
-  Platform::HelpHook previous = Platform::SetHelpHook([&](const std::string &path) {
-    opened.push_back(path);
-    return true;
-  });
   form->Help2Click();
   ASSERT_EQ(boxes.Shown().size(), 1u);
   EXPECT_NE(boxes.Shown()[0].Text.find("is missing"), std::string::npos);
-  std::ofstream(help) << "<html></html>";
+  EXPECT_EQ(THelpWindow::Instance(), nullptr);
+  std::ofstream(help) << "<html><body><h2 id=\"menu\">The menu</h2></body></html>";
   form->Help2Click();
   std::filesystem::remove(help);
-  Platform::SetHelpHook(previous);
-  EXPECT_EQ(opened, std::vector<std::string>{help});
+  ASSERT_NE(THelpWindow::Instance(), nullptr);
+  EXPECT_EQ(THelpWindow::Instance()->Browser->source().toLocalFile().toStdString(), help);
   EXPECT_EQ(boxes.Shown().size(), 1u);
+  delete THelpWindow::Instance();
 
   // About.
   EXPECT_TRUE(TriggerAndWatchModal(Item(*form, "About1"), [](QWidget *window) {
