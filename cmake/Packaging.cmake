@@ -6,8 +6,8 @@ set(CPACK_PACKAGE_VENDOR "Korvane")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Korvane MS-2416X switch management module")
 set(CPACK_PACKAGE_DESCRIPTION
-    "The device management module for the Korvane MS-2416X managed Layer-2 switch: a live front panel and one window per management group, over SNMP v1, v2c and v3.")
-set(CPACK_PACKAGE_CONTACT "Korvane module maintainers <ms2416x@localhost>")
+    "The device management module for the Korvane MS-2416X managed Layer-2 switch:\na live front panel and one window per management group, over SNMP v1, v2c\nand v3, with a connect window for desktops without the management suite.")
+set(CPACK_PACKAGE_CONTACT "Korvane module maintainers <ms2416x-maintainers@korvane.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Found from the libraries, plus what Qt loads at run time: its desktop platform plugin.
