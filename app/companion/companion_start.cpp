@@ -3,6 +3,7 @@
 #include "companion_views.h"
 #include "config_form.h"
 #include "generic_entry.h"
+#include "help_window.h"
 #include "kv_controls.h"
 #include "kv_message_box.h"
 #include "kv_program_info.h"
@@ -109,6 +110,9 @@ TConfigForm *StartCompanion(const std::vector<std::string> &parameters, int &exi
     KvStartupSettings settings;
     std::string settingsFileName;
     ApplyStartupParameters(parameters, SettingsFolder(), settings, settingsFileName);
+    // F1 opens the companion's page at the section of the view's program (MIB, Bridge...).
+    THelpWindow::SetProgramPage(Platform::ProgramFolder() + "/" + kCompanionHelpPage);
+    THelpWindow::SetContextAnchor("view-" + name.substr(0, name.find('_')));
     TConfigForm *form = BuildGenericWindow(entry->Entry, nullptr, std::string(view->Title) + " : " + settings.AddressText);
     // A window of its own on the desktop, not a dialog over another program.
     form->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -15,6 +15,9 @@ constexpr int StartFailed = 1;  // a conversion error, the session or the window
 constexpr int BadView = 2;      // no view argument, or one that names no view
 }  // namespace CompanionExit
 
+// The companion's help page beside the program.
+inline constexpr const char *kCompanionHelpPage = "ms2416x-companion.html";
+
 // The view the parameters name: the last parameter that begins with "/T", without
 // "/T" (the launcher puts it last). False when there is none.
 bool CompanionViewArgument(const std::vector<std::string> &parameters, std::string &view);

@@ -46,6 +46,10 @@ TMainForm::TMainForm(const std::vector<std::string> &parameters, QWidget *parent
   LargeFonts = scaling.LargeFonts;
   FontScale = scaling.FontScale;
 
+  // F1 opens the help page, here and in every window of the program.
+  THelpWindow::SetProgramPage(Platform::ProgramFolder() + "/" + kHelpPageTitle + ".html");
+  THelpWindow::AddHelpKey(this);
+
   // 3. The global session; its boot counter file lies in the current directory.
   // 4. The message files beside the program.
   OpenStartupSession(Platform::ProgramFolder());
@@ -267,6 +271,8 @@ void TMainForm::ItemClick(const char *itemName) {
   if (!item || !item->Key[0]) return;  // a parent: its submenu opens by itself
   const KvMenuEntry *entry = FindMenuEntry(item->Key);
   if (!entry) return;
+  // F1 in the entry's window opens the help at its menu's section.
+  THelpWindow::SetContextAnchor(HelpAnchorOf(*item));
   try {
     RunEntry(*entry, *item);
   } catch (const std::exception &e) {

@@ -11,6 +11,8 @@
 #include "kv_mib_ssh_set.h"
 #include "kv_mib_ssl_set.h"
 
+#include <cctype>
+
 namespace {
 
 #define KV_TREE_ITEM(depth, name, caption, visibility, key) \
@@ -178,7 +180,7 @@ const KvMenuEntry kEntries[] = {
     Of("S2", KvEntryKind::Special, "/TRmon_AlarmEvent"),
     D("D1", "Device Save Changes!!", SaveCfgDefs, "3"),
     D("D2", "Device Reboot !!", ResetDefs, "2"),
-    Of("D3", KvEntryKind::Help, "2416X h & m orvix 5"),
+    Of("D3", KvEntryKind::Help, kHelpPageTitle),
     Of("D4", KvEntryKind::About, "TAboutForm"),
     F("F1", "TfrmPortControl"),
     F("F2", "TPortTrunkForm"),
@@ -208,6 +210,19 @@ const KvMenuItemDef *FindMenuItem(const std::string &name) {
   for (const KvMenuItemDef &item : kTree)
     if (!item.IsSeparator() && name == item.Name) return &item;
   return nullptr;
+}
+
+std::string HelpAnchorOf(const KvMenuItemDef &item) {
+  const KvMenuItemDef *top = nullptr;
+  for (const KvMenuItemDef &each : kTree) {
+    if (each.Depth == 0) top = &each;
+    if (&each == &item) break;
+  }
+  std::string anchor = "menu-";
+  if (top)
+    for (const char *c = top->Caption; *c; ++c)
+      if (std::isalnum(static_cast<unsigned char>(*c))) anchor += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+  return anchor;
 }
 
 std::span<const KvMenuEntry> MenuEntries() { return kEntries; }

@@ -201,6 +201,11 @@ struct KvMenuItemDef {
 std::span<const KvMenuItemDef> MainMenuTree();
 // The item with that name, or null.
 const KvMenuItemDef *FindMenuItem(const std::string &name);
+// The anchor of the help page's section for the menu that holds `item`: "menu-" and the
+// top menu's caption in lower case without blanks or dots ("menu-advancedconfiguration").
+std::string HelpAnchorOf(const KvMenuItemDef &item);
+// The help page beside the program: this title and ".html".
+inline constexpr const char *kHelpPageTitle = "2416X h & m orvix 5";
 
 std::span<const KvMenuEntry> MenuEntries();
 // The entry with that key, or null.

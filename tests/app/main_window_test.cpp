@@ -29,6 +29,7 @@
 #include "front_picture.h"
 
 #include <QAction>
+#include <QTest>
 #include <QTextBrowser>
 #include <QApplication>
 #include <QCheckBox>
@@ -46,6 +47,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -408,6 +410,23 @@ TEST_F(MainFormTest, HelpAboutFeaturesParentsAndTheExitQuestion) {
   ASSERT_NE(THelpWindow::Instance(), nullptr);
   EXPECT_EQ(THelpWindow::Instance()->Browser->source().toLocalFile().toStdString(), help);
   EXPECT_EQ(boxes.Shown().size(), 1u);
+  delete THelpWindow::Instance();
+
+  // F1 in a window of the menu opens the installed page at that menu's section, and the
+  // page has a section for every menu.
+  std::ifstream installed(std::string(KV_PROGRAM_FOLDER) + "/" + kHelpPageTitle + ".html");
+  std::stringstream page;
+  page << installed.rdbuf();
+  for (const KvMenuItemDef &item : MainMenuTree())
+    if (item.Depth == 0) EXPECT_NE(page.str().find("id=\"" + HelpAnchorOf(item) + "\""), std::string::npos) << item.Caption;
+  std::ofstream(help) << page.str();
+  EXPECT_TRUE(TriggerAndWatchModal(Item(*form, "BasicInfo1"), [](QWidget *window) {
+    QTest::keyClick(window, Qt::Key_F1);
+    ASSERT_NE(THelpWindow::Instance(), nullptr);
+    EXPECT_EQ(THelpWindow::Instance()->Browser->source().fragment(), "menu-configuration");
+    static_cast<QDialog *>(window)->reject();
+  }));
+  std::filesystem::remove(help);
   delete THelpWindow::Instance();
 
   // About.

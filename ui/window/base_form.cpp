@@ -1,5 +1,6 @@
 #include "base_form.h"
 
+#include "help_window.h"
 #include "kv_controls.h"
 #include "kv_message_box.h"
 #include "kv_program_info.h"
@@ -9,7 +10,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-TBaseForm::TBaseForm(QWidget *owner) : QDialog(owner) {}
+TBaseForm::TBaseForm(QWidget *owner) : QDialog(owner) { THelpWindow::AddHelpKey(this); }
 
 TBaseForm::~TBaseForm() {
   // What the child widgets signal while Qt takes them down must not reach the handlers of

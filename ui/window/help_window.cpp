@@ -1,6 +1,8 @@
 #include "help_window.h"
 
 #include "kv_help.h"
+#include "kv_message_box.h"
+#include "kv_program_info.h"
 #include "window_layout.h"
 
 #include <QDesktopServices>
@@ -11,6 +13,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -19,8 +22,13 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 QPointer<THelpWindow> instance;
+std::string programPage;
+std::string contextAnchor;
 
 QUrl PageUrl(const std::string &page, const std::string &anchor) {
   QUrl url = QUrl::fromLocalFile(QFileInfo(QString::fromLocal8Bit(page.c_str())).absoluteFilePath());
@@ -31,6 +39,9 @@ QUrl PageUrl(const std::string &page, const std::string &anchor) {
 
 THelpWindow *THelpWindow::Show(QWidget *owner, const std::string &page, const std::string &anchor) {
   if (!instance) instance = new THelpWindow(owner);
+  // Over the window that asked: a modal window lets only its own children take input, and
+  // the help goes with the window it explains.
+  else if (owner && instance->parentWidget() != owner) instance->setParent(owner, instance->windowFlags());
   instance->OpenPage(page, anchor);
   if (instance->isMinimized()) instance->showNormal();
   instance->show();
@@ -40,6 +51,28 @@ THelpWindow *THelpWindow::Show(QWidget *owner, const std::string &page, const st
 }
 
 THelpWindow *THelpWindow::Instance() { return instance; }
+
+void THelpWindow::SetProgramPage(const std::string &page) { programPage = page; }
+const std::string &THelpWindow::ProgramPage() { return programPage; }
+void THelpWindow::SetContextAnchor(const std::string &anchor) { contextAnchor = anchor; }
+const std::string &THelpWindow::ContextAnchor() { return contextAnchor; }
+
+void THelpWindow::ShowProgramHelp(QWidget *owner) {
+  if (programPage.empty()) return;
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(programPage, error)) {
+    Platform::ShowMessageBox(owner, "The help file \"" + programPage + "\" is missing.", Platform::ProgramFileName(),
+                             Platform::MsgButtons::Ok, Platform::MsgIcon::Warning);
+    return;
+  }
+  Show(owner, programPage, contextAnchor);
+}
+
+void THelpWindow::AddHelpKey(QWidget *window) {
+  auto *key = new QShortcut(QKeySequence::HelpContents, window);
+  key->setContext(Qt::WindowShortcut);
+  QObject::connect(key, &QShortcut::activated, window, [window] { ShowProgramHelp(window); });
+}
 
 THelpWindow::~THelpWindow() = default;
 

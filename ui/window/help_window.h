@@ -3,9 +3,11 @@
 // so that help opens on every desktop, with or without a web browser. The contents list
 // follows the page's headings, the search finds text in the page, links between the pages
 // are followed in place and links to the web go to the desktop; "Open in browser" hands the
-// page to the desktop's browser. One help window per program, shown beside the others.
+// page to the desktop's browser. One help window per program, not modal, over the window
+// that asked for it last (and closed with it).
 //
 //   THelpWindow::Show(owner, page, "menu");   // the page, scrolled to its anchor "menu"
+//   THelpWindow::SetProgramPage(page);        // F1 in every window (TBaseForm) opens it
 
 #include <QDialog>
 
@@ -28,6 +30,18 @@ public:
   static THelpWindow *Show(QWidget *owner, const std::string &page, const std::string &anchor = "");
   // The program's help window, or null while there is none.
   static THelpWindow *Instance();
+
+  // The program's help page, which F1 opens in each of its windows ("" while none).
+  static void SetProgramPage(const std::string &page);
+  static const std::string &ProgramPage();
+  // Where in the page F1 opens while the window of a menu entry runs ("" for the top).
+  static void SetContextAnchor(const std::string &anchor);
+  static const std::string &ContextAnchor();
+  // F1: the program's page at the context anchor, in the help window. A page that is
+  // missing is said in a message box over `owner`.
+  static void ShowProgramHelp(QWidget *owner);
+  // Gives `window` the F1 key of the program's help.
+  static void AddHelpKey(QWidget *window);
   ~THelpWindow() override;
 
   // Opens `page` at `anchor` in this window.

@@ -9,6 +9,7 @@
 #include "ctrl_btn_panel.h"
 #include "dialog_script.h"
 #include "edits_panel.h"
+#include "help_window.h"
 #include "kv_controls.h"
 #include "kv_message_box.h"
 #include "list_view_panel.h"
@@ -149,6 +150,11 @@ TEST_F(Companion, EveryViewOpensFromItsArgumentAndTheFirstReadOfEachPageFillsIt)
     TConfigForm *form = Open(view.Name);
     ASSERT_NE(form, nullptr) << view.Name;
     EXPECT_EQ(FromQt(form->windowTitle()), std::string(view.Title) + " : 127.0.0.1");
+    // F1 opens the companion's page at a section that is there.
+    const std::string anchor = THelpWindow::ContextAnchor();
+    EXPECT_EQ(anchor, "view-" + std::string(view.Name).substr(0, std::string(view.Name).find('_')));
+    const std::string installed = std::filesystem::path(KV_COMPANION).parent_path() / kCompanionHelpPage;
+    EXPECT_NE(FileText(installed).find("id=\"" + anchor + "\""), std::string::npos) << view.Name;
     const bool pages = view.Pages.size() > 1;
     EXPECT_EQ(form->FormType, pages                              ? TConfigForm::PageForm
                               : view.Pages[0].ItemType == SVT_SV ? TConfigForm::EditorForm
