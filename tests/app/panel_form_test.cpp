@@ -191,6 +191,8 @@ TEST_F(PanelForm, ShowsTheSwitchLedsAndPortsGoDarkWhenDisabledOrUnplugged) {
   EXPECT_GE(sim_->LogLinesWith({kLedOid}).size(), 3u);
 
   // Nobody answers: every LED black, the failure in the status bar, the tooltips say so.
+  // A poll of the timer's may still be on its way from the agent: its answer first.
+  ASSERT_TRUE(RunUntil([&] { return panel->Leds->Request.PendingCount() == 0; }));
   panel->Leds->Request.Settings.Device.Port = static_cast<uint16_t>(FreeUdpPort());
   panel->Leds->Request.Settings.Timing.Timeout = 20;
   panel->Leds->Request.Settings.Timing.Retries = 0;

@@ -81,19 +81,23 @@ TEST_F(LedsBinding, ValueTooShortWithoutMissingColourFailsAndLeavesTheLedsDark) 
 TEST_F(LedsBinding, BlinkingLedIsDarkAndLitInTurnThenLitSteadily) {
   KvShape *led = AddLed(0);
   KvShape *steady = AddLed(1);
-  Answer("0205");  // lit, not blinking
+  Answer("0205");  // lit, not blinking: no timer runs
   ASSERT_EQ(led->BrushColor(), kGreen);
+  EXPECT_FALSE(leds_->BlinkTimer->isActive());
   Answer("8205");  // the same colour, now blinking
   EXPECT_EQ(led->BrushColor(), kBlack) << "right after the answer";
+  EXPECT_TRUE(leds_->BlinkTimer->isActive());
   const bool litAtTick[] = {true, false, true, false, true, false, true, true, true, true};
   for (int tick = 1; tick <= 10; ++tick) {
     leds_->BlinkTimerTimer();
     EXPECT_EQ(led->BrushColor(), litAtTick[tick - 1] ? kGreen : kBlack) << "tick " << tick;
     EXPECT_EQ(steady->BrushColor(), kRed);
   }
+  EXPECT_FALSE(leds_->BlinkTimer->isActive());  // lit steadily: the timer rests
   Answer("8205");  // every answer starts the blinking over
   EXPECT_EQ(leds_->BlinkCount, 1);
   EXPECT_EQ(led->BrushColor(), kBlack);
+  EXPECT_TRUE(leds_->BlinkTimer->isActive());
 }
 
 TEST_F(LedsBinding, GroupPlacesOneShapePerByteOnItsPanel) {
@@ -117,14 +121,12 @@ TEST_F(LedsBinding, PollingPeriodIsInHundredthsAndStoppingTurnsTheLedsDark) {
   EXPECT_EQ(leds_->PollTimer->interval(), 5000);
   EXPECT_TRUE(leds_->PollTimer->isActive());
   EXPECT_EQ(leds_->BlinkTimer->interval(), 60);
+  Answer("85");
   EXPECT_TRUE(leds_->BlinkTimer->isActive());
-  Answer("05");
   leds_->StopPolling();
   EXPECT_FALSE(leds_->PollTimer->isActive());
   EXPECT_FALSE(leds_->BlinkTimer->isActive());
   EXPECT_EQ(leds_->Leds[0]->Shape->BrushColor(), kBlack);
-  leds_->StartPolling(100);  // polling again blinks again
-  EXPECT_TRUE(leds_->BlinkTimer->isActive());
 }
 
 TEST_F(LedsBinding, FailedAnswerTurnsTheLedsDarkAndWritesTheMessageWithoutABox) {

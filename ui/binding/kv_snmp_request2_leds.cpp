@@ -15,8 +15,8 @@ KvSNMPRequest2Leds::KvSNMPRequest2Leds(QWidget *owner) : KvSNMPRequest2Controls(
   // The timers' connections end with the timers, which the destructor deletes.
   QObject::connect(PollTimer, &QTimer::timeout, PollTimer, [this] { PollTimerTimer(); });
   QObject::connect(BlinkTimer, &QTimer::timeout, BlinkTimer, [this] { BlinkTimerTimer(); });
+  // It runs only while an LED blinks (Paint starts and stops it): an idle panel costs nothing.
   BlinkTimer->setInterval(kBlinkIntervalMs);
-  BlinkTimer->start();
 }
 
 KvSNMPRequest2Leds::~KvSNMPRequest2Leds() {
@@ -62,7 +62,6 @@ void KvSNMPRequest2Leds::StartPolling(int period) {
     PollTimer->setInterval(period * 10);
     PollTimer->start();
   }
-  if (BlinkTimer) BlinkTimer->start();  // StopPolling stopped it too
   try {
     Refresh();
   } catch (...) {
@@ -139,6 +138,11 @@ void KvSNMPRequest2Leds::Paint() {
     }
   }
   if (anyBlinking) ++BlinkCount;
+  // Past the limit the blinking LEDs stay lit until the next answer starts them over.
+  if (BlinkTimer) {
+    if (!anyBlinking || BlinkCount > BlinkLimit + 1) BlinkTimer->stop();
+    else if (!BlinkTimer->isActive()) BlinkTimer->start();
+  }
 }
 
 void KvSNMPRequest2Leds::GetFailed(const KvSNMPError &error) {

@@ -2,8 +2,9 @@
 // The LED binding: a binding whose variable list holds LED status values and whose
 // controls are shapes, one per LED, each tied to one byte of a value. A colour map turns
 // the byte into a colour and tells whether the LED blinks. A poll timer refreshes the
-// values; a blink timer (60 ms) repaints blinking LEDs, dark and lit in turn for the
-// first ticks after each answer, then lit steadily until the next one.
+// values; a blink timer (60 ms, running only while an LED blinks) repaints blinking LEDs,
+// dark and lit in turn for the first ticks after each answer, then lit steadily until the
+// next one.
 //
 // A failed poll (time-out, SNMP error, a value that cannot be read) turns every LED dark
 // and writes the message to the status output; polling goes on.
