@@ -204,7 +204,10 @@ KvSnapshot ParseSnapshot(const std::string &text, const std::string &file) {
     if (!snapshot.Tables[table][row].emplace(column, value).second) fail("the value of " + name + " is given twice");
   }
   if (number == 0) throw KvSnapshotFileError(file, 1, "the file is empty");
-  if (headerSeen < std::size(kHeaderFields)) fail("the header ends early");
+  if (headerSeen < std::size(kHeaderFields)) {
+    ++number;  // where the next header line was expected
+    fail("the header ends early");
+  }
   return snapshot;
 }
 
