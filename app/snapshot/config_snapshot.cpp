@@ -4,10 +4,13 @@
 #include "snapshot_tables.h"
 #include "snmp_printable.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -224,19 +227,27 @@ KvSnapshot LoadSnapshot(const std::string &path) {
 }
 
 void SaveSnapshot(const KvSnapshot &snapshot, const std::string &path) {
-  const std::string temporary = path + ".part";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << SnapshotText(snapshot);
-    out.flush();
-    if (!out) {
-      std::remove(temporary.c_str());
-      throw std::runtime_error("Cannot write " + path);
-    }
+  // A file of its own (never one that someone put there under a guessable name), renamed
+  // over `path` once it is whole.
+  std::string temporary = path + ".XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) throw std::runtime_error("Cannot write " + path + ": " + std::strerror(errno));
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, 0666 & ~mask);
+  const std::string text = SnapshotText(snapshot);
+  bool ok = true;
+  for (size_t at = 0; ok && at < text.size();) {
+    const ssize_t n = ::write(fd, text.data() + at, text.size() - at);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) at += static_cast<size_t>(n);
   }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+  ok = ::close(fd) == 0 && ok;
+  if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    const std::string reason = std::strerror(errno);
     std::remove(temporary.c_str());
-    throw std::runtime_error("Cannot write " + path);
+    throw std::runtime_error("Cannot write " + path + ": " + reason);
   }
 }
 

@@ -217,6 +217,9 @@ TEST(ConfigSave, TwoSavesOfAnUnchangedSwitchAreIdenticalAndHoldNoCommunityOrPass
     EXPECT_EQ(first.find(secret), std::string::npos) << secret;
   EXPECT_TRUE(std::regex_search(first, std::regex("\n# date: \"[0-9]{4}-[0-9]{2}-[0-9]{2}\"\n")));
   EXPECT_EQ(Config({"diff", one, two}).Status, ConfigExit::Ok);
+  const Result unwritable = Config(sw, {"save", dir + "/no-such-folder/x.cfg"});
+  EXPECT_EQ(unwritable.Status, ConfigExit::WriteFailed);
+  EXPECT_NE(unwritable.Errors.find("Cannot write " + dir + "/no-such-folder/x.cfg"), std::string::npos) << unwritable.Errors;
   std::filesystem::remove(one);
   std::filesystem::remove(two);
 }
