@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <chrono>
 
 namespace {
 constexpr int kNoSuchName = -102;
@@ -77,11 +76,9 @@ KvSNMPRequest::KvSNMPRequest(const KvSNMPSettings &settings)
     : Settings(settings), self_(std::make_shared<KvSNMPRequest *>(this)) {}
 
 KvSNMPRequest::~KvSNMPRequest() {
+  // Nothing waits for the agent: answers still on their way are forgotten, and one that
+  // arrives later finds the request gone.
   enabled_ = false;
-  const auto start = std::chrono::steady_clock::now();
-  while (pendingCount_ > 0 &&
-         std::chrono::steady_clock::now() - start < std::chrono::milliseconds(kDestroyWaitMs))
-    SnmpProcessMessages(10);
   if (GlobalSnmp)
     for (SnmpRequestId id : outstanding_) GlobalSnmp->Cancel(id);
   *self_ = nullptr;
@@ -906,9 +903,11 @@ KvSNMPRequest::BulkOutcome KvSNMPRequest::TakeBulkAnswer(const SnmpTarget &targe
     state.Refused = true;
     return BulkOutcome::AskAgain;
   }
-  // Some agents ignore GetBulk: the read is asked once more one row at a time.
-  if (status == SnmpStatus::Timeout) return BulkOutcome::Unanswered;
+  // Some agents ignore GetBulk: the read is asked once more one row at a time. One that
+  // answered GetBulk before is not answering at all: its time-out is the read's.
+  if (status == SnmpStatus::Timeout) return state.Answered ? BulkOutcome::Failed : BulkOutcome::Unanswered;
   if (status != SnmpStatus::Success) return BulkOutcome::Failed;
+  state.Answered = true;
   KeepRows(target, pdu, answer);
   return BulkOutcome::Kept;
 }

@@ -12,7 +12,8 @@
 // sets how many rows; an agent that answers tooBig is asked for half as many from then
 // on; one that answers a GetBulk with any other error, or leaves it unanswered and then
 // answers the same read as GetNext, is walked one row per request for as long as the
-// session lives.
+// session lives. An agent that answered a GetBulk before and leaves one unanswered is
+// not asked again with GetNext: the read times out after its own tries.
 
 #include "kv_messages.h"
 #include "kv_snmp_session.h"
@@ -35,8 +36,8 @@ class KvSNMPRequest {
 public:
   // Takes `settings` (by default the session's as they are now) for all it sends.
   explicit KvSNMPRequest(const KvSNMPSettings &settings = SNMPSettings);
-  // Stops answers from reaching this request; waits (at most 6 seconds, letting events
-  // run) for outstanding asynchronous answers; forgets any that are still out.
+  // Stops answers from reaching this request and forgets those still on their way,
+  // without waiting for them.
   virtual ~KvSNMPRequest();
   KvSNMPRequest(const KvSNMPRequest &) = delete;
   KvSNMPRequest &operator=(const KvSNMPRequest &) = delete;
@@ -102,8 +103,6 @@ public:
   virtual bool IsPastColumn(const std::string &columnOid, const std::string &previousOid,
                             const std::string &receivedOid);
 
-  // The longest the destructor waits for outstanding answers.
-  static constexpr int kDestroyWaitMs = 6000;
   static constexpr int kMaxRows = 100000;
   // Values a bulk walk asks for per answer when the settings leave it the choice: rows
   // enough to fill about this many, well inside what agents answer.

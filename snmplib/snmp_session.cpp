@@ -691,10 +691,43 @@ int KvSnmpSession::Send(SnmpOperation op, const SnmpTarget &target, const SnmpPd
     // net-snmp ends every request with an answer or a time-out; the deadline only
     // guards against waiting for ever should that ever fail.
     const long perTry = std::max(target.Timeout, 1) * 10L;
-    const auto deadline = std::chrono::steady_clock::now() +
-                          std::chrono::milliseconds(perTry * (std::max(target.Retries, 0) + 3) + 2000);
-    while (!o->finished && std::chrono::steady_clock::now() < deadline) PollSockets(200);
-    status = o->finished ? o->status : SnmpStatus::Timeout;
+    const int tries = std::max(target.Retries, 0) + 1;
+    const auto start = std::chrono::steady_clock::now();
+    const auto deadline = start + std::chrono::milliseconds(perTry * (tries + 2) + 2000);
+    if (SnmpBlockingWait *wait = blockingWait_) {
+      // Short polls of the sockets in turn with the program's events. Completions that
+      // arrive meanwhile wait for the end (ProcessPendingEvents holds them).
+      ++blockingWaits_;
+      wait->Begin(target.Address.Host, tries);
+      int shown = 0;
+      bool cancelled = false;
+      try {
+        while (!o->finished && std::chrono::steady_clock::now() < deadline) {
+          const auto elapsed =
+              std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+          const int attempt = static_cast<int>(std::min<long>(tries, elapsed.count() / perTry + 1));
+          if (attempt != shown) wait->Trying(shown = attempt);
+          PollSockets(kBlockingPollMs);
+          if (o->finished) break;
+          if (!wait->Wait()) {
+            cancelled = true;
+            break;
+          }
+        }
+      } catch (...) {
+        cancelled = true;  // a wait that fails ends the operation as a cancelled one
+      }
+      --blockingWaits_;
+      try {
+        wait->End();
+      } catch (...) {
+      }
+      if (!completed_.empty() && blockingWaits_ == 0 && workQueued_) workQueued_();
+      status = o->finished ? o->status : cancelled ? SnmpStatus::Cancelled : SnmpStatus::Timeout;
+    } else {
+      while (!o->finished && std::chrono::steady_clock::now() < deadline) PollSockets(200);
+      status = o->finished ? o->status : SnmpStatus::Timeout;
+    }
     response = std::move(o->response);
     response.AgentAddress = target.Address.Host;
     response.AgentPort = target.Address.Port;
@@ -779,6 +812,7 @@ void KvSnmpSession::PollSockets(int waitMs) {
 
 void KvSnmpSession::ProcessPendingEvents() {
   PollSockets(0);
+  if (blockingWaits_ > 0) return;  // held until the blocking operation's wait ends
   // One completion at a time, so that a completion that sends again or cancels
   // another finds the queue in order.
   for (size_t due = completed_.size(); due > 0 && !completed_.empty(); --due) {
@@ -804,7 +838,7 @@ std::vector<int> KvSnmpSession::SocketDescriptors() const {
 }
 
 int KvSnmpSession::MillisecondsToNextTimeout() const {
-  if (!completed_.empty()) return 0;
+  if (!completed_.empty() && blockingWaits_ == 0) return 0;
   int numfds = 0;
   fd_set fds;
   FD_ZERO(&fds);

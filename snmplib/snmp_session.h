@@ -77,6 +77,9 @@ constexpr int InvalidTarget = -12;
 constexpr int InvalidOid = -17;
 constexpr int InvalidAddress = -18;
 constexpr int TransportFailed = -22;
+// A blocking operation whose wait was ended before an answer came (the user cancelled
+// it, or its window closed): "Blocked Mode Shutdown".
+constexpr int Cancelled = -23;
 constexpr int UsmError = 1401;
 constexpr int UsmUnsupportedSecurityLevel = 1403;
 constexpr int UsmUnknownSecurityName = 1404;
@@ -110,6 +113,24 @@ using SnmpCompletion = std::function<void(int status, const SnmpPdu &response)>;
 // Identifies an outstanding asynchronous operation; 0 is none.
 using SnmpRequestId = uint64_t;
 
+// What a blocking operation does while it waits for its answer, for a program that must
+// keep running meanwhile (painting, answering the window manager). Without one, a
+// blocking operation sleeps until its answer or its last time-out. The calls come in
+// this order, from inside the blocking call: Begin, then Trying and Wait in turns (Wait
+// about every 10 ms), then End once, however the operation ended.
+class SnmpBlockingWait {
+public:
+  virtual ~SnmpBlockingWait() = default;
+  // A blocking operation to `agent` (its address as given) begins; it sends at most `tries` times.
+  virtual void Begin(const std::string &agent, int tries) = 0;
+  // Try `attempt` (1 the first) is under way; called once per try.
+  virtual void Trying(int attempt) = 0;
+  // Lets the program's events run once, without sleeping; false ends the wait, and the
+  // operation with SnmpStatus::Cancelled (its answer, should it still come, is dropped).
+  virtual bool Wait() = 0;
+  virtual void End() = 0;
+};
+
 // GetBulk takes its non-repeaters and max-repetitions from the request PDU; SNMPv1
 // targets refuse it (-16).
 enum class SnmpOperation { Get, GetNext, Set, GetBulk };
@@ -118,6 +139,7 @@ enum class SnmpOperation { Get, GetNext, Set, GetBulk };
 struct SnmpBulkState {
   bool Refused = false;    // it gave an error answer to a GetBulk
   int MostRepetitions = 0; // the most repetitions to ask for; 0 while no tooBig was seen
+  bool Answered = false;   // it answered a GetBulk: one left unanswered means it is silent
 };
 
 class KvSnmpSession {
@@ -134,7 +156,9 @@ public:
 
   // Blocking operations: send, wait for the answer or the last time-out, fill
   // `response`. Answers to asynchronous requests that arrive meanwhile are kept and
-  // completed by the next ProcessPendingEvents.
+  // completed by the first ProcessPendingEvents after the wait, also when the blocking
+  // wait lets events run (so that no completion runs in the middle of the operation
+  // that waits).
   int Get(const SnmpTarget &target, const SnmpPdu &request, SnmpPdu &response);
   int GetNext(const SnmpTarget &target, const SnmpPdu &request, SnmpPdu &response);
   int Set(const SnmpTarget &target, const SnmpPdu &request, SnmpPdu &response);
@@ -156,6 +180,12 @@ public:
   static std::string SessionKey(const SnmpTarget &target);
   // The GetBulk record of the agent and credentials that `target` names.
   SnmpBulkState &BulkState(const SnmpTarget &target) { return bulk_[SessionKey(target)]; }
+
+  // The wait of blocking operations (null: none, they sleep); not owned.
+  void SetBlockingWait(SnmpBlockingWait *wait) { blockingWait_ = wait; }
+  SnmpBlockingWait *BlockingWait() const { return blockingWait_; }
+  // Blocking operations waiting now (nested ones counted).
+  int BlockingWaits() const { return blockingWaits_; }
 
   // Forgets the completion of an outstanding request: it will not be called.
   void Cancel(SnmpRequestId id);
@@ -192,6 +222,8 @@ private:
   int Dispatch(SnmpOperation op, const SnmpTarget &target, const SnmpPdu &request,
                uint64_t id, Session *&session);
   void PollSockets(int waitMs);
+  // How long a blocking wait polls the sockets between two rounds of the program's events.
+  static constexpr int kBlockingPollMs = 10;
   void ForgetStaleUsers(const SnmpTarget &target, const std::string &key);
   static int OnNetSnmpEvent(int op, struct snmp_session *sess, int reqid, struct snmp_pdu *pdu,
                             void *magic);
@@ -203,4 +235,6 @@ private:
   std::function<void()> socketsChanged_;
   std::function<void()> workQueued_;
   std::map<std::string, SnmpBulkState> bulk_;
+  SnmpBlockingWait *blockingWait_ = nullptr;
+  int blockingWaits_ = 0;  // completions are held while this is above 0
 };

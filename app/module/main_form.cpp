@@ -1,6 +1,7 @@
 #include "main_form.h"
 
 #include "about_form.h"
+#include "blocking_wait.h"
 #include "feature_windows.h"
 #include "help_window.h"
 #include "generic_entry.h"
@@ -53,6 +54,7 @@ TMainForm::TMainForm(const std::vector<std::string> &parameters, QWidget *parent
   // 3. The global session; its boot counter file lies in the current directory.
   // 4. The message files beside the program.
   OpenStartupSession(Platform::ProgramFolder());
+  TBlockingWait::Install();  // blocking requests keep the program running while they wait
 
   // 5. Where the host suite keeps the per-device settings files.
   SettingsFolder = ::SettingsFolder();

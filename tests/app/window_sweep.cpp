@@ -31,7 +31,8 @@ namespace {
 // history window reads with two-second tries, blocking, before it is shown).
 constexpr int kSettleDeadlineMs = 30000;
 constexpr int kPollMs = 10;
-constexpr int kQuietPolls = 3;  // at rest for this many polls in a row: nothing more comes
+constexpr int kQuietPolls = 3;
+constexpr int kHeartbeatMs = 20;  // at rest for this many polls in a row: nothing more comes
 // The longest a request of a swept window waits: three tries (the history window's
 // control table retries twice), with room for a loaded machine.
 constexpr int kCloseWaitMs = 3 * kSweepTimeout * 10 + 1500;
@@ -149,6 +150,7 @@ const std::vector<FaultMode> &FaultModes() {
     m[0].Name = "Delay";
     m[0].SimulatorArgs = {"--delay-ms", "6500"};
     m[0].EveryReadFails = true;
+    m[0].StallGoal = true;
     m[1].Name = "Drop";
     m[1].SimulatorArgs = {"--drop-every", "5"};
     // Every number as an octet string and every string as a number, in every MIB the
@@ -165,6 +167,7 @@ const std::vector<FaultMode> &FaultModes() {
     m[4].SimulatorArgs = {"--delay-ms", "40"};
     m[4].StopInWalk = true;
     m[4].MaxRepetitions = 0;
+    m[4].StallGoal = true;
     m[5].Name = "Misbehaving";
     m[5].Misbehaving = true;
     return m;
@@ -279,8 +282,17 @@ SweepOutcome SweepOne(const SweepWindow &row, const FaultMode &mode, SweepAgent 
     closing.start();
     modal->close();
   });
+  // The heartbeat: its longest gap is the longest the event loop stayed away.
+  QElapsedTimer beat;
+  QTimer heartbeat;
+  heartbeat.setInterval(kHeartbeatMs);
+  QObject::connect(&heartbeat, &QTimer::timeout, [&] { out.StallMs = std::max(out.StallMs, beat.restart()); });
   poll.start();
+  heartbeat.start();
+  beat.start();
   row.Open();
+  out.StallMs = std::max(out.StallMs, beat.elapsed());
+  heartbeat.stop();
   poll.stop();
   if (closing.isValid()) out.CloseMs = closing.elapsed();
   else out.OpenMs = clock.elapsed();
@@ -317,6 +329,9 @@ SweepOutcome SweepOne(const SweepWindow &row, const FaultMode &mode, SweepAgent 
     EXPECT_TRUE(IsFailureText(out.Status)) << "no failure shown: " << out.Status;
   }
   EXPECT_LE(out.CloseMs, kCloseWaitMs + row.ExtraCloseWaitMs) << "closing waited too long";
+  if (mode.StallGoal) {
+    EXPECT_LE(out.StallMs, kStallGoalMs) << "the program stopped running for " << out.StallMs << " ms";
+  }
 
   // The window is gone once the deferred deletions ran, and nothing else is left open.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -46,7 +46,18 @@ struct FaultMode {
   bool StopInWalk = false;      // the agent stops in the middle of each window's reading
   bool EveryReadFails = false;  // no answer comes in time: every window must show a failure
   int MaxRepetitions = -1;      // rows per request of a walk (SNMPMaxRepetitions)
+  // The program must keep running while the agent is slow or silent: no stretch of more
+  // than kStallGoalMs without the event loop, from opening a window until it is closed.
+  bool StallGoal = false;
 };
+
+// The longest the event loop may stay away (a 20 ms heartbeat's longest gap), and the
+// same under the sanitizers, which make painting several times slower.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr int kStallGoalMs = 1000;
+#else
+inline constexpr int kStallGoalMs = 250;
+#endif
 
 // The fault modes, by name: Delay, Drop, WrongType, Short, StopInWalk, Misbehaving.
 const std::vector<FaultMode> &FaultModes();
@@ -91,6 +102,7 @@ struct SweepOutcome {
   std::string Status;    // what the window or its messages said
   qint64 OpenMs = 0;     // from opening until at rest
   qint64 CloseMs = 0;    // from asking the window to close until the opener returned
+  qint64 StallMs = 0;    // the longest the event loop stayed away, from opening to closed
 };
 
 // Opens one window under `mode` with `agent`, closes it once it is at rest and checks

@@ -559,7 +559,7 @@ TEST_F(RequestAgent, SilentPortTimesOut) {
   EXPECT_EQ(ErrorCodeOf([&] { request.Get(true); }), -405);
 }
 
-TEST_F(RequestAgent, DestroyingARequestWaitsForItsOutstandingAnswers) {
+TEST_F(RequestAgent, DestroyingARequestWaitsForNothingAndDropsItsLateAnswers) {
   const int outstandingBefore = GlobalSnmp->OutstandingCount();
   int callbacks = 0;
   const auto start = std::chrono::steady_clock::now();
@@ -574,11 +574,13 @@ TEST_F(RequestAgent, DestroyingARequestWaitsForItsOutstandingAnswers) {
     request->GetAsync(count, nullptr, true);
     EXPECT_EQ(request->PendingCount(), 2);
   }
-  const auto waited = std::chrono::steady_clock::now() - start;
-  EXPECT_GE(waited, std::chrono::milliseconds(250));  // both time-outs ran out
-  EXPECT_LT(waited, std::chrono::milliseconds(KvSNMPRequest::kDestroyWaitMs));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
   EXPECT_EQ(GlobalSnmp->OutstandingCount(), outstandingBefore);
-  EXPECT_EQ(callbacks, 0);  // a request being destroyed hands nothing on
+  // The time-outs run out later and reach nobody.
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 500) SnmpProcessMessages(20);
+  EXPECT_EQ(callbacks, 0);
 }
 
 TEST_F(RequestAgent, AnswerArrivingAfterTheRequestIsGoneIsDropped) {

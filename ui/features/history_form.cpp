@@ -151,7 +151,9 @@ THistoryForm::THistoryForm(QWidget *owner, const std::string &addressText) : TBa
   ToNumber(CB_HistoryCount->currentText(), ChartCount);
   SampleBinding->Request.Settings.Timing.Timeout = 200;
   SampleBinding->RequestMode = KvSNMPRequest2Controls::Blocking;
-  Guarded(SampleBinding, [this] { SampleBinding->Refresh(); });
+  // A switch that did not answer the control rows is not asked for samples: its failure
+  // is reported after the one read's tries, not after one more read's.
+  if (ControlReadFailure.empty()) Guarded(SampleBinding, [this] { SampleBinding->Refresh(); });
   SampleBinding->SetStatusOutput(StatusBar1, 0);
 
   Running = true;

@@ -1,5 +1,6 @@
 #include "base_form.h"
 
+#include "blocking_wait.h"
 #include "help_window.h"
 #include "kv_controls.h"
 #include "kv_message_box.h"
@@ -10,14 +11,26 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-TBaseForm::TBaseForm(QWidget *owner) : QDialog(owner) { THelpWindow::AddHelpKey(this); }
+TBaseForm::TBaseForm(QWidget *owner) : QDialog(owner) {
+  TBlockingWait::Install();
+  THelpWindow::AddHelpKey(this);
+}
+
+std::vector<TBaseForm *> &TBaseForm::Running() {
+  static std::vector<TBaseForm *> running;
+  return running;
+}
+
+TBaseForm *TBaseForm::InnermostHandlerForm() { return Running().empty() ? nullptr : Running().back(); }
+
+bool TBaseForm::WaitsForAgent() const { return TBlockingWait::Waits(this); }
 
 TBaseForm::~TBaseForm() {
   // What the child widgets signal while Qt takes them down must not reach the handlers of
   // a window that is already half destroyed.
   for (QObject *child : findChildren<QObject *>()) QObject::disconnect(child, nullptr, this, nullptr);
   for (auto &binding : bindings_) binding->Request.SetEnabled(false);
-  // The request's destructor waits for its answers; nothing else of the window is used.
+  // The requests forget their answers still on their way; nothing waits for the agent.
   bindings_.clear();
 }
 
@@ -86,7 +99,8 @@ bool TBaseForm::WaitForIdle(const KvSNMPRequest2Controls &binding, int maxMs) {
 void TBaseForm::DrainBindings() {
   if (draining_) return;
   draining_ = true;
-  for (auto &binding : bindings_) WaitForIdle(*binding, KvSNMPRequest::kDestroyWaitMs);
+  // Nothing waits for the agent: the requests are disabled, and destroying them drops
+  // the answers still on their way.
   bindings_.clear();
   draining_ = false;
   BindingsDestroyed();

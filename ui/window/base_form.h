@@ -2,9 +2,10 @@
 // What every window of the module does, written once: it owns its bindings, builds its
 // caption from the agent address, runs every handler so that no exception leaves it
 // (the failure becomes a status line of the handler's binding), and on closing disables
-// its bindings, waits for their outstanding answers and destroys them. Bindings and the
-// window itself are freed only once no handler of the window is running, so a handler
-// that lets events run (a blocking walk, a nested dialog) never finds them gone.
+// its bindings and destroys them without waiting for the agent (answers still on their
+// way are dropped). Bindings and the window itself are freed only once no handler of the
+// window is running, so a handler that lets events run (a blocking walk, a nested
+// dialog) never finds them gone.
 //
 //   auto *form = new TMyForm(owner);   // a TBaseForm
 //   form->ShowModal();
@@ -16,6 +17,7 @@
 #include <QObject>
 
 #include <exception>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -52,9 +54,11 @@ public:
   // Runs `handler` as one handler of this window: every exception is caught and its
   // message shown by Report (as a status line of `binding`, when given and it has a
   // status output). Does nothing once the bindings have been released.
+  // While a blocking request of the window waits for the agent, no other handler of it
+  // runs: a timer's tick or a signal that comes meanwhile is dropped.
   template <class F>
   void Guarded(KvSNMPRequest2Controls *binding, F &&handler) noexcept {
-    if (released_) return;
+    if (released_ || WaitsForAgent()) return;
     HandlerScope scope(*this);
     try {
       std::forward<F>(handler)();
@@ -81,13 +85,17 @@ public:
   // was destroyed meanwhile (then it must not be touched).
   static bool WaitForIdle(const KvSNMPRequest2Controls &binding, int maxMs);
 
-  // Disables every binding's request at once; once no handler runs, waits (letting
-  // events run, at most the request's own wait) until each is idle and destroys them.
+  // Disables every binding's request at once; once no handler runs, destroys them
+  // (without waiting for their answers).
   void ReleaseBindings();
   bool BindingsReleased() const { return released_; }
   // Deletes the window once no handler of it is running.
   void DeleteWhenIdle();
   bool HandlerRunning() const { return handlerDepth_ > 0; }
+  // True while a blocking request of this window waits for its answer.
+  bool WaitsForAgent() const;
+  // The window whose handler began last of those running, or null.
+  static TBaseForm *InnermostHandlerForm();
 
   int ShowModal() { return exec(); }
 
@@ -102,13 +110,26 @@ protected:
 private:
   class HandlerScope {
   public:
-    explicit HandlerScope(TBaseForm &form) : form_(form) { ++form_.handlerDepth_; }
-    ~HandlerScope() { form_.HandlerEnded(); }
+    explicit HandlerScope(TBaseForm &form) : form_(form) {
+      ++form_.handlerDepth_;
+      Running().push_back(&form);
+    }
+    ~HandlerScope() {
+      auto &running = Running();
+      for (auto it = running.rbegin(); it != running.rend(); ++it)
+        if (*it == &form_) {
+          running.erase(std::next(it).base());
+          break;
+        }
+      form_.HandlerEnded();
+    }
 
   private:
     TBaseForm &form_;
   };
 
+  // The windows running a handler, in the order their handlers began.
+  static std::vector<TBaseForm *> &Running();
   void ReportSafely(KvSNMPRequest2Controls *binding, const std::string &message) noexcept;
   void HandlerEnded();
   void DrainBindings();

@@ -8,6 +8,7 @@
 #include "config_form.h"
 #include "kv_message_box.h"
 #include "kv_snmp_session.h"
+#include "companion_windows.h"
 #include "window_sweep.h"
 
 #include <gtest/gtest.h>
@@ -20,43 +21,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<SweepWindow> CompanionWindows(int port, int maxRepetitions) {
-  std::vector<SweepWindow> rows;
-  for (const KvCompanionView &view : CompanionViews()) {
-    const KvCompanionPageDef &first = view.Pages.front();
-    SweepWindow row;
-    row.Name = std::string("/T") + view.Name;
-    row.Kind = std::string("companion ") + (view.Pages.size() > 1 ? "view with pages"
-                                            : first.Counters      ? "counter view"
-                                            : first.ItemType == SVT_SV ? "editor"
-                                                                       : "list");
-    // A scalar group is one request: the agent stops at it. A table stops after its first row.
-    row.StopAt = first.ItemType == SVT_SV ? 1 : 2;
-    const std::vector<std::string> parameters = {"/I127.0.0.1", "/t" + std::to_string(port), "/v1",
-                                                 "/Rrdwalk",    "/Wwrtgate",
-                                                 row.Name};
-    row.Open = [parameters, name = row.Name, maxRepetitions] {
-      int status = -1;
-      std::ostringstream errors;
-      TConfigForm *form = StartCompanion(parameters, status, errors);
-      if (!form) {
-        ADD_FAILURE() << name << ": " << errors.str();
-        return;
-      }
-      // The session was set up again from the command line: its requests wait as briefly,
-      // and walk with as many rows per request, as those of the module's swept windows.
-      for (const auto &binding : form->OwnedBindings()) {
-        binding->Request.Settings.Timing.Timeout = kSweepTimeout;
-        binding->Request.Settings.Timing.MaxRepetitions = maxRepetitions;
-      }
-      form->ShowModal();
-      delete form;
-    };
-    rows.push_back(std::move(row));
-  }
-  return rows;
-}
 
 class CompanionSweep : public ::testing::TestWithParam<FaultMode> {
 protected:
@@ -80,7 +44,7 @@ TEST_P(CompanionSweep, EveryViewShowsTheFailureClosesAndWritesNothing) {
   for (const SweepWindow &row : rows) {
     if (only && row.Name.find(only) == std::string::npos) continue;
     const SweepOutcome outcome = SweepOne(row, mode, agent);
-    std::cout << mode.Name << " | " << row.Name << " | " << outcome.OpenMs << " + " << outcome.CloseMs << " ms | "
+    std::cout << mode.Name << " | " << row.Name << " | " << outcome.OpenMs << " + " << outcome.CloseMs << " ms, stall " << outcome.StallMs << " ms | "
               << outcome.Status.substr(0, outcome.Status.find('\n')) << '\n';
     AddToSummary(summary, row, outcome);
   }
