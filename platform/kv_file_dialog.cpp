@@ -23,6 +23,15 @@ std::string AskSaveFileName(QWidget *parent, const std::string &caption, const s
   return path.toLocal8Bit().toStdString();
 }
 
+std::string AskOpenFileName(QWidget *parent, const std::string &caption, const std::string &filter) {
+  if (Hook()) return Hook()(SaveFileRequest{parent, caption, "", filter, true});
+  if (!qApp) return {};
+  if (!parent) parent = QApplication::activeWindow();
+  const QString path = QFileDialog::getOpenFileName(parent, QString::fromLocal8Bit(caption), QString(),
+                                                    QString::fromLocal8Bit(filter));
+  return path.toLocal8Bit().toStdString();
+}
+
 SaveFileHook SetSaveFileHook(SaveFileHook hook) {
   SaveFileHook previous = std::move(Hook());
   Hook() = std::move(hook);

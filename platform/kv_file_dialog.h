@@ -1,6 +1,6 @@
 #pragma once
-// The program's one way to ask the user for the name of a file to write. Tests replace
-// the dialog by a hook that answers by script and records what was asked.
+// The program's one way to ask the user for the name of a file to write or to read. Tests
+// replace the dialogs by a hook that answers by script and records what was asked.
 
 #include <functional>
 #include <string>
@@ -16,6 +16,7 @@ struct SaveFileRequest {
   std::string Caption;
   std::string SuggestedName;  // file name (or path) offered at first
   std::string Filter;         // e.g. "CSV files (*.csv)"
+  bool Open = false;          // a file to read (AskOpenFileName)
 };
 
 // Shows a modal save dialog over `parent` and returns the chosen path, "" when the user
@@ -23,7 +24,10 @@ struct SaveFileRequest {
 std::string AskSaveFileName(QWidget *parent, const std::string &caption, const std::string &suggestedName,
                             const std::string &filter);
 
-// While a hook is set, AskSaveFileName calls it instead of showing anything. Returns the
+// Shows a modal dialog for an existing file to read; "" when the user cancelled.
+std::string AskOpenFileName(QWidget *parent, const std::string &caption, const std::string &filter);
+
+// While a hook is set, AskSaveFileName and AskOpenFileName call it instead of showing anything. Returns the
 // hook set before; an empty hook brings the real dialog back.
 using SaveFileHook = std::function<std::string(const SaveFileRequest &)>;
 SaveFileHook SetSaveFileHook(SaveFileHook hook);

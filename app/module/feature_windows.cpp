@@ -1,5 +1,6 @@
 #include "feature_windows.h"
 
+#include "config_snapshot_form.h"
 #include "dot3_stats_form.h"
 #include "ethernet_information_rule_form.h"
 #include "ethernet_mask_information_form.h"
@@ -31,6 +32,7 @@ void OpenPortMirror(TMainForm &mainForm) { ShowFeatureWindow<TPortMirrorForm>(&m
 void OpenEthernetRule(TMainForm &mainForm) { ShowFeatureWindow<TEthernetInformationRuleForm>(&mainForm); }
 void OpenIpRule(TMainForm &mainForm) { ShowFeatureWindow<TIPRuleForm>(&mainForm); }
 void OpenPayloadRule(TMainForm &mainForm) { ShowFeatureWindow<TUserDefinedInformationRuleForm>(&mainForm); }
+void OpenConfigSnapshot(TMainForm &mainForm) { ShowFeatureWindow<TConfigSnapshotForm>(&mainForm, mainForm.AddressText); }
 void OpenF4(TMainForm &m) { OpenLastChangeForm(&m, m.AddressText); }
 void OpenF5(TMainForm &m) { OpenIfXEntry(&m, m.AddressText); }
 void OpenF6(TMainForm &m) { OpenDot3StatsForm(&m, m.AddressText); }
@@ -72,6 +74,7 @@ const FeatureWindow kFeatureWindows[] = {
     {"F17", OpenIpRule},        // TIPRuleForm
     {"F18", OpenF18},           // TUserMaskInfoForm
     {"F19", OpenPayloadRule},   // TUserDefinedInformationRuleForm
+    {"F20", OpenConfigSnapshot},  // TConfigSnapshotForm
 };
 
 }  // namespace

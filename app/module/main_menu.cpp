@@ -200,6 +200,7 @@ const KvMenuEntry kEntries[] = {
     F("F17", "TIPRuleForm"),
     F("F18", "TUserMaskInfoForm"),
     F("F19", "TUserDefinedInformationRuleForm"),
+    F("F20", "TConfigSnapshotForm"),
 };
 
 }  // namespace

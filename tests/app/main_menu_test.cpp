@@ -57,6 +57,7 @@ const char *const kOutline = R"(
   "-"
   "Save Changes" SaveChanges1 -> D1
   "Reboot" Reset2 -> D2
+  "Configuration snapshot..." ConfigurationSnapshot1 -> F20
 "SIM" SingleIPConfiguration1
   "Single IP Information" SingleIPInformation1 -> G48
   "Single IP Control" SingleIPControl1 -> G49

@@ -40,6 +40,9 @@ std::vector<SweepWindow> MenuWindows(TMainForm &form) {
     if (kind != KvEntryKind::Generic && kind != KvEntryKind::Pages && kind != KvEntryKind::Feature &&
         kind != KvEntryKind::Special)
       continue;
+    // The configuration snapshot window reads and writes only when asked to, by its
+    // buttons (its own tests drive them): opened and closed, it meets no agent.
+    if (std::string(entry->Key) == "F20") continue;
     SweepWindow row;
     row.Name = std::string(entry->Key) + " " + item.Name;
     row.Kind = KindOf(*entry);
