@@ -31,11 +31,13 @@ TConfigSnapshotForm::TConfigSnapshotForm(QWidget *owner, const std::string &addr
   resize(760, 460);
   QHBoxLayout *row = MakeWindowRow(this, StatusBar1);
   auto *left = new QVBoxLayout;
+  left->setContentsMargins(8, 8, 0, 0);
   left->addWidget(ST_Compared = Named(new QLabel("Nothing compared yet.", this), "ST_Compared"));
   LV_Changes = MakeGridListView(this, "LV_Changes");
   LV_Changes->setHeaderLabels({"Object", "On the switch", "In the file"});
   LV_Changes->header()->resizeSection(0, 300);
   LV_Changes->header()->resizeSection(1, 180);
+  LV_Changes->header()->setStretchLastSection(true);
   left->addWidget(LV_Changes, 1);
   row->addLayout(left, 1);
 
@@ -47,6 +49,7 @@ TConfigSnapshotForm::TConfigSnapshotForm(QWidget *owner, const std::string &addr
   buttons->addStretch(1);
   BT_Close = AddButton(buttons, "Close", "BT_Close");
   BT_Restore->setEnabled(false);
+  Status("Save the switch's configuration to a file, or compare the switch with one.");
 
   Handle(BT_Save, &QPushButton::clicked, nullptr, [this] { BT_SaveClick(); });
   Handle(BT_Compare, &QPushButton::clicked, nullptr, [this] { BT_CompareClick(); });
