@@ -1,10 +1,12 @@
 #include "connect_form.h"
 
 #include "kv_mib_core_set.h"
+#include "kv_secret_store.h"
 #include "kv_snmp_request.h"
 #include "startup_settings.h"
 #include "window_layout.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -78,6 +80,7 @@ std::vector<KvRecentSwitch> RecentSwitches() {
     s.Level = file.value("level", 1).toInt();
     s.AuthProtocol = file.value("auth", 1).toInt();
     s.PrivProtocol = file.value("priv", 1).toInt();
+    s.Remembered = file.value("remembered", false).toBool();
     // A hand-edited file: what cannot be a switch is left out.
     if (s.Address.empty() || s.Port < 1 || s.Port > 65535) continue;
     out.push_back(s);
@@ -103,6 +106,7 @@ void RememberSwitch(const KvRecentSwitch &s) {
     file.setValue("level", list[i].Level);
     file.setValue("auth", list[i].AuthProtocol);
     file.setValue("priv", list[i].PrivProtocol);
+    file.setValue("remembered", list[i].Remembered);
   }
   file.endArray();
 }
@@ -147,6 +151,8 @@ TConnectForm::TConnectForm(QWidget *owner) : QDialog(owner) {
   v3->addRow("Priv pass phrase:", ED_PrivPassword = SecretEdit(v3Box, "ED_PrivPassword"));
   right->addWidget(v3Box);
 
+  right->addWidget(CK_Remember = Named(new QCheckBox("Remember the secrets in the desktop's keyring", this),
+                                       "CK_Remember"));
   right->addWidget(ST_Status = Named(new QLabel(this), "ST_Status"));
   ST_Status->setWordWrap(true);
   ST_Status->setMinimumHeight(36);
@@ -199,6 +205,57 @@ void TConnectForm::ShowSwitch(const KvRecentSwitch &s) {
   SelectCode(CB_PrivProtocol, s.PrivProtocol);
   for (QLineEdit *secret : {ED_ReadCommunity, ED_WriteCommunity, ED_AuthPassword, ED_PrivPassword}) secret->clear();
   ST_Status->clear();
+  // What the keyring keeps for the switch, if the user had it remembered (only then is
+  // the keyring asked).
+  recalled_ = false;
+  CK_Remember->setChecked(false);
+  if (!s.Remembered) return;
+  const std::string name = s.Address + ":" + std::to_string(s.Port);
+  const std::pair<const char *, QLineEdit *> fields[] = {{"read community", ED_ReadCommunity},
+                                                          {"write community", ED_WriteCommunity},
+                                                          {"auth pass phrase", ED_AuthPassword},
+                                                          {"priv pass phrase", ED_PrivPassword}};
+  for (const auto &[kind, edit] : fields)
+    if (const std::optional<std::string> secret = Platform::Secrets().Lookup(name, kind)) {
+      edit->setText(QString::fromStdString(*secret));
+      recalled_ = true;
+    }
+  CK_Remember->setChecked(recalled_);
+}
+
+std::vector<std::pair<const char *, std::string>> TConnectForm::Secrets() const {
+  const KvSNMPSecurity security = Settings().Security;
+  std::vector<std::pair<const char *, std::string>> out;
+  const auto add = [&out](const char *kind, const std::string &value) {
+    if (!value.empty()) out.emplace_back(kind, value);
+  };
+  add("read community", security.ReadCommunity);
+  add("write community", security.WriteCommunity);
+  add("auth pass phrase", security.AuthPassword);
+  add("priv pass phrase", security.PrivPassword);
+  return out;
+}
+
+bool TConnectForm::KeepSecrets() {
+  const KvSNMPSettings s = Settings();
+  const std::string name = s.Device.Address + ":" + std::to_string(s.Device.Port);
+  // What was kept for the switch goes, whether new secrets replace it or none are wanted.
+  if (!CK_Remember->isChecked()) {
+    if (recalled_) Platform::Secrets().Clear(name);
+    return true;
+  }
+  Platform::Secrets().Clear(name);
+  for (const auto &[kind, secret] : Secrets()) {
+    std::string error;
+    if (!Platform::Secrets().Store(name, kind, secret, error)) {
+      Platform::Secrets().Clear(name);
+      CK_Remember->setChecked(false);
+      ST_Status->setText(QString::fromStdString("The keyring did not keep the secrets (" + error +
+                                                "): nothing is remembered. Connect again to go on without."));
+      return false;
+    }
+  }
+  return true;
 }
 
 // ---------------------------------------------------------------------------------
@@ -318,9 +375,10 @@ void TConnectForm::BT_ConnectClick() {
     ST_Status->setText(QString::fromStdString(refusal));
     return;
   }
+  if (!KeepSecrets()) return;
   const KvSNMPSettings s = Settings();
   RememberSwitch({s.Device.Address, s.Device.Port, s.Security.Version, s.Security.SecurityName,
-                  s.Security.SecurityLevel, s.Security.AuthProtocol, s.Security.PrivProtocol});
+                  s.Security.SecurityLevel, s.Security.AuthProtocol, s.Security.PrivProtocol, CK_Remember->isChecked()});
   test_.reset();
   accept();
 }

@@ -2,7 +2,8 @@
 // The connect window of `ms2416x --connect`, for a desktop without the host suite: the
 // switch's address, port and SNMP version with the communities or the SNMPv3 user, level,
 // protocols and pass phrases; "Test" reads sysDescr and says what answered; the recent
-// switches (never a community or pass phrase) fill the fields again. Accepted, it hands
+// switches (never a community or pass phrase) fill the fields again; the secrets too when
+// the user asked to have them remembered, in the desktop's keyring. Accepted, it hands
 // back the host suite's command line and the pass phrases for the environment, with which
 // the module then starts as the host suite would start it.
 //
@@ -19,6 +20,7 @@
 #include <vector>
 
 class KvSNMPRequest;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -35,6 +37,7 @@ struct KvRecentSwitch {
   int Level = 1;
   int AuthProtocol = 1;
   int PrivProtocol = 1;
+  bool Remembered = false;  // its secrets are in the desktop's keyring
 };
 
 // The recent switches, newest first, at most kMostRecent, in the user's configuration
@@ -74,6 +77,8 @@ public:
   QComboBox *CB_PrivProtocol;
   QLineEdit *ED_PrivPassword;
   QListWidget *LB_Recent;
+  // Keep the communities and pass phrases in the desktop's keyring (and only there).
+  QCheckBox *CK_Remember;
   QPushButton *BT_Test;
   QPushButton *BT_Connect;
   QPushButton *BT_Cancel;
@@ -85,7 +90,13 @@ private:
   // The text of what is wrong with the fields, or "".
   std::string Refusal() const;
   void TestAnswered(const std::string &status, const std::string &descr);
+  // The secrets of the fields, by their kind in the keyring.
+  std::vector<std::pair<const char *, std::string>> Secrets() const;
+  // Keeps them when asked to (or forgets them when not); false with the status line
+  // saying why when the keyring would not take them.
+  bool KeepSecrets();
 
   std::unique_ptr<KvSNMPRequest> test_;
   std::vector<KvRecentSwitch> recent_;
+  bool recalled_ = false;  // the switch shown had its secrets in the keyring
 };

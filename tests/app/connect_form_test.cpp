@@ -3,12 +3,14 @@
 
 #include "agent_process.h"
 #include "connect_form.h"
+#include "kv_secret_store.h"
 #include "kv_snmp_session.h"
 #include "run_until.h"
 #include "scoped_variable.h"
 #include "startup_settings.h"
 #include "switch_sim_agent.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -127,4 +131,91 @@ TEST_F(ConnectForm, TestSaysWhatAnsweredAndRecentSwitchesKeepNoSecret) {
   EXPECT_EQ(again.ED_User->text(), "user12");
   EXPECT_EQ(again.CB_PrivProtocol->currentText(), "AES-128");
   EXPECT_TRUE(again.ED_ReadCommunity->text().isEmpty());  // a secret never comes from the list
+}
+
+namespace {
+// The keyring of the tests: what it keeps, and whether it refuses.
+class FakeSecrets : public Platform::SecretStore {
+public:
+  bool Store(const std::string &name, const std::string &kind, const std::string &secret, std::string &error) override {
+    if (Refuse) {
+      error = "the keyring is locked";
+      return false;
+    }
+    Kept[name + "|" + kind] = secret;
+    return true;
+  }
+  std::optional<std::string> Lookup(const std::string &name, const std::string &kind) override {
+    ++Lookups;
+    const auto it = Kept.find(name + "|" + kind);
+    return it == Kept.end() ? std::nullopt : std::optional<std::string>(it->second);
+  }
+  void Clear(const std::string &name) override {
+    std::erase_if(Kept, [&](const auto &entry) { return entry.first.rfind(name + "|", 0) == 0; });
+  }
+  std::map<std::string, std::string> Kept;
+  bool Refuse = false;
+  int Lookups = 0;
+};
+}  // namespace
+
+TEST_F(ConnectForm, SecretsAreKeptOnlyInTheKeyringAndOnlyWhenAsked) {
+  FakeSecrets keyring;
+  Platform::SecretStore *previous = Platform::SetSecretStore(&keyring);
+  const auto connect = [](bool remember, const char *read) {
+    TConnectForm form;
+    form.ED_Address->setText("192.0.2.20");
+    form.ED_ReadCommunity->setText(read);
+    form.ED_WriteCommunity->setText("write-secret");
+    form.CK_Remember->setChecked(remember);
+    form.BT_ConnectClick();
+    return form.result() == QDialog::Accepted;
+  };
+  const auto recall = [](TConnectForm &form) { form.LB_Recent->setCurrentRow(0); };
+
+  // Not asked: the keyring is never touched, and the list recalls no secret.
+  ASSERT_TRUE(connect(false, "read-secret"));
+  EXPECT_TRUE(keyring.Kept.empty());
+  {
+    TConnectForm form;
+    recall(form);
+    EXPECT_EQ(keyring.Lookups, 0);
+    EXPECT_TRUE(form.ED_ReadCommunity->text().isEmpty());
+  }
+  // Asked: kept in the keyring only, recalled with the switch; unticked, forgotten.
+  ASSERT_TRUE(connect(true, "read-secret"));
+  EXPECT_EQ(keyring.Kept, (std::map<std::string, std::string>{{"192.0.2.20:161|read community", "read-secret"},
+                                                              {"192.0.2.20:161|write community", "write-secret"}}));
+  EXPECT_EQ(RecentFileText().find("secret"), std::string::npos);
+  {
+    TConnectForm form;
+    recall(form);
+    EXPECT_EQ(form.ED_ReadCommunity->text(), "read-secret");
+    EXPECT_TRUE(form.CK_Remember->isChecked());
+    form.CK_Remember->setChecked(false);
+    form.BT_ConnectClick();
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+  }
+  EXPECT_TRUE(keyring.Kept.empty());
+  // A keyring that refuses: nothing kept, the window says so and stays open.
+  keyring.Refuse = true;
+  {
+    TConnectForm form;
+    form.ED_Address->setText("192.0.2.21");
+    form.ED_ReadCommunity->setText("read-secret");
+    form.CK_Remember->setChecked(true);
+    form.BT_ConnectClick();
+    EXPECT_NE(form.result(), QDialog::Accepted);
+    EXPECT_NE(Status(form).find("the keyring is locked"), std::string::npos) << Status(form);
+    EXPECT_FALSE(form.CK_Remember->isChecked());
+  }
+  EXPECT_TRUE(keyring.Kept.empty());
+  Platform::SetSecretStore(previous);
+
+  // The desktop's store without a session bus fails at once, with its reason.
+  ScopedVariable bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+  std::string error;
+  EXPECT_FALSE(Platform::Secrets().Store("192.0.2.22:161", "read community", "x", error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(Platform::Secrets().Lookup("192.0.2.22:161", "read community"));
 }
