@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -76,4 +77,26 @@ std::string UserStateFolder() {
   while (base.size() > 1 && base.back() == '/') base.pop_back();
   const std::string folder = base + "/ms2416x";
   return MakeFolders(folder) ? folder : std::string();
+}
+
+bool ReplaceLocalFile(const std::string &fileName, const std::string &bytes, mode_t mode) {
+  std::string temporary = fileName + ".XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) return false;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  bool ok = ::fchmod(fd, mode & ~mask) == 0;
+  for (size_t done = 0; ok && done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<size_t>(n);
+  }
+  ok = ok && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  if (ok && std::rename(temporary.c_str(), fileName.c_str()) == 0) return true;
+  const int error = errno;
+  ::unlink(temporary.c_str());
+  errno = error;
+  return false;
 }

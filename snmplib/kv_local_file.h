@@ -20,6 +20,12 @@ enum class LocalFileRead {
 // bytes. Never blocks on a FIFO and never reads more than `maxBytes` + 1 bytes.
 LocalFileRead ReadLocalFile(const std::string &fileName, size_t maxBytes, std::string &bytes);
 
+// Puts `bytes` in place of `fileName` whole or not at all: written to a file of its own
+// beside it (made by mkstemp, never one that someone put there under a guessable name),
+// given `mode` less the umask, synced, then renamed over `fileName`. False with errno
+// set when it could not; the old file is then as it was.
+bool ReplaceLocalFile(const std::string &fileName, const std::string &bytes, mode_t mode);
+
 // True when `fileName` does not exist or is a file that `owner` owns.
 bool MissingOrOwnedBy(const std::string &fileName, uid_t owner);
 

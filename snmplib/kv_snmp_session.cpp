@@ -43,15 +43,6 @@ bool FolderWritable(const std::string &folder) {
   return ::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) == 0;
 }
 
-bool WriteWhole(int fd, const std::string &bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
 }  // namespace
 
 uint32_t IncrementBootCounter(const std::string &fileName, const std::string &engineId) {
@@ -90,15 +81,7 @@ uint32_t IncrementBootCounter(const std::string &fileName, const std::string &en
   std::string bytes;
   for (const std::string &line : lines) bytes += line + "\n";
 
-  std::string tmp = fileName + ".XXXXXX";
-  const int fd = ::mkstemp(tmp.data());
-  if (fd < 0) RaiseLibrary(LibraryMsg::SaveBootCounter);
-  const bool written = WriteWhole(fd, bytes) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || std::rename(tmp.c_str(), fileName.c_str()) != 0) {
-    ::unlink(tmp.c_str());
-    RaiseLibrary(LibraryMsg::SaveBootCounter);
-  }
+  if (!ReplaceLocalFile(fileName, bytes, 0600)) RaiseLibrary(LibraryMsg::SaveBootCounter);
   return boots;
 }
 

@@ -8,7 +8,6 @@
 #include "snapshot_agent.h"
 #include "window_layout.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -60,16 +59,10 @@ TConfigSnapshotForm::TConfigSnapshotForm(QWidget *owner, const std::string &addr
 
 void TConfigSnapshotForm::Status(const std::string &text) { StatusBar1->SetSimpleText(text); }
 
-template <class F>
-void TConfigSnapshotForm::Step(F &&step) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  try {
-    step();
-  } catch (const std::exception &e) {
-    Status(e.what());
-  }
-  QApplication::restoreOverrideCursor();
-}
+// A handler's failure (a file that cannot be read or written, a switch that does not
+// answer) is the window's status line; the wait cursor and the status of each request
+// are the blocking wait's.
+void TConfigSnapshotForm::Report(KvSNMPRequest2Controls *, const std::string &message) { Status(message); }
 
 KvSnapshot TConfigSnapshotForm::ReadSwitch() {
   return ReadSnapshot(SNMPSettings, [this](size_t done, size_t total, const std::string &what) {
@@ -84,25 +77,21 @@ void TConfigSnapshotForm::BT_SaveClick() {
   const std::string file =
       Platform::AskSaveFileName(this, "Save the configuration", SNMPDevice.Address + ".snapshot", kFilter);
   if (file.empty()) return;
-  Step([&] {
-    const KvSnapshot live = ReadSwitch();
-    SaveSnapshot(live, file);
-    Status("Saved " + std::to_string(live.ValueCount()) + " values to " + file + ".");
-  });
+  const KvSnapshot live = ReadSwitch();
+  SaveSnapshot(live, file);
+  Status("Saved " + std::to_string(live.ValueCount()) + " values to " + file + ".");
 }
 
 void TConfigSnapshotForm::BT_CompareClick() {
   const std::string file = Platform::AskOpenFileName(this, "Compare the switch with", kFilter);
   if (file.empty()) return;
-  Step([&] {
-    KvSnapshot saved = LoadSnapshot(file);
-    const KvSnapshot live = ReadSwitch();
-    ShowChanges(DiffSnapshots(live, saved), "On the switch", "In " + file);
-    ST_Compared->setText(QString::fromLocal8Bit(("The switch against " + file).c_str()));
-    target_ = std::move(saved);
-    targetFile_ = file;
-    BT_Restore->setEnabled(true);
-  });
+  KvSnapshot saved = LoadSnapshot(file);
+  const KvSnapshot live = ReadSwitch();
+  ShowChanges(DiffSnapshots(live, saved), "On the switch", "In " + file);
+  ST_Compared->setText(QString::fromLocal8Bit(("The switch against " + file).c_str()));
+  target_ = std::move(saved);
+  targetFile_ = file;
+  BT_Restore->setEnabled(true);
 }
 
 void TConfigSnapshotForm::BT_CompareFilesClick() {
@@ -110,48 +99,45 @@ void TConfigSnapshotForm::BT_CompareFilesClick() {
   if (first.empty()) return;
   const std::string second = Platform::AskOpenFileName(this, "with the file", kFilter);
   if (second.empty()) return;
-  Step([&] {
-    ShowChanges(DiffSnapshots(LoadSnapshot(first), LoadSnapshot(second)), "In " + first, "In " + second);
-    ST_Compared->setText(QString::fromLocal8Bit((first + " against " + second).c_str()));
-    // Two files tell nothing about the switch: there is nothing to restore from them.
-    target_.reset();
-    BT_Restore->setEnabled(false);
-  });
+  ShowChanges(DiffSnapshots(LoadSnapshot(first), LoadSnapshot(second)), "In " + first, "In " + second);
+  ST_Compared->setText(QString::fromLocal8Bit((first + " against " + second).c_str()));
+  // Two files tell nothing about the switch: there is nothing to restore from them.
+  target_.reset();
+  BT_Restore->setEnabled(false);
 }
 
 void TConfigSnapshotForm::BT_RestoreClick() {
   if (!target_) return;
-  Step([&] {
-    const KvSnapshot live = ReadSwitch();
-    const KvRestorePlan plan = PlanRestore(live, *target_);
-    if (plan.Sets.empty()) {
-      ShowChanges({}, "On the switch", "In " + targetFile_);
-      Status("The switch already equals " + targetFile_ + ": nothing to send.");
-      return;
-    }
-    std::string preview = Sets(plan.Sets.size()) + " to make the switch equal to " + targetFile_ + ":\n\n";
-    for (size_t i = 0; i < plan.Sets.size() && i < kPreviewLines; ++i) preview += SetText(plan.Sets[i]) + "\n";
-    if (plan.Sets.size() > kPreviewLines)
-      preview += "... and " + std::to_string(plan.Sets.size() - kPreviewLines) + " more\n";
-    for (const std::string &impossible : plan.Impossible) preview += "Cannot be restored: " + impossible + "\n";
-    preview += "\nSend them?";
-    if (Platform::ShowMessageBox(this, preview, "Restore", Platform::MsgButtons::OkCancel,
-                                 Platform::MsgIcon::Question) != Platform::MsgResult::Ok) {
-      Status("Restore cancelled: nothing sent.");
-      return;
-    }
-    const KvRestoreOutcome outcome = ExecuteRestore(plan, SNMPSettings, [this](size_t done, size_t total, const std::string &) {
-      Status("Sending Set " + std::to_string(done + 1) + " of " + std::to_string(total) + "...");
-    });
-    // What the switch holds now.
-    ShowChanges(DiffSnapshots(ReadSwitch(), *target_), "On the switch", "In " + targetFile_);
-    if (outcome.Ok())
-      Status("Restored: " + Sets(outcome.Sent.size()) + " sent, the switch equals " + targetFile_ + ".");
-    else
-      Status("Restore stopped: " + Sets(outcome.Sent.size()) + " went through, the switch refused " +
-             outcome.Refused + " (" + outcome.Error + "), " + std::to_string(outcome.NotSent.size()) +
-             " not sent. Restore again once the cause is removed.");
-  });
+  const KvSnapshot live = ReadSwitch();
+  const KvRestorePlan plan = PlanRestore(live, *target_);
+  if (plan.Sets.empty()) {
+    ShowChanges({}, "On the switch", "In " + targetFile_);
+    Status("The switch already equals " + targetFile_ + ": nothing to send.");
+    return;
+  }
+  std::string preview = Sets(plan.Sets.size()) + " to make the switch equal to " + targetFile_ + ":\n\n";
+  for (size_t i = 0; i < plan.Sets.size() && i < kPreviewLines; ++i) preview += SetText(plan.Sets[i]) + "\n";
+  if (plan.Sets.size() > kPreviewLines)
+    preview += "... and " + std::to_string(plan.Sets.size() - kPreviewLines) + " more\n";
+  for (const std::string &impossible : plan.Impossible) preview += "Cannot be restored: " + impossible + "\n";
+  preview += "\nSend them?";
+  if (Platform::ShowMessageBox(this, preview, "Restore", Platform::MsgButtons::OkCancel,
+                               Platform::MsgIcon::Question) != Platform::MsgResult::Ok) {
+    Status("Restore cancelled: nothing sent.");
+    return;
+  }
+  const KvRestoreOutcome outcome =
+      ExecuteRestore(plan, SNMPSettings, [this](size_t done, size_t total, const std::string &) {
+        Status("Sending Set " + std::to_string(done + 1) + " of " + std::to_string(total) + "...");
+      });
+  // What the switch holds now.
+  ShowChanges(DiffSnapshots(ReadSwitch(), *target_), "On the switch", "In " + targetFile_);
+  if (outcome.Ok())
+    Status("Restored: " + Sets(outcome.Sent.size()) + " sent, the switch equals " + targetFile_ + ".");
+  else
+    Status("Restore stopped: " + Sets(outcome.Sent.size()) + " went through, the switch refused " +
+           outcome.Refused + " (" + outcome.Error + "), " + std::to_string(outcome.NotSent.size()) +
+           " not sent. Restore again once the cause is removed.");
 }
 
 // ---------------------------------------------------------------------------------

@@ -38,10 +38,10 @@ public:
   QPushButton *BT_Close;
   KvStatusBar *StatusBar1;
 
+protected:
+  void Report(KvSNMPRequest2Controls *binding, const std::string &message) override;
+
 private:
-  // Runs `step`; its failure becomes the status line.
-  template <class F>
-  void Step(F &&step);
   void ShowChanges(const std::vector<KvSnapshotChange> &changes, const std::string &left, const std::string &right);
   void Status(const std::string &text);
   KvSnapshot ReadSwitch();

@@ -2,6 +2,7 @@
 
 #include "kv_mib_core_set.h"
 #include "kv_secret_store.h"
+#include "module_launcher.h"
 #include "kv_snmp_request.h"
 #include "startup_settings.h"
 #include "window_layout.h"
@@ -52,6 +53,9 @@ QLineEdit *SecretEdit(QWidget *parent, const char *name) {
   edit->setEchoMode(QLineEdit::Password);
   return edit;
 }
+
+// The name the keyring knows a switch's secrets by.
+std::string KeyringName(const std::string &address, int port) { return address + ":" + std::to_string(port); }
 
 QString RecentFile() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/ms2416x/recent.conf";
@@ -203,19 +207,15 @@ void TConnectForm::ShowSwitch(const KvRecentSwitch &s) {
   SelectCode(CB_Level, s.Level);
   SelectCode(CB_AuthProtocol, s.AuthProtocol);
   SelectCode(CB_PrivProtocol, s.PrivProtocol);
-  for (QLineEdit *secret : {ED_ReadCommunity, ED_WriteCommunity, ED_AuthPassword, ED_PrivPassword}) secret->clear();
+  for (const auto &[kind, edit] : SecretFields()) edit->clear();
   ST_Status->clear();
   // What the keyring keeps for the switch, if the user had it remembered (only then is
   // the keyring asked).
   recalled_ = false;
   CK_Remember->setChecked(false);
   if (!s.Remembered) return;
-  const std::string name = s.Address + ":" + std::to_string(s.Port);
-  const std::pair<const char *, QLineEdit *> fields[] = {{"read community", ED_ReadCommunity},
-                                                          {"write community", ED_WriteCommunity},
-                                                          {"auth pass phrase", ED_AuthPassword},
-                                                          {"priv pass phrase", ED_PrivPassword}};
-  for (const auto &[kind, edit] : fields)
+  const std::string name = KeyringName(s.Address, s.Port);
+  for (const auto &[kind, edit] : SecretFields())
     if (const std::optional<std::string> secret = Platform::Secrets().Lookup(name, kind)) {
       edit->setText(QString::fromStdString(*secret));
       recalled_ = true;
@@ -223,31 +223,27 @@ void TConnectForm::ShowSwitch(const KvRecentSwitch &s) {
   CK_Remember->setChecked(recalled_);
 }
 
-std::vector<std::pair<const char *, std::string>> TConnectForm::Secrets() const {
-  const KvSNMPSecurity security = Settings().Security;
-  std::vector<std::pair<const char *, std::string>> out;
-  const auto add = [&out](const char *kind, const std::string &value) {
-    if (!value.empty()) out.emplace_back(kind, value);
-  };
-  add("read community", security.ReadCommunity);
-  add("write community", security.WriteCommunity);
-  add("auth pass phrase", security.AuthPassword);
-  add("priv pass phrase", security.PrivPassword);
-  return out;
+std::vector<std::pair<const char *, QLineEdit *>> TConnectForm::SecretFields() const {
+  return {{"read community", ED_ReadCommunity},
+          {"write community", ED_WriteCommunity},
+          {"auth pass phrase", ED_AuthPassword},
+          {"priv pass phrase", ED_PrivPassword}};
 }
 
 bool TConnectForm::KeepSecrets() {
   const KvSNMPSettings s = Settings();
-  const std::string name = s.Device.Address + ":" + std::to_string(s.Device.Port);
+  const std::string name = KeyringName(s.Device.Address, s.Device.Port);
   // What was kept for the switch goes, whether new secrets replace it or none are wanted.
   if (!CK_Remember->isChecked()) {
     if (recalled_) Platform::Secrets().Clear(name);
     return true;
   }
   Platform::Secrets().Clear(name);
-  for (const auto &[kind, secret] : Secrets()) {
+  for (const auto &[kind, edit] : SecretFields()) {
+    // What the version and level use: the fields they enable.
+    if (!edit->isEnabled() || edit->text().isEmpty()) continue;
     std::string error;
-    if (!Platform::Secrets().Store(name, kind, secret, error)) {
+    if (!Platform::Secrets().Store(name, kind, edit->text().toStdString(), error)) {
       Platform::Secrets().Clear(name);
       CK_Remember->setChecked(false);
       ST_Status->setText(QString::fromStdString("The keyring did not keep the secrets (" + error +
@@ -305,11 +301,7 @@ std::vector<std::string> TConnectForm::Parameters() const {
 }
 
 std::vector<Platform::EnvironmentChange> TConnectForm::PassPhrases() const {
-  const KvSNMPSecurity security = Settings().Security;
-  const auto phrase = [&](const char *name, const std::string &value) {
-    return Platform::EnvironmentChange{name, security.Version == 3 ? std::optional<std::string>(value) : std::nullopt};
-  };
-  return {phrase(kAuthPasswordVariable, security.AuthPassword), phrase(kPrivPasswordVariable, security.PrivPassword)};
+  return PassPhraseEnvironment(Settings().Security);
 }
 
 std::string TConnectForm::Refusal() const {

@@ -90,8 +90,8 @@ private:
   // The text of what is wrong with the fields, or "".
   std::string Refusal() const;
   void TestAnswered(const std::string &status, const std::string &descr);
-  // The secrets of the fields, by their kind in the keyring.
-  std::vector<std::pair<const char *, std::string>> Secrets() const;
+  // The secret fields, each with its kind in the keyring.
+  std::vector<std::pair<const char *, QLineEdit *>> SecretFields() const;
   // Keeps them when asked to (or forgets them when not); false with the status line
   // saying why when the keyring would not take them.
   bool KeepSecrets();

@@ -30,7 +30,6 @@
 #include <QScrollArea>
 #include <QStatusBar>
 
-#include <filesystem>
 
 TMainForm *MainForm = nullptr;
 std::string CurrentWindowTitle;
@@ -349,14 +348,9 @@ void TMainForm::DeviceAction(const KvMenuEntry &entry) {
   request.Set(false);  // an error leaves for the default error display
 }
 
-void TMainForm::OpenHelp(const KvMenuEntry &entry) {
-  const std::string path = Platform::ProgramFolder() + "/" + entry.Title + ".html";
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error))
-    Platform::ShowMessageBox(this, "The help file \"" + path + "\" is missing.", Platform::ProgramFileName(),
-                             Platform::MsgButtons::Ok, Platform::MsgIcon::Warning);
-  else
-    THelpWindow::Show(this, path);
+void TMainForm::OpenHelp(const KvMenuEntry &) {
+  // The entry's page is the program's page (kHelpPageTitle), from its top.
+  THelpWindow::ShowProgramHelp(this, "");
 }
 
 void TMainForm::OpenFeature(const KvMenuEntry &entry, const KvMenuItemDef &item) {

@@ -45,12 +45,18 @@ KvCompanionStart CompanionStart(const std::string &argument, const KvStartupSett
   line += ' ';
   line += argument;
 
-  const auto phrase = [&](const char *name, bool handedOn, const std::string &value) {
-    return Platform::EnvironmentChange{name, v3 && handedOn ? std::optional<std::string>(value) : std::nullopt};
-  };
-  start.Environment = {phrase(kAuthPasswordVariable, all || given.AuthPasswordGiven, security.AuthPassword),
-                       phrase(kPrivPasswordVariable, all || given.PrivPasswordGiven, security.PrivPassword)};
+  start.Environment = PassPhraseEnvironment(security, all || given.AuthPasswordGiven, all || given.PrivPasswordGiven);
   return start;
+}
+
+std::vector<Platform::EnvironmentChange> PassPhraseEnvironment(const KvSNMPSecurity &security, bool authHandedOn,
+                                                               bool privHandedOn) {
+  const auto phrase = [&](const char *name, bool handedOn, const std::string &value) {
+    return Platform::EnvironmentChange{
+        name, security.Version == 3 && handedOn ? std::optional<std::string>(value) : std::nullopt};
+  };
+  return {phrase(kAuthPasswordVariable, authHandedOn, security.AuthPassword),
+          phrase(kPrivPasswordVariable, privHandedOn, security.PrivPassword)};
 }
 
 void LaunchModule(const KvCompanionStart &start) {

@@ -31,6 +31,12 @@ struct KvCompanionStart {
 KvCompanionStart CompanionStart(const std::string &argument, const KvStartupSettings &given,
                                 const KvSNMPSettings &session, const std::string &programFolder);
 
+// The pass phrases of `security` as a program's environment (kAuthPasswordVariable,
+// kPrivPasswordVariable), for SNMPv3 and each only when it is handed on; a variable
+// without a value is taken out of what the program inherits.
+std::vector<Platform::EnvironmentChange> PassPhraseEnvironment(const KvSNMPSecurity &security, bool authHandedOn = true,
+                                                               bool privHandedOn = true);
+
 // Starts the companion as a process of its own; a program that is missing or cannot
 // start is silently ignored.
 void LaunchModule(const KvCompanionStart &start);

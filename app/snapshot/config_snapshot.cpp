@@ -1,23 +1,19 @@
 #include "config_snapshot.h"
 
 #include "kv_index_codec.h"
+#include "kv_local_file.h"
 #include "snapshot_tables.h"
 #include "snmp_printable.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 constexpr const char *kMagic = "# MS-2416X configuration snapshot 1";
 constexpr size_t kMaxLine = 64 * 1024;
-constexpr std::uintmax_t kMaxFile = 16u << 20;
+constexpr size_t kMaxFile = kMaxMessageFileBytes;  // 16 MiB, as the message files
 
 struct HeaderField {
   const char *Key;
@@ -215,40 +211,18 @@ KvSnapshot ParseSnapshot(const std::string &text, const std::string &file) {
 }
 
 KvSnapshot LoadSnapshot(const std::string &path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) throw std::runtime_error("Cannot read " + path + ": no such file");
-  if (!S_ISREG(st.st_mode)) throw std::runtime_error("Cannot read " + path + ": not a regular file");
-  if (static_cast<std::uintmax_t>(st.st_size) > kMaxFile) throw std::runtime_error("Cannot read " + path + ": larger than 16 MiB");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("Cannot read " + path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return ParseSnapshot(text.str(), path);
+  std::string text;
+  switch (ReadLocalFile(path, kMaxFile, text)) {
+    case LocalFileRead::Read: return ParseSnapshot(text, path);
+    case LocalFileRead::Missing: throw std::runtime_error("Cannot read " + path + ": no such file");
+    case LocalFileRead::Unusable: break;
+  }
+  throw std::runtime_error("Cannot read " + path + ": not a readable regular file of at most 16 MiB");
 }
 
 void SaveSnapshot(const KvSnapshot &snapshot, const std::string &path) {
-  // A file of its own (never one that someone put there under a guessable name), renamed
-  // over `path` once it is whole.
-  std::string temporary = path + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) throw std::runtime_error("Cannot write " + path + ": " + std::strerror(errno));
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd, 0666 & ~mask);
-  const std::string text = SnapshotText(snapshot);
-  bool ok = true;
-  for (size_t at = 0; ok && at < text.size();) {
-    const ssize_t n = ::write(fd, text.data() + at, text.size() - at);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) at += static_cast<size_t>(n);
-  }
-  ok = ::close(fd) == 0 && ok;
-  if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    const std::string reason = std::strerror(errno);
-    std::remove(temporary.c_str());
-    throw std::runtime_error("Cannot write " + path + ": " + reason);
-  }
+  if (!ReplaceLocalFile(path, SnapshotText(snapshot), 0666))
+    throw std::runtime_error("Cannot write " + path + ": " + std::strerror(errno));
 }
 
 std::vector<KvSnapshotChange> DiffSnapshots(const KvSnapshot &from, const KvSnapshot &to) {

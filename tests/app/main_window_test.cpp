@@ -417,8 +417,11 @@ TEST_F(MainFormTest, HelpAboutFeaturesParentsAndTheExitQuestion) {
   std::ifstream installed(std::string(KV_PROGRAM_FOLDER) + "/" + kHelpPageTitle + ".html");
   std::stringstream page;
   page << installed.rdbuf();
-  for (const KvMenuItemDef &item : MainMenuTree())
-    if (item.Depth == 0) EXPECT_NE(page.str().find("id=\"" + HelpAnchorOf(item) + "\""), std::string::npos) << item.Caption;
+  for (const KvMenuItemDef &item : MainMenuTree()) {
+    if (item.Depth == 0) {
+      EXPECT_NE(page.str().find("id=\"" + HelpAnchorOf(item) + "\""), std::string::npos) << item.Caption;
+    }
+  }
   std::ofstream(help) << page.str();
   EXPECT_TRUE(TriggerAndWatchModal(Item(*form, "BasicInfo1"), [](QWidget *window) {
     QTest::keyClick(window, Qt::Key_F1);

@@ -53,11 +53,10 @@ THelpWindow *THelpWindow::Show(QWidget *owner, const std::string &page, const st
 THelpWindow *THelpWindow::Instance() { return instance; }
 
 void THelpWindow::SetProgramPage(const std::string &page) { programPage = page; }
-const std::string &THelpWindow::ProgramPage() { return programPage; }
 void THelpWindow::SetContextAnchor(const std::string &anchor) { contextAnchor = anchor; }
 const std::string &THelpWindow::ContextAnchor() { return contextAnchor; }
 
-void THelpWindow::ShowProgramHelp(QWidget *owner) {
+void THelpWindow::ShowProgramHelp(QWidget *owner, const std::string &anchor) {
   if (programPage.empty()) return;
   std::error_code error;
   if (!std::filesystem::is_regular_file(programPage, error)) {
@@ -65,13 +64,13 @@ void THelpWindow::ShowProgramHelp(QWidget *owner) {
                              Platform::MsgButtons::Ok, Platform::MsgIcon::Warning);
     return;
   }
-  Show(owner, programPage, contextAnchor);
+  Show(owner, programPage, anchor);
 }
 
 void THelpWindow::AddHelpKey(QWidget *window) {
   auto *key = new QShortcut(QKeySequence::HelpContents, window);
   key->setContext(Qt::WindowShortcut);
-  QObject::connect(key, &QShortcut::activated, window, [window] { ShowProgramHelp(window); });
+  QObject::connect(key, &QShortcut::activated, window, [window] { ShowProgramHelp(window, contextAnchor); });
 }
 
 THelpWindow::~THelpWindow() = default;

@@ -33,13 +33,12 @@ public:
 
   // The program's help page, which F1 opens in each of its windows ("" while none).
   static void SetProgramPage(const std::string &page);
-  static const std::string &ProgramPage();
   // Where in the page F1 opens while the window of a menu entry runs ("" for the top).
   static void SetContextAnchor(const std::string &anchor);
   static const std::string &ContextAnchor();
-  // F1: the program's page at the context anchor, in the help window. A page that is
-  // missing is said in a message box over `owner`.
-  static void ShowProgramHelp(QWidget *owner);
+  // The program's page at `anchor`, in the help window (F1 gives the context anchor, the
+  // Help menu none). A page that is missing is said in a message box over `owner`.
+  static void ShowProgramHelp(QWidget *owner, const std::string &anchor);
   // Gives `window` the F1 key of the program's help.
   static void AddHelpKey(QWidget *window);
   ~THelpWindow() override;
