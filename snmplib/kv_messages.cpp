@@ -161,6 +161,8 @@ const KvMessageTable kBuiltinLibrary = {
     "(KvSNMP++) The agent answered with an unknown error-status!",
     "(KvSNMP++) OID not increasing in the agent's answer!",
     "(KvSNMP++) Too many rows in the table, the walk stopped!",
+    "(KvSNMP++) The change journal cannot be written, nothing was sent!",
+    "(KvSNMP++) The change was made, but the change journal could not record it!",
 };
 
 // The message file of each table, relative to the program's folder.

@@ -21,7 +21,7 @@ extern KvMessageTable UsmMessages;
 extern KvMessageTable SnmpClassMessages;
 // The request log line templates: index 0 Get, 1 Set.
 extern KvMessageTable RequestLogFormats;
-// The library's own: codes 0 and -501 to -531, index = -code - 500 (0 for code 0).
+// The library's own: codes 0 and -501 to -533, index = -code - 500 (0 for code 0).
 extern KvMessageTable LibraryMessages;
 
 // Indexes into CommonMessages that callers name.
@@ -65,6 +65,8 @@ constexpr int UnknownCode = 28;
 constexpr int BadErrorStatus = 29;
 constexpr int OidNotIncreasing = 30;
 constexpr int TooManyRows = 31;
+constexpr int JournalNotReady = 32;
+constexpr int JournalNotRecorded = 33;
 }  // namespace LibraryMsg
 
 // The tables a message file can replace.
@@ -92,7 +94,7 @@ std::string CommonMessage(int index);
 std::string LibraryMessage(int n);
 
 // Text of any library code of any family (0, -1..-19, -101..-118, -201..-217,
-// -301..-314, -401..-423, -501..-531); the unknown-code text for any other code.
+// -301..-314, -401..-423, -501..-533); the unknown-code text for any other code.
 std::string CodeMessage(int code);
 
 // Raises KvException with the common-table text of `index` and code -index.

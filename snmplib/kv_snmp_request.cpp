@@ -110,7 +110,7 @@ SnmpOperation KvSNMPRequest::ReadOperation() const {
   }
 }
 
-SnmpPdu KvSNMPRequest::BuildPdu(PduKind kind) {
+SnmpPdu KvSNMPRequest::BuildPdu(PduKind kind, std::vector<int> *written) {
   SnmpPdu pdu;
   Settings.PreparePdu(pdu);
   const unsigned char type = VarList.ItemType;
@@ -131,6 +131,7 @@ SnmpPdu KvSNMPRequest::BuildPdu(PduKind kind) {
       SnmpVb vb;
       LoadVbValue(i, vb);
       if (!pdu.AddVb(oid, vb.Value)) RaiseCode(SnmpStatus::InvalidOid - 400);
+      if (written) written->push_back(i);
       continue;
     }
     if (!Asks(i, kind)) continue;
@@ -265,21 +266,18 @@ int KvSNMPRequest::GetLeavingOutMissing(const SnmpTarget &target, const SnmpPdu 
   }
 }
 
-void KvSNMPRequest::GetLeavingOutMissingAsync(const SnmpTarget &target, const SnmpPdu &pdu,
-                                              KvSNMPCallback callback, void *userData,
+void KvSNMPRequest::GetLeavingOutMissingAsync(const SnmpTarget &target, const SnmpPdu &pdu, GetAnswered answered,
                                               std::shared_ptr<std::vector<size_t>> missing) {
   Launch(SnmpOperation::Get, target, WithoutBindings(pdu, *missing),
-         [target, pdu, callback, userData, missing](KvSNMPRequest &request, int status, const SnmpPdu &answer) {
-           const auto complete = [&](int st, const SnmpPdu &response) {
-             request.Complete(st, response, callback, userData, true, ReadFirst, *missing);
-           };
+         [target, pdu, answered, missing](KvSNMPRequest &request, int status, const SnmpPdu &answer) {
+           const auto complete = [&](int st, const SnmpPdu &response) { answered(request, st, response, *missing); };
            if (!IsNoSuchName(status) || !request.enabled_ || !TakeMissing(pdu, *missing, answer.ErrorIndex)) {
              if (status != SnmpStatus::Success) missing->clear();
              return complete(status, missing->empty() ? answer : WithMissing(pdu, *missing, answer));
            }
            if (missing->size() == pdu.Vbs.size()) return complete(SnmpStatus::Success, WithMissing(pdu, *missing, answer));
            try {
-             request.GetLeavingOutMissingAsync(target, pdu, callback, userData, missing);
+             request.GetLeavingOutMissingAsync(target, pdu, answered, missing);
            } catch (const KvException &) {
              missing->clear();
              complete(status, answer);
@@ -686,20 +684,26 @@ bool KvSNMPRequest::Set(bool readBack, const std::string &selection,
   const KvSNMPVarList saved = VarList;
   SnmpTarget target;
   SnmpPdu pdu;
+  std::shared_ptr<KvJournalWrite> write;
   try {
     PrepareSet(selection, values);
     target = Settings.BuildTarget();
-    pdu = BuildPdu(Write);
+    std::vector<int> written;
+    pdu = BuildPdu(Write, &written);
+    write = StartJournalWrite(written, pdu);
   } catch (...) {
     VarList = saved;
     throw;
   }
   VarList = saved;
   SnmpPdu response;
-  const int status = Session().Set(target, pdu, response);
   int code;
   std::string text;
-  MapSnmpStatus(status, code, text);
+  if (write) {
+    JournaledSet(target, pdu, *write, response, code, text);
+  } else {
+    MapSnmpStatus(Session().Set(target, pdu, response), code, text);
+  }
   if (code != 0) throw KvException(text, code);
   if (!readBack) return false;
   bool finished = false;
@@ -720,8 +724,13 @@ void KvSNMPRequest::ReadAsync(KvSNMPCallback callback, void *userData, PduKind k
   const SnmpPdu pdu = BuildPdu(kind);
   partlyRead_ = false;
   if (op == SnmpOperation::Get) {
-    GetLeavingOutMissingAsync(Settings.BuildTarget(), pdu, std::move(callback), userData,
-                              std::make_shared<std::vector<size_t>>());
+    GetLeavingOutMissingAsync(
+        Settings.BuildTarget(), pdu,
+        [callback = std::move(callback), userData](KvSNMPRequest &request, int status, const SnmpPdu &response,
+                                                   const std::vector<size_t> &missing) {
+          request.Complete(status, response, callback, userData, true, ReadFirst, missing);
+        },
+        std::make_shared<std::vector<size_t>>());
     ++pendingCount_;
     return;
   }
@@ -740,15 +749,19 @@ void KvSNMPRequest::SetAsync(KvSNMPCallback callback, void *userData, bool readB
   const KvSNMPVarList saved = VarList;
   SnmpPdu pdu;
   SnmpTarget target;
+  std::shared_ptr<KvJournalWrite> write;
   try {
     PrepareSet(selection, values);
     target = Settings.BuildTarget();  // fails early, before the list is touched any further
-    pdu = BuildPdu(Write);
+    std::vector<int> written;
+    pdu = BuildPdu(Write, &written);
+    write = StartJournalWrite(written, pdu);
   } catch (...) {
     VarList = saved;
     throw;
   }
   VarList = saved;
+  if (write) return JournaledSetAsync(target, pdu, std::move(write), std::move(callback), userData, readBack);
   SendAsync(SnmpOperation::Set, target, Write, pdu, std::move(callback), userData, readBack);
 }
 

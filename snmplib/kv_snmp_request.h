@@ -18,6 +18,7 @@
 #include "kv_messages.h"
 #include "kv_snmp_session.h"
 #include "kv_snmp_var_list.h"
+#include "kv_write_journal.h"
 #include "snmp_pdu.h"
 #include "snmp_session.h"
 
@@ -56,6 +57,9 @@ public:
            const std::vector<std::string> *values = nullptr);
   void SetAsync(KvSNMPCallback callback, void *userData, bool readBack,
                 const std::string &selection = "", const std::vector<std::string> *values = nullptr);
+  // Writes `bindings` as they are, naming them in the journal by `objects` (one each,
+  // their Name, Index and Status; the rest is filled in): the Sets of an Undo. Blocking.
+  void SetBindings(const std::vector<SnmpVb> &bindings, const std::vector<KvJournalObject> &objects);
 
   // True when the last Get filled the list but for objects that the agent lacks: an
   // SNMPv1 agent answered noSuchName, and the read was asked again without them (as
@@ -115,7 +119,8 @@ private:
   std::string BaseOid(int itemIndex) const;
   std::string RowInstance();
   std::string ItemValue(int itemIndex) const;  // the value text, label turned back into value
-  SnmpPdu BuildPdu(PduKind kind);
+  // With `written`, the items a Write sends, in the order of the PDU's bindings.
+  SnmpPdu BuildPdu(PduKind kind, std::vector<int> *written = nullptr);
   SnmpOperation ReadOperation() const;
   // True for a row read with more to follow; `finished` tells that the walk ended (every
   // readable item past its column, or SNMPv1's noSuchName for the OID asked for).
@@ -137,11 +142,24 @@ private:
   // back for the whole of `pdu`, the objects left out as missing ones.
   int GetLeavingOutMissing(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPdu &response,
                            std::vector<size_t> &missing);
-  void GetLeavingOutMissingAsync(const SnmpTarget &target, const SnmpPdu &pdu, KvSNMPCallback callback,
-                                 void *userData, std::shared_ptr<std::vector<size_t>> missing);
+  using GetAnswered = std::function<void(KvSNMPRequest &request, int status, const SnmpPdu &response,
+                                         const std::vector<size_t> &missing)>;
+  void GetLeavingOutMissingAsync(const SnmpTarget &target, const SnmpPdu &pdu, GetAnswered answered,
+                                 std::shared_ptr<std::vector<size_t>> missing);
   // The noSuchName text naming the items at the bindings `missing`.
   std::string MissingText(const std::vector<size_t> &missing) const;
   void PrepareSet(const std::string &selection, const std::vector<std::string> *values);
+  // The change journal's part of a write (kv_write_journal.h). The objects of a Set of
+  // the items `written` (while the list holds the values sent), with the columns of a
+  // row it destroys; the write's agent, window and group.
+  // Null when the program keeps no journal.
+  std::shared_ptr<KvJournalWrite> StartJournalWrite(const std::vector<int> &written, const SnmpPdu &pdu);
+  std::shared_ptr<KvJournalWrite> NewJournalWrite() const;
+  // The old values read, the Set sent and the write recorded; its outcome in `code` and `text`.
+  void JournaledSet(const SnmpTarget &target, const SnmpPdu &pdu, KvJournalWrite &write, SnmpPdu &response,
+                    int &code, std::string &text);
+  void JournaledSetAsync(const SnmpTarget &target, const SnmpPdu &pdu, std::shared_ptr<KvJournalWrite> write,
+                         KvSNMPCallback callback, void *userData, bool readBack);
   // Sends `pdu` to `target` (built once by the caller) and completes through `callback`.
   void SendAsync(SnmpOperation op, const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu,
                  KvSNMPCallback callback, void *userData, bool readBack);

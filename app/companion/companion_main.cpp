@@ -7,6 +7,7 @@
 // once the view's first read has settled, the window's caption and status lines are
 // written to FILE and the program ends.
 
+#include "change_journal.h"
 #include "companion_start.h"
 #include "config_form.h"
 #include "kv_message_box.h"
@@ -73,6 +74,8 @@ int main(int argc, char **argv) {
       return Platform::DefaultButton(m.Buttons);
     });
 
+  KvChangeJournal journal("ms2416x-companion");
+  journal.Install();
   int exitStatus = CompanionExit::Ok;
   TConfigForm *form = StartCompanion(Parameters(argc, argv), exitStatus, std::cerr);
   if (!form) return exitStatus;

@@ -5,6 +5,7 @@
 // when a view opens, so that a view whose table is missing fails with a message rather
 // than at link time.
 
+#include "kv_row_status.h"
 #include "window_entry.h"
 
 #include <memory>
@@ -12,12 +13,6 @@
 #include <string>
 #include <vector>
 
-// How a table creates and destroys its rows.
-enum class KvRowStatusKind : unsigned char {
-  None,         // rows are not created from the window
-  RowStatus,    // createAndGo / destroy
-  EntryStatus,  // createRequest, then valid / invalid
-};
 
 struct KvCompanionPageDef {
   const char *Caption;  // the tab's caption; null for the one page of a plain window

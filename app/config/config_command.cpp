@@ -2,6 +2,7 @@
 
 #include "config_snapshot.h"
 #include "kv_program_info.h"
+#include "kv_write_journal.h"
 #include "restore_plan.h"
 #include "snapshot_agent.h"
 #include "startup_settings.h"
@@ -185,6 +186,7 @@ int RunConfigCommand(const std::vector<std::string> &parameters, std::ostream &o
   KvRestoreOutcome outcome;
   {
     ProgressLine progress(errors, terminal, "Writing");
+    KvJournalScope journal("ms2416x-config restore");
     outcome = ExecuteRestore(plan, SNMPSettings, std::ref(progress));
   }
   for (const std::string &line : outcome.Sent) out << "sent: " << line << '\n';

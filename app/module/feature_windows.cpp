@@ -1,5 +1,6 @@
 #include "feature_windows.h"
 
+
 #include "config_snapshot_form.h"
 #include "dot3_stats_form.h"
 #include "ethernet_information_rule_form.h"
@@ -8,6 +9,7 @@
 #include "if_x_entry.h"
 #include "ip_mask_information_form.h"
 #include "ip_rule_form.h"
+#include "journal_form.h"
 #include "kv_text.h"
 #include "last_change_form.h"
 #include "main_form.h"
@@ -33,6 +35,8 @@ void OpenEthernetRule(TMainForm &mainForm) { ShowFeatureWindow<TEthernetInformat
 void OpenIpRule(TMainForm &mainForm) { ShowFeatureWindow<TIPRuleForm>(&mainForm); }
 void OpenPayloadRule(TMainForm &mainForm) { ShowFeatureWindow<TUserDefinedInformationRuleForm>(&mainForm); }
 void OpenConfigSnapshot(TMainForm &mainForm) { ShowFeatureWindow<TConfigSnapshotForm>(&mainForm, mainForm.AddressText); }
+void OpenJournal(TMainForm &mainForm) { ShowFeatureWindow<TJournalForm>(&mainForm, SNMPSettings); }
+void UndoLastChange(TMainForm &mainForm) { TJournalForm::UndoLastChange(&mainForm, SNMPSettings); }
 void OpenF4(TMainForm &m) { OpenLastChangeForm(&m, m.AddressText); }
 void OpenF5(TMainForm &m) { OpenIfXEntry(&m, m.AddressText); }
 void OpenF6(TMainForm &m) { OpenDot3StatsForm(&m, m.AddressText); }
@@ -75,6 +79,8 @@ const FeatureWindow kFeatureWindows[] = {
     {"F18", OpenF18},           // TUserMaskInfoForm
     {"F19", OpenPayloadRule},   // TUserDefinedInformationRuleForm
     {"F20", OpenConfigSnapshot},  // TConfigSnapshotForm
+    {"F21", OpenJournal},         // TJournalForm
+    {"F22", UndoLastChange},      // asks, then takes the last change back
 };
 
 }  // namespace

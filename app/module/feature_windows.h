@@ -1,5 +1,5 @@
 #pragma once
-// The windows of their own that the feature entries of the menu open (F1 to F20). Each
+// The windows of their own that the feature entries of the menu open (F1 to F22). Each
 // entry has one opener here: it creates its window with the application as owner, sets
 // what the window needs from the main window (caption, references), shows it modally
 // and destroys it. An entry whose window is not part of this version has no opener, and

@@ -1,6 +1,7 @@
 // The module's program: started by the host suite once per switch with the switch's
 // address and credentials on its command line.
 
+#include "change_journal.h"
 #include "kv_process.h"
 #include "kv_program_info.h"
 #include "main_form.h"
@@ -32,6 +33,9 @@ int main(int argc, char **argv) {
   QApplication application(argc, argv);  // takes Qt's own options out of argv
   std::vector<std::string> parameters = Parameters(argc, argv);
   if (parameters == std::vector<std::string>{kConnectOption} && !AskForSwitch(parameters)) return ModuleExit::Ok;
+  // Every write of the module goes to the change journal.
+  KvChangeJournal journal("ms2416x");
+  journal.Install();
   int exitStatus = 0;
   std::unique_ptr<TMainForm> form = StartModule(parameters, exitStatus, std::cerr);
   if (!form) return exitStatus;

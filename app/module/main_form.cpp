@@ -338,6 +338,7 @@ void TMainForm::AlarmEvent(const KvMenuEntry &entry) {
 }
 
 void TMainForm::DeviceAction(const KvMenuEntry &entry) {
+  KvJournalScope journal(entry.Title);
   if (Platform::ShowMessageBox(this, "Are you sure?", entry.Title, Platform::MsgButtons::OkCancel,
                                Platform::MsgIcon::Information) != Platform::MsgResult::Ok)
     return;

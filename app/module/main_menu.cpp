@@ -201,6 +201,8 @@ const KvMenuEntry kEntries[] = {
     F("F18", "TUserMaskInfoForm"),
     F("F19", "TUserDefinedInformationRuleForm"),
     F("F20", "TConfigSnapshotForm"),
+    F("F21", "TJournalForm"),
+    F("F22", "UndoLastChange"),
 };
 
 }  // namespace

@@ -44,6 +44,8 @@
   KV_ITEM(1, SaveChanges1, "Save Changes", Shown, "D1") \
   KV_ITEM(1, Reset2, "Reboot", Shown, "D2") \
   KV_ITEM(1, ConfigurationSnapshot1, "Configuration snapshot...", Shown, "F20") \
+  KV_ITEM(1, ChangeJournal1, "Change journal...", Shown, "F21") \
+  KV_ITEM(1, UndoLastChange1, "Undo last change", Shown, "F22") \
   KV_ITEM(0, SingleIPConfiguration1, "SIM", Shown, "") \
   KV_ITEM(1, SingleIPInformation1, "Single IP Information", Shown, "G48") \
   KV_ITEM(1, SingleIPControl1, "Single IP Control", Shown, "G49") \

@@ -1,5 +1,6 @@
 #include "snapshot_tables.h"
 
+#include "kv_mib_secrets.h"
 #include "kv_option_list.h"
 
 #include <algorithm>
@@ -18,8 +19,8 @@ const char *const kLeftOutTables[] = {
 };
 
 // Columns that are written to act, not to configure (a counter reset, a clock, a
-// re-authentication, a protocol migration check, a certificate download), or that hold
-// secrets: keys, passwords, communities and SNMPv3 key changes never go into a file.
+// re-authentication, a protocol migration check, a certificate download, a clone). The
+// columns that hold secrets are left out too (kv_mib_secrets.h).
 const char *const kLeftOutColumns[] = {
     "1.3.6.1.4.1.171.11.43.2.2.1.2.4",  // Clean All Statistic Counter
     "1.3.6.1.4.1.171.11.43.2.2.1.2.5",  // Real Time
@@ -27,14 +28,7 @@ const char *const kLeftOutColumns[] = {
     "1.0.8802.1.1.1.1.1.2.1.5",         // dot1xPaePortReauthenticate
     "1.3.6.1.2.1.17.2.19.1.1",          // dot1dStpPortProtocolMigration
     "1.3.6.1.4.1.171.12.7.2.5",         // swSSLCertificateFileCtrl
-    "1.3.6.1.4.1.171.12.5.5.1.4",       // swAACServerAuthKey
-    "1.3.6.1.4.1.171.12.8.1.3.1.9",     // swSingleIPMSPassword
     "1.3.6.1.6.3.15.1.2.2.1.4",         // usmUserCloneFrom
-    "1.3.6.1.6.3.15.1.2.2.1.6",         // usmUserAuthKeyChange
-    "1.3.6.1.6.3.15.1.2.2.1.7",         // usmUserOwnAuthKeyChange
-    "1.3.6.1.6.3.15.1.2.2.1.9",         // usmUserPrivKeyChange
-    "1.3.6.1.6.3.15.1.2.2.1.10",        // usmUserOwnPrivKeyChange
-    "1.3.6.1.2.1.16.9.1.1.4",           // eventCommunity
 };
 
 // A row of the first table refers to rows of the second: the second's rows are created
@@ -86,7 +80,7 @@ bool Saved(const KvSNMPVarDef &def) {
     case Syntax::Counter: case Syntax::Counter64: case Syntax::TimeTicks: return false;
     default: break;
   }
-  return !Listed(kLeftOutColumns, std::size(kLeftOutColumns), def.Oid);
+  return !Listed(kLeftOutColumns, std::size(kLeftOutColumns), def.Oid) && !IsSecretObject(def.Oid);
 }
 
 std::vector<KvSnapshotTable> Build() {

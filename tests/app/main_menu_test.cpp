@@ -58,6 +58,8 @@ const char *const kOutline = R"(
   "Save Changes" SaveChanges1 -> D1
   "Reboot" Reset2 -> D2
   "Configuration snapshot..." ConfigurationSnapshot1 -> F20
+  "Change journal..." ChangeJournal1 -> F21
+  "Undo last change" UndoLastChange1 -> F22
 "SIM" SingleIPConfiguration1
   "Single IP Information" SingleIPInformation1 -> G48
   "Single IP Control" SingleIPControl1 -> G49

@@ -2,7 +2,9 @@
 // simulator's request log as the witness of what was sent. The changes a user makes are
 // made with net-snmp's snmpset, independently of the program under test.
 
+#include "change_journal.h"
 #include "config_command.h"
+#include "journal_undo.h"
 #include "snapshot_tables.h"
 #include "switch_sim_agent.h"
 
@@ -152,12 +154,13 @@ TEST_F(ConfigCommand, RoundTripShowsTheTwentyChangesAndRestoresThemWithTheSetsNe
   EXPECT_TRUE(SetsInLog(sw_, again).empty());
 }
 
-TEST_F(ConfigCommand, RestoreIntoAFreshlyStartedSwitchMakesItEqualToTheFile) {
+TEST_F(ConfigCommand, RestoreIntoAFreshlyStartedSwitchMakesItEqualToTheFileAndUndoTakesItBack) {
   ChangeTwentyObjects(sw_);
   ASSERT_EQ(Config(sw_, {"save", file_}).Status, ConfigExit::Ok);
   SwitchSimAgent fresh;
   ASSERT_TRUE(fresh.Started());
-  EXPECT_EQ(Config(fresh, {"diff", file_}).Status, ConfigExit::Different);
+  const Result initial = Config(fresh, {"diff", file_});
+  EXPECT_EQ(initial.Status, ConfigExit::Different);
 
   const Result dry = Config(fresh, {"restore", file_, "--dry-run"});
   EXPECT_EQ(dry.Status, ConfigExit::Ok);
@@ -165,10 +168,21 @@ TEST_F(ConfigCommand, RestoreIntoAFreshlyStartedSwitchMakesItEqualToTheFile) {
       << dry.Out;
   EXPECT_EQ(Config(fresh, {"diff", file_}).Status, ConfigExit::Different);  // a dry run sends nothing
 
+  KvChangeJournal journal("ms2416x-config", MakeTempDir("kvjournal"));
+  journal.Install();
   const Result restored = Config(fresh, {"restore", file_});
   EXPECT_EQ(restored.Status, ConfigExit::Ok) << restored.Out << restored.Errors;
   const Result diff = Config(fresh, {"diff", file_});
   EXPECT_EQ(diff.Status, ConfigExit::Ok) << diff.Out;
+
+  // The restore is one change in the change journal, rows made and destroyed included,
+  // and Undo takes it back whole.
+  const std::string agent = "127.0.0.1:" + std::to_string(fresh.Port());
+  const KvUndoPlan plan = PlanUndo(ReadJournalFile(journal.FileOf(agent), agent).Lines, agent);
+  ASSERT_TRUE(plan.CanUndo()) << (plan.Refusals.empty() ? "no steps" : plan.Refusals.front());
+  EXPECT_EQ(plan.Window, "ms2416x-config restore");
+  ExecuteUndo(plan, SNMPSettings);
+  EXPECT_EQ(Config(fresh, {"diff", file_}).Out, initial.Out);
 }
 
 TEST_F(ConfigCommand, ARefusedSetStopsTheRestoreNamingItAndASecondRunAfterTheFixEndsEqual) {

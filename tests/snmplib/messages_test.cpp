@@ -85,7 +85,7 @@ TEST(CodeMessage, GivesTheTextOfEveryFamilyAndUnknownOtherwise) {
   EXPECT_EQ(CodeMessage(-420), "(SNMP Class) Transport is not supported!");
   EXPECT_EQ(CodeMessage(-509), "(KvSNMP++) Invalid IP Address or DNS name!");
   EXPECT_EQ(CodeMessage(-528), "(KvSNMP++) Unknown error code!");
-  for (int code : {-19, -100, -119, -200, -218, -315, -424, -500, -532, 5})
+  for (int code : {-19, -100, -119, -200, -218, -315, -424, -500, -534, 5})
     EXPECT_EQ(CodeMessage(code), "(KvSNMP++) Unknown error code!") << code;
 }
 

@@ -52,6 +52,12 @@ void TBaseForm::SetCaption(const std::string &caption) { setWindowTitle(ToQt(cap
 
 std::string TBaseForm::Caption() const { return FromQt(windowTitle()); }
 
+std::string TBaseForm::JournalWindowName() const {
+  const std::string caption = Caption();
+  const size_t at = caption.rfind(" : ");
+  return at == std::string::npos ? caption : caption.substr(0, at);
+}
+
 void TBaseForm::Report(KvSNMPRequest2Controls *binding, const std::string &message) {
   if (!binding && !bindings_.empty()) binding = bindings_.front().get();
   if (binding && binding->HasStatusOutput()) {

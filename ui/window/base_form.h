@@ -12,6 +12,7 @@
 //   form->DeleteWhenIdle();            // or delete it, once ShowModal has returned
 
 #include "kv_snmp_request2_controls.h"
+#include "kv_write_journal.h"
 
 #include <QDialog>
 #include <QObject>
@@ -98,6 +99,8 @@ public:
   static TBaseForm *InnermostHandlerForm();
 
   int ShowModal() { return exec(); }
+  // The name the change journal gives the window: its caption less the agent's address.
+  std::string JournalWindowName() const;
 
 protected:
   // The close handler, run whenever the window closes (accept, reject, close). The base
@@ -110,7 +113,7 @@ protected:
 private:
   class HandlerScope {
   public:
-    explicit HandlerScope(TBaseForm &form) : form_(form) {
+    explicit HandlerScope(TBaseForm &form) : form_(form), journal_(form.JournalWindowName()) {
       ++form_.handlerDepth_;
       Running().push_back(&form);
     }
@@ -126,6 +129,7 @@ private:
 
   private:
     TBaseForm &form_;
+    KvJournalScope journal_;  // the window's writes, one group a handler
   };
 
   // The windows running a handler, in the order their handlers began.
