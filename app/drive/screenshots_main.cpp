@@ -7,8 +7,12 @@
 // menu entry and item ("G8-IGMPControlTable1.png").
 
 #include "base_form.h"
+#include "change_journal.h"
 #include "connect_form.h"
 #include "help_window.h"
+#include "journal_form.h"
+#include "kv_mib_mib2_set.h"
+#include "kv_snmp_request.h"
 #include "kv_message_box.h"
 #include "kv_status_bar.h"
 #include "main_form.h"
@@ -27,6 +31,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <iostream>
@@ -59,9 +64,11 @@ bool Save(QWidget *window, const QString &path) {
   return ok;
 }
 
-// The menu entries whose windows are pictured: the generic windows, the feature windows,
-// the port session statistics (a generic window behind a question) and the About box.
+// The menu entries whose windows are pictured: the generic windows, the feature windows
+// (not Undo, which opens none), the port session statistics (a generic window behind a
+// question) and the About box.
 bool Pictured(const KvMenuEntry &entry) {
+  if (std::string(entry.Key) == "F22") return false;
   switch (entry.Kind) {
   case KvEntryKind::Generic:
   case KvEntryKind::Pages:
@@ -135,9 +142,22 @@ int main(int argc, char **argv) {
     return Platform::DefaultButton(m.Buttons);
   });
 
+  // The change journal of a session of its own, with two changes for its window to list.
+  QTemporaryDir journalFolder;
+  KvChangeJournal journal("ms2416x", journalFolder.path().toStdString());
+  journal.Install();
   int status = 0;
   std::unique_ptr<TMainForm> form = StartModule(parameters, status, std::cerr);
   if (!form) return status ? status : 1;
+  try {
+    KvJournalScope scope("System Information");
+    KvSNMPRequest system;
+    system.VarList = KvSNMPVarList(MibSystemDefs, SVT_SV, 0);
+    const std::vector<std::string> values = {"noc@example.net", "Lab, rack 4"};
+    system.Set(false, "3,5", &values);
+  } catch (const std::exception &e) {
+    std::cout << "no change for the journal: " << e.what() << "\n";
+  }
   form->show();
   Wait(1500);  // the panel's first poll ran at creation; let the window paint
   bool ok = Save(form.get(), folder.filePath("main_window.png"));

@@ -135,7 +135,7 @@ void TJournalForm::ApplyFilters() {
   if (!reading_.Error.empty()) {
     text = "The journal cannot be read: " + reading_.Error;
   } else if (reading_.Lines.empty()) {
-    text = "No change of " + agent_ + " has been journaled on this desktop.";
+    text = "No change of " + agent_ + " has been journaled on this desktop";
   } else {
     text = Lines(reading_.Lines.size(), "object written", "objects written") + " to " + agent_;
     if (matching != reading_.Lines.size()) text += ", " + std::to_string(matching) + " shown";

@@ -40,9 +40,11 @@ std::vector<SweepWindow> MenuWindows(TMainForm &form) {
     if (kind != KvEntryKind::Generic && kind != KvEntryKind::Pages && kind != KvEntryKind::Feature &&
         kind != KvEntryKind::Special)
       continue;
-    // The configuration snapshot window reads and writes only when asked to, by its
-    // buttons (its own tests drive them): opened and closed, it meets no agent.
-    if (std::string(entry->Key) == "F20" || std::string(entry->Key) == "F22") continue;
+    // The configuration snapshot window and Undo read and write only when asked to, by
+    // their buttons and questions (their own tests drive them), and the change journal's
+    // window reads a local file: opened and closed, they meet no agent.
+    const std::string key = entry->Key;
+    if (key == "F20" || key == "F21" || key == "F22") continue;
     SweepWindow row;
     row.Name = std::string(entry->Key) + " " + item.Name;
     row.Kind = KindOf(*entry);
