@@ -31,16 +31,32 @@ bool Matches(const std::string &text, const std::string &filter) {
   return filter.empty() || Lower(text).find(filter) != std::string::npos;
 }
 
-// A value as the list shows it: the window's name for it, with the value itself.
+// A value as the list shows it: texts in quotes, numbers as they are, the window's name
+// for a value before it, an object that did not exist as such.
 std::string Shown(const std::optional<SnmpValue> &value, bool secret, const std::string &label) {
-  const std::string text = JournalValueText(value, secret);
+  if (secret) return "(concealed)";
+  if (!value) return "(not read)";
+  if (!value->HasValue()) return value->Type() == SnmpType::Null ? "(null)" : "(did not exist)";
+  std::string text;
+  switch (value->Type()) {
+    case SnmpType::OctetString: {
+      const std::string quoted = JournalValueText(value, false);
+      text = quoted.substr(quoted.find(':') + 1);
+      break;
+    }
+    case SnmpType::Integer: text = std::to_string(value->AsInteger()); break;
+    default: {
+      const std::string typed = JournalValueText(value, false);
+      text = typed.substr(typed.find(':') + 1);
+    }
+  }
   return label.empty() ? text : label + " (" + text + ")";
 }
 
-// The time in the list: "2026-12-09 23:30:01 UTC".
+// The time in the list, UTC: "2026-12-09 23:30:01".
 std::string ShownTime(const std::string &iso) {
   if (iso.size() < 19) return iso;
-  return iso.substr(0, 10) + " " + iso.substr(11, 8) + " UTC";
+  return iso.substr(0, 10) + " " + iso.substr(11, 8);
 }
 
 std::string Lines(size_t n, const char *one, const char *many) {
@@ -54,7 +70,7 @@ std::string Lines(size_t n, const char *one, const char *many) {
 TJournalForm::TJournalForm(QWidget *owner, const KvSNMPSettings &settings)
     : TBaseForm(owner), settings_(settings), agent_(JournalAgentOf(settings)) {
   SetCaption("Change journal : " + settings.Device.Address);
-  resize(900, 480);
+  resize(1180, 500);
   QHBoxLayout *row = MakeWindowRow(this, StatusBar1);
   auto *left = new QVBoxLayout;
   left->setContentsMargins(8, 8, 0, 0);
@@ -67,12 +83,14 @@ TJournalForm::TJournalForm(QWidget *owner, const KvSNMPSettings &settings)
   ED_Object->setClearButtonEnabled(true);
   AddLabelled(filters, 0, "Window:", ED_Window, 0);
   AddLabelled(filters, 0, "Object:", ED_Object, 2);
+  filters->setHorizontalSpacing(6);
+  filters->setColumnMinimumWidth(2, 60);
   filters->setColumnStretch(1, 1);
   filters->setColumnStretch(3, 1);
   left->addLayout(filters);
   LV_Journal = MakeGridListView(this, "LV_Journal");
-  LV_Journal->setHeaderLabels({"Time", "User", "Window", "Object", "Before", "Sent", "Outcome"});
-  const int widths[] = {150, 110, 150, 200, 140, 140};
+  LV_Journal->setHeaderLabels({"Time (UTC)", "User", "Window", "Object", "Before", "Sent", "Outcome"});
+  const int widths[] = {140, 80, 150, 170, 150, 150};
   for (int c = 0; c < 6; ++c) LV_Journal->header()->resizeSection(c, widths[c]);
   LV_Journal->header()->setStretchLastSection(true);
   left->addWidget(LV_Journal, 1);
@@ -173,7 +191,7 @@ std::string TJournalForm::UndoLastChange(QWidget *owner, const KvSNMPSettings &s
   const KvUndoPlan plan = PlanUndo(reading.Lines, agent);
   const std::string change =
       "the change made in \"" + (plan.Window.empty() ? std::string("(no window)") : plan.Window) + "\" at " +
-      ShownTime(plan.Time);
+      ShownTime(plan.Time) + " UTC";
   if (!plan.CanUndo()) {
     std::string text;
     if (plan.Group.empty()) {

@@ -204,7 +204,7 @@ TEST_F(ChangeJournal, EachKindOfWriteIsJournaledWithItsOldValueAndUndoPutsTheSwi
   dialogs.Answer(folder_ + "/journal.csv");
   window.BT_Export->click();
   const std::string csv = ReadFile(folder_ + "/journal.csv");
-  EXPECT_EQ(csv.rfind("Time,User,Window,Object,Before,Sent,Outcome\r\n", 0), 0u) << csv;
+  EXPECT_EQ(csv.rfind("Time (UTC),User,Window,Object,Before,Sent,Outcome\r\n", 0), 0u) << csv;
   EXPECT_NE(csv.find("swL2MirrorPortState.0"), std::string::npos) << csv;
 }
 
@@ -220,6 +220,18 @@ TEST_F(ChangeJournal, FailuresSecretsAndUnusableFilesAreToldAndNeverUndone) {
   EXPECT_FALSE(PlanUndo(Journal().Lines, agent_).CanUndo());
   Undo();
   EXPECT_NE(lastAsked_.find("There is no change"), std::string::npos) << lastAsked_;
+
+  // A switch that does not answer the read of the old values is not written to; the
+  // write is journaled with the time-out.
+  ASSERT_TRUE(sim_->Pause());
+  const std::vector<std::string> target = {"3"};
+  EXPECT_THROW(mirror.Set(false, "0", &target), KvException);
+  ASSERT_TRUE(sim_->Resume());
+  group = LastGroup();
+  ASSERT_EQ(group.size(), 1u);
+  EXPECT_NE(group[0].Outcome.find("timed out"), std::string::npos) << group[0].Outcome;
+  EXPECT_FALSE(group[0].Object.Before.has_value());
+  EXPECT_TRUE(Sets({kMirror + ".1.0\",\"type\":\"INTEGER\",\"value\":\"3"}).empty());
 
   // A destroyed RMON event held a community: the journal does not keep it, so the row
   // cannot be made again, and Undo says why without sending anything.
