@@ -4,6 +4,7 @@
 #include "kv_exception.h"
 #include "kv_option_list.h"
 #include "kv_snmp_request.h"
+#include "snmp_printable.h"
 
 namespace {
 KvSnmpSession &JournalSession() {
@@ -11,8 +12,11 @@ KvSnmpSession &JournalSession() {
   return *GlobalSnmp;
 }
 
-// A label the option list gives a number, when it gives one other than the number.
-std::string LabelOf(const KvOptionList *options, const SnmpValue &value) {
+// A value as the window names it, when it names it otherwise: a number's label in the
+// option list, a port list's ports.
+std::string LabelOf(const KvJournalObject &o, const SnmpValue &value) {
+  if (o.Syntax == Syntax::PortList && value.Type() == SnmpType::OctetString) return PortListToText(value.AsOctets());
+  const KvOptionList *options = o.Options;
   if (!options || value.Type() != SnmpType::Integer) return "";
   const std::string number = std::to_string(value.AsInteger());
   const std::string label = options->ValueToLabel(number);
@@ -44,7 +48,7 @@ bool TakeBeforeValues(KvJournalWrite &write, int status, const SnmpPdu &answer) 
   for (size_t i = 0; i < write.Objects.size() && i < answer.Vbs.size(); ++i) {
     KvJournalObject &o = write.Objects[i];
     o.Before = answer.Vbs[i].Value;
-    o.BeforeLabel = LabelOf(o.Options, *o.Before);
+    o.BeforeLabel = LabelOf(o, *o.Before);
   }
   return true;
 }
@@ -127,7 +131,8 @@ std::shared_ptr<KvJournalWrite> KvSNMPRequest::StartJournalWrite(const std::vect
     o.Secret = journal.IsSecret(o.Oid);
     o.Value = pdu.Vbs[b].Value;
     o.Options = item->Options;
-    o.ValueLabel = LabelOf(item->Options, o.Value);
+    o.Syntax = item->Syntax;
+    o.ValueLabel = LabelOf(o, o.Value);
     destroys |= o.Status != KvRowStatusKind::None && o.Value.Type() == SnmpType::Integer &&
                 o.Value.AsInteger() == DestroyStatusValue(o.Status);
     write->Objects.push_back(std::move(o));
@@ -146,6 +151,7 @@ std::shared_ptr<KvJournalWrite> KvSNMPRequest::StartJournalWrite(const std::vect
       o.Sent = false;
       o.Secret = journal.IsSecret(o.Oid);
       o.Options = item->Options;
+      o.Syntax = item->Syntax;
       write->Objects.push_back(std::move(o));
     }
   }

@@ -40,7 +40,9 @@ struct KvJournalObject {
   // The values as the window names them, when it names them otherwise ("enabled").
   std::string BeforeLabel;
   std::string ValueLabel;
-  const KvOptionList *Options = nullptr;  // where the labels come from; not kept
+  // Where the labels come from (not kept): the option list, and the syntax for port lists.
+  const KvOptionList *Options = nullptr;
+  unsigned Syntax = 0;
 };
 
 // What one Set did.

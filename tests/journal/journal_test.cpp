@@ -147,6 +147,7 @@ TEST_F(ChangeJournal, EachKindOfWriteIsJournaledWithItsOldValueAndUndoPutsTheSwi
   EXPECT_EQ(JournalValueText(group[2].Object.Before, false), "noSuchInstance");
   EXPECT_EQ(group[2].Object.Status, KvRowStatusKind::RowStatus);
   EXPECT_EQ(group[2].Object.ValueLabel, "createAndGo");
+  EXPECT_EQ(group[1].Object.ValueLabel, "1-4");  // a port list as the windows show it
   EXPECT_EQ(OnSwitch(kVlanStatus + "30"), "Integer:1");
   Undo();
   EXPECT_NE(lastAsked_.find("RowStatus.30 = destroy (Integer:6)"), std::string::npos) << lastAsked_;
