@@ -15,6 +15,7 @@
 
 #include "bench_timing.h"
 #include "config_form.h"
+#include "kv_list_model.h"
 #include "kv_mib_core_set.h"
 #include "kv_snmp_request2_edits.h"
 #include "kv_snmp_request2_leds.h"
@@ -34,7 +35,6 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTimer>
-#include <QTreeWidget>
 
 #include <cstdio>
 #include <cstdlib>
@@ -131,7 +131,7 @@ int main(int argc, char **argv) {
     if (!IsSuccess(line)) {
       ++counts.RefreshFailures;
     } else {
-      counts.LastRows = panel->ListPanel->ListView->topLevelItemCount();
+      counts.LastRows = panel->ListPanel->Rows->RowCount();
       if (counts.LastRows >= rows) ++counts.FullTables;
     }
     memo->clear();

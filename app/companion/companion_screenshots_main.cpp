@@ -15,7 +15,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <iostream>
 #include <string>
@@ -62,9 +62,9 @@ int main(int argc, char **argv) {
       const QString path = folder.filePath(name + ".png");
       const bool saved = form->grab().save(path);
       QWidget *shown = form->Pages ? form->Pages->currentWidget() : form;
-      const auto *list = shown ? shown->findChild<QTreeWidget *>() : nullptr;
+      const auto *list = shown ? shown->findChild<QTreeView *>() : nullptr;
       std::cout << (saved && settled ? "saved " : "could not save ") << path.toStdString();
-      if (list) std::cout << " (" << list->topLevelItemCount() << " rows)";
+      if (list) std::cout << " (" << list->model()->rowCount() << " rows)";
       std::cout << "\n";
       ok = ok && saved && settled;
     }

@@ -13,7 +13,7 @@
 #include "startup_settings.h"
 
 #include <QPointer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <algorithm>
 #include <memory>
@@ -38,10 +38,10 @@ constexpr int kMaxClientWidth = 800;  // the generic window's widest client area
 void FitWidthAfterFirstRead(TConfigForm *form) {
   QPointer<TConfigForm> window = form;
   for (TSNMPListViewPanel *panel : form->findChildren<TSNMPListViewPanel *>()) {
-    QPointer<QTreeWidget> list = panel->ListPanel->ListView;
+    QPointer<QTreeView> list = panel->ListPanel->ListView;
     auto fitted = std::make_shared<bool>(false);
     panel->Binding->AddReadWatcher({nullptr, nullptr, [window, list, fitted](bool complete) {
-                                      if (*fitted || !complete || !list || !window || list->topLevelItemCount() == 0)
+                                      if (*fitted || !complete || !list || !window || list->model()->rowCount() == 0)
                                         return;
                                       *fitted = true;
                                       FitWidthToColumns(window, list, std::max(window->width(), kMaxClientWidth));

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <fcntl.h>
@@ -212,12 +213,20 @@ std::string ScreenTexts() {
       if (auto *memo = qobject_cast<const QPlainTextEdit *>(w)) add(memo->toPlainText());
       if (auto *combo = qobject_cast<const QComboBox *>(w))
         for (int i = 0; i < combo->count(); ++i) add(combo->itemText(i));
-      if (auto *tree = qobject_cast<const QTreeWidget *>(w))
+      if (auto *tree = qobject_cast<const QTreeWidget *>(w)) {
         for (QTreeWidgetItemIterator it(const_cast<QTreeWidget *>(tree)); *it; ++it)
           for (int c = 0; c < (*it)->columnCount(); ++c) {
             add((*it)->text(c));
             add((*it)->toolTip(c));
           }
+      } else if (auto *view = qobject_cast<const QTreeView *>(w)) {
+        const QAbstractItemModel *rows = view->model();
+        for (int r = 0; rows && r < rows->rowCount(); ++r)
+          for (int c = 0; c < rows->columnCount(); ++c) {
+            add(rows->index(r, c).data().toString());
+            add(rows->index(r, c).data(Qt::ToolTipRole).toString());
+          }
+      }
     }
   }
   return all;

@@ -4,11 +4,13 @@
 #include "kv_controls.h"
 #include "kv_edit_constraint.h"
 #include "kv_exception.h"
+#include "kv_list_model.h"
 #include "kv_message_box.h"
 #include "kv_option_list.h"
 #include "kv_radio_group.h"
 #include "kv_snmp_request2_edits.h"
 #include "kv_status_bar.h"
+#include "run_until.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -436,6 +439,62 @@ TEST_F(EditsBinding, ListViewShowsOneRowPerTableRowAndCopiesTheSelectionBack) {
   binding_->BeforeRefresh();
   EXPECT_EQ(list->topLevelItemCount(), 0);
   EXPECT_EQ(list->columnCount(), 4);
+}
+
+// The generic window's rows: a model filled in batches, not row by row, that a view can
+// keep showing while the next fill runs.
+TEST_F(EditsBinding, ListModelShowsRowsByTheBatchCopiesTheSelectionAndHoldsOldRowsWhileRefilled) {
+  const KvSNMPVarDef defs[] = {{"1.1", "index", Syntax::Integer, Access::NotAccess, nullptr},
+                               {"1.2", "name", Syntax::DisplayStr, Access::ReadWrite, nullptr},
+                               {nullptr, nullptr, 0, 0, nullptr}};
+  binding_->Request.VarList = KvSNMPVarList(defs, MVT_FMV, 1);
+  auto *view = new QTreeView(window_.get());
+  auto *rows = new KvListModel(view);
+  auto *name = Make<QLineEdit>();
+  binding_->BindListView(view, rows, true);
+  binding_->AssociateFormat(1, "%s", {name});
+  ASSERT_EQ(rows->ColumnCount(), 2);
+  EXPECT_EQ(rows->headerData(1, Qt::Horizontal).toString(), "name");
+  int inserts = 0;
+  QObject::connect(rows, &QAbstractItemModel::rowsInserted, [&] { ++inserts; });
+  const auto fill = [&](std::initializer_list<const char *> names) {
+    binding_->BeforeRefresh();
+    int index = 0;
+    for (const char *text : names) {
+      binding_->Request.VarList.GetItem(0)->Value = std::to_string(++index);
+      binding_->Request.VarList.GetItem(1)->Value = text;
+      binding_->ShowRow();
+    }
+  };
+
+  fill({"one", "two", "three"});
+  EXPECT_EQ(rows->RowCount(), 0);  // not yet: the batch comes later, or with the read's end
+  EXPECT_EQ(rows->FilledRows(), 3);
+  binding_->AfterRefresh();
+  ASSERT_EQ(rows->RowCount(), 3);
+  EXPECT_EQ(inserts, 1);
+  EXPECT_EQ(rows->Text(2, 1), "three");
+  EXPECT_EQ(rows->Text(3, 1), "");  // past the end
+  view->setCurrentIndex(rows->index(1, 0));
+  EXPECT_EQ(name->text(), "two");
+  EXPECT_EQ(binding_->Request.VarList.GetItem(0)->Value, "2");
+
+  // Held, a new fill leaves the old rows in view; the release shows the new ones at once.
+  rows->Hold(true);
+  fill({"uno"});
+  rows->SetFilledText(0, 1, "uno!");
+  EXPECT_EQ(rows->RowCount(), 3);
+  EXPECT_EQ(rows->FilledRows(), 1);
+  rows->Flush();
+  EXPECT_EQ(rows->RowCount(), 3);
+  rows->Hold(false);
+  ASSERT_EQ(rows->RowCount(), 1);
+  EXPECT_EQ(rows->Text(0, 1), "uno!");
+
+  // Not held, the next fill empties the list at once; rows left unflushed come by the timer.
+  fill({"a", "b"});
+  EXPECT_EQ(rows->RowCount(), 0);
+  EXPECT_TRUE(RunUntil([&] { return rows->RowCount() == 2; }, 2000));
 }
 
 TEST_F(EditsBinding, SetControlsEnabledReachesEveryAssociatedControl) {

@@ -8,6 +8,7 @@
 #include "ctrl_btn_panel.h"
 #include "edits_panel.h"
 #include "kv_controls.h"
+#include "kv_list_model.h"
 #include "kv_message_box.h"
 #include "kv_mib_aac_set.h"
 #include "kv_mib_core_set.h"
@@ -28,7 +29,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,17 @@ QLineEdit *EditOf(TEditsPanel *edits, int row) {
 QComboBox *ComboOf(TEditsPanel *edits, int row) {
   return qobject_cast<QComboBox *>(edits->Rows[static_cast<size_t>(row)].EditCtrl);
 }
+// The first row of the list whose first column reads `text`, -1 for none.
+int RowWith(const KvListModel &rows, const std::string &text) {
+  for (int r = 0; r < rows.RowCount(); ++r)
+    if (rows.Text(r, 0) == text) return r;
+  return -1;
+}
+
+void Select(TSNMPListViewPanel *panel, int row) {
+  panel->ListPanel->ListView->setCurrentIndex(panel->ListPanel->Rows->index(row, 0));
+}
+
 QStringList Entries(const QComboBox *box) {
   QStringList entries;
   for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
@@ -214,19 +226,19 @@ TEST_F(ConfigFormAgent, TableWithoutRowStatusEditsTheSelectedRowsCheckedColumns)
   form.SetCaptionFor("IGMP Control Table");
   TSNMPListViewPanel *panel = form.SetListViewPanel(MakeBinding(&form, IgmpCtrlDefs, MVT_FMV, 1), -1, "", -1, "");
   TCtrlBtnPanel *b = panel->Buttons;
-  QTreeWidget *list = panel->ListPanel->ListView;
+  const KvListModel &list = *panel->ListPanel->Rows;
   EXPECT_TRUE(b->AddBtn->isHidden());
   EXPECT_TRUE(b->DeleteBtn->isHidden());
   EXPECT_FALSE(b->EditBtn->isHidden());
   EXPECT_TRUE(b->SetBtn->isHidden());
   ASSERT_TRUE(ShowAndRead(form));
-  ASSERT_EQ(list->topLevelItemCount(), 3);
+  ASSERT_EQ(list.RowCount(), 3);
   EXPECT_TRUE(RunUntil([&] { return b->SampleCount->text() == "3"; }, 2000)) << FromQt(b->SampleCount->text());
   EXPECT_FALSE(b->EditBtn->isEnabled());
 
-  list->setCurrentItem(list->topLevelItem(1));  // VLAN 10
+  Select(panel, 1);  // VLAN 10
   EXPECT_TRUE(b->EditBtn->isEnabled());
-  const std::string hint = ListRowHint(list, list->topLevelItem(1));
+  const std::string hint = ListRowHint(panel->ListPanel->ListView, 1);
   EXPECT_EQ(hint.substr(0, hint.find('\n') + 1),
             "swL2IGMPCtrlVid" + std::string(std::string("swL2IGMPLastMemberQueryInterval").size() - 15, '\t') +
                 "  10\n");
@@ -252,8 +264,8 @@ TEST_F(ConfigFormAgent, TableWithoutRowStatusEditsTheSelectedRowsCheckedColumns)
   EXPECT_EQ(Count(sets[0], "\"oid\""), 1u) << sets[0];
   EXPECT_NE(sets[0].find(std::string(kIgmpCtrl) + ".2.10\",\"type\":\"INTEGER\",\"value\":\"200\""), std::string::npos);
   ASSERT_TRUE(WaitIdle(form.Current));
-  ASSERT_EQ(list->topLevelItemCount(), 3);
-  EXPECT_EQ(list->topLevelItem(1)->text(1), "200");
+  ASSERT_EQ(list.RowCount(), 3);
+  EXPECT_EQ(list.Text(1, 1), "200");
   EXPECT_TRUE(panel->Edits->isHidden());
 
   // A table of keys and read-only columns only: no Edit either.
@@ -270,7 +282,7 @@ TEST_F(ConfigFormAgent, TableWithRowStatusAddsEditsAndDeletesRowsAndShowsRefusal
       form.SetListViewPanel(MakeBinding(&form, AacServerGroupDefs, MVT_UMV, 2), 4, "createAndGo", 4, "destroy");
   TEditsPanel *edits = panel->Edits;
   TCtrlBtnPanel *b = panel->Buttons;
-  QTreeWidget *list = panel->ListPanel->ListView;
+  const KvListModel &list = *panel->ListPanel->Rows;
   EXPECT_FALSE(b->AddBtn->isHidden());
   EXPECT_FALSE(b->DeleteBtn->isHidden());
   EXPECT_FALSE(b->DeleteBtn->isEnabled());
@@ -288,7 +300,7 @@ TEST_F(ConfigFormAgent, TableWithRowStatusAddsEditsAndDeletesRowsAndShowsRefusal
   }
   ScriptedMessageBoxes unexpected;
   ASSERT_TRUE(ShowAndRead(form));
-  ASSERT_EQ(list->topLevelItemCount(), 1);
+  ASSERT_EQ(list.RowCount(), 1);
   const QStringList statuses = Entries(ComboOf(edits, 4));
 
   // Add: the keys are typed in, the status is createAndGo and cannot be changed.
@@ -317,12 +329,12 @@ TEST_F(ConfigFormAgent, TableWithRowStatusAddsEditsAndDeletesRowsAndShowsRefusal
   EXPECT_NE(sets[0].find(kServerGroup + std::string(".5") + row + "\",\"type\":\"INTEGER\",\"value\":\"4\""),
             std::string::npos) << sets[0];
   ASSERT_TRUE(WaitIdle(form.Current));
-  ASSERT_EQ(list->topLevelItemCount(), 2);
+  ASSERT_EQ(list.RowCount(), 2);
 
   // Edit: createAndGo and destroy are not offered; afterwards the entries are as before.
-  QTreeWidgetItem *added = list->findItems("radius", Qt::MatchExactly, 0).value(0);
-  ASSERT_TRUE(added);
-  list->setCurrentItem(added);
+  const int added = RowWith(list, "radius");
+  ASSERT_GE(added, 0);
+  Select(panel, added);
   QStringList offered;
   from = LogSize();
   OnNextDialog([&](QDialog *dialog) {
@@ -356,14 +368,14 @@ TEST_F(ConfigFormAgent, TableWithRowStatusAddsEditsAndDeletesRowsAndShowsRefusal
   EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
                           [](const QString &l) { return l.startsWith("Set: (SNMP) ") && !l.contains("Ok!"); }))
       << FromQt(panel->MsgPanel->Memo->toPlainText());
-  EXPECT_EQ(list->topLevelItemCount(), 2);
+  EXPECT_EQ(list.RowCount(), 2);
 
   for (const auto &shown : unexpected.Shown()) ADD_FAILURE() << shown.Text;
   // Delete asks first; No sends nothing, Yes destroys the selected row only.
   ScriptedMessageBoxes boxes;
   boxes.Answer(MsgResult::No);
   boxes.Answer(MsgResult::Yes);
-  list->setCurrentItem(list->findItems("radius", Qt::MatchExactly, 0).value(0));
+  Select(panel, RowWith(list, "radius"));
   ASSERT_TRUE(b->DeleteBtn->isEnabled());
   from = LogSize();
   b->DeleteBtn->click();
@@ -379,7 +391,7 @@ TEST_F(ConfigFormAgent, TableWithRowStatusAddsEditsAndDeletesRowsAndShowsRefusal
   EXPECT_NE(sets[0].find(kServerGroup + std::string(".5") + row + "\",\"type\":\"INTEGER\",\"value\":\"6\""),
             std::string::npos) << sets[0];
   ASSERT_TRUE(WaitIdle(form.Current));
-  EXPECT_EQ(list->topLevelItemCount(), 1);
+  EXPECT_EQ(list.RowCount(), 1);
   EXPECT_EQ(form.Current->RequestMode, KvSNMPRequest2Controls::Asynchronous);
 }
 
@@ -398,14 +410,14 @@ TEST_F(ConfigFormAgent, OnlyTheVisiblePagesBindingIsEnabledAndAPageChangeReadsIt
   EXPECT_EQ(form.Current, first);
   EXPECT_TRUE(first->Request.Enabled());
   EXPECT_FALSE(EditOf(lock->Edits, 0)->text().isEmpty());
-  EXPECT_EQ(users->ListPanel->ListView->topLevelItemCount(), 0);
+  EXPECT_EQ(users->ListPanel->Rows->RowCount(), 0);
 
   form.Pages->setCurrentIndex(1);
   ASSERT_TRUE(WaitIdle(second));
   EXPECT_EQ(form.Current, second);
   EXPECT_FALSE(first->Request.Enabled());
   EXPECT_TRUE(second->Request.Enabled());
-  EXPECT_GT(users->ListPanel->ListView->topLevelItemCount(), 0);
+  EXPECT_GT(users->ListPanel->Rows->RowCount(), 0);
   // The page's panel fits in the window's client area.
   EXPECT_LE(form.width(), 800);
   EXPECT_LE(form.height(), 550);
@@ -422,16 +434,16 @@ TEST_F(SlowSwitchConfigForm, ClosingWhileAWalkIsOnItsWayWaitsForItAndTouchesNoth
   QPointer<TConfigForm> alive(form);
   TSNMPListViewPanel *panel =
       form->SetListViewPanel(MakeBinding(form, IgmpInfoDefs, MVT_FMV, 2), -1, "", -1, "");
-  QPointer<QTreeWidget> list(panel->ListPanel->ListView);
+  QPointer<KvListModel> list(panel->ListPanel->Rows);
   form->show();
-  ASSERT_TRUE(RunUntil([&] { return list->topLevelItemCount() >= 2; }));
+  ASSERT_TRUE(RunUntil([&] { return list->RowCount() >= 2; }));
   ASSERT_TRUE(form->Current->Busy());
   form->close();  // waits for the answer on its way, then destroys the binding
   EXPECT_TRUE(form->OwnedBindings().empty());
   EXPECT_TRUE(form->Bindings.empty() && form->Current == nullptr);
-  const int rows = list->topLevelItemCount();
+  const int rows = list->RowCount();
   RunUntil([] { return false; }, 400);
-  EXPECT_EQ(list->topLevelItemCount(), rows);
+  EXPECT_EQ(list->RowCount(), rows);
   form->DeleteWhenIdle();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(alive.isNull());
@@ -442,10 +454,12 @@ TEST_F(SlowSwitchConfigForm, ClosingWhileAWalkIsOnItsWayWaitsForItAndTouchesNoth
   auto *second = new TConfigForm;
   TSNMPListViewPanel *secondPanel =
       second->SetListViewPanel(MakeBinding(second, IgmpInfoDefs, MVT_FMV, 2), -1, "", -1, "");
-  QTreeWidget *secondList = secondPanel->ListPanel->ListView;
+  KvListModel *secondList = secondPanel->ListPanel->Rows;
   QElapsedTimer closing;
-  QObject::connect(secondList->model(), &QAbstractItemModel::rowsInserted, secondList, [&] {
-    if (secondList->topLevelItemCount() != 3) return;
+  int rowsAtClose = 0;
+  QObject::connect(secondList, &QAbstractItemModel::rowsInserted, secondList, [&] {
+    if (secondList->RowCount() < 3 || closing.isValid()) return;
+    rowsAtClose = secondList->RowCount();
     closing.start();
     second->close();
   });
@@ -453,6 +467,6 @@ TEST_F(SlowSwitchConfigForm, ClosingWhileAWalkIsOnItsWayWaitsForItAndTouchesNoth
   ASSERT_TRUE(RunUntil([&] { return closing.isValid() && second->OwnedBindings().empty(); }));
   EXPECT_LT(closing.elapsed(), 2000);
   RunUntil([] { return false; }, 400);
-  EXPECT_EQ(secondList->topLevelItemCount(), 3);
+  EXPECT_EQ(secondList->RowCount(), rowsAtClose);
   delete second;
 }

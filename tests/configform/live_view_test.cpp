@@ -10,6 +10,7 @@
 #include "edits_panel.h"
 #include "kv_controls.h"
 #include "kv_file_dialog.h"
+#include "kv_list_model.h"
 #include "kv_message_box.h"
 #include "kv_mib_interfaces_set.h"
 #include "kv_snmp_request2_edits.h"
@@ -24,12 +25,14 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -174,14 +177,16 @@ TEST_F(LiveViewAgent, TimedListReadsShowEachCountersGrowthPerSecondBesideItAndEx
   form.SetCaptionFor("IF X Table");
   TSNMPListViewPanel *panel = form.SetListViewPanel(MakeBinding(&form, IfXDefs, MVT_FMV, 1), -1, "", -1, "");
   TLiveView *live = panel->EnableLiveView(1);
-  QTreeWidget *list = panel->ListPanel->ListView;
+  QTreeView *list = panel->ListPanel->ListView;
+  const KvListModel &rows = *panel->ListPanel->Rows;
+  const auto cell = [&](int row, int column) { return ToQt(std::string(rows.Text(row, column))); };
   // Columns: 0 Index, 2 InMulticastPkts (Counter), 6 HCInOctets (Counter64), 10 HCOutOctets.
   const int multicastRate = live->RateColumnOf(2), inRate = live->RateColumnOf(6), outRate = live->RateColumnOf(10);
   ASSERT_GE(multicastRate, 0);
   ASSERT_GE(inRate, 0);
   EXPECT_EQ(live->RateColumnOf(1), -1);  // Name
   EXPECT_EQ(live->RateColumnOf(14), -1);  // HighSpeed, a gauge
-  EXPECT_EQ(list->headerItem()->text(inRate), "HCInOctets/s");
+  EXPECT_EQ(rows.Caption(inRate), "HCInOctets/s");
   EXPECT_EQ(list->header()->visualIndex(inRate), list->header()->visualIndex(6) + 1);
   EXPECT_EQ(live->Interval(), 1);
 
@@ -189,23 +194,22 @@ TEST_F(LiveViewAgent, TimedListReadsShowEachCountersGrowthPerSecondBesideItAndEx
   QObject::connect(live, &TLiveView::ReadEnded, live, [&](bool complete) { ends.push_back(complete); });
   form.show();
   ASSERT_TRUE(RunUntil([&] { return ends.size() >= 1; }));
-  ASSERT_EQ(list->topLevelItemCount(), 24);
-  EXPECT_EQ(list->topLevelItem(0)->text(inRate), "");  // one reading: no rate yet
-  list->setCurrentItem(list->topLevelItem(5));
+  ASSERT_EQ(rows.RowCount(), 24);
+  EXPECT_EQ(cell(0, inRate), "");  // one reading: no rate yet
+  list->setCurrentIndex(rows.index(5, 0));
   ASSERT_TRUE(RunUntil([&] { return ends.size() >= 2; }, 5000));
   EXPECT_EQ(ends, (std::vector<bool>{true, true}));
   EXPECT_EQ(live->TimedReads(), 1);
-  ASSERT_EQ(list->topLevelItemCount(), 24);
+  ASSERT_EQ(rows.RowCount(), 24);
   // The timed read keeps the operator's row selected.
-  ASSERT_EQ(list->selectedItems().size(), 1);
-  EXPECT_EQ(list->selectedItems().first()->text(0), "6");
+  ASSERT_EQ(list->selectionModel()->selectedRows().size(), 1);
+  EXPECT_EQ(cell(list->selectionModel()->selectedRows().first().row(), 0), "6");
   EXPECT_TRUE(panel->Buttons->EditBtn->isEnabled() || panel->Buttons->EditBtn->isHidden());
   // The simulator's growth per second of port 1 (ms2416x.simdata rate=).
-  const QTreeWidgetItem *port1 = list->topLevelItem(0);
-  EXPECT_NEAR(Number(port1->text(inRate)), 250000, 250000 * 0.03) << FromQt(port1->text(inRate));
-  EXPECT_NEAR(Number(port1->text(outRate)), 325000, 325000 * 0.03);
-  EXPECT_NEAR(Number(port1->text(multicastRate)), 20, 4);
-  EXPECT_EQ(list->topLevelItem(3)->text(inRate), "0.0");  // port 4 carries nothing
+  EXPECT_NEAR(Number(cell(0, inRate)), 250000, 250000 * 0.03) << FromQt(cell(0, inRate));
+  EXPECT_NEAR(Number(cell(0, outRate)), 325000, 325000 * 0.03);
+  EXPECT_NEAR(Number(cell(0, multicastRate)), 20, 4);
+  EXPECT_EQ(cell(3, inRate), "0.0");  // port 4 carries nothing
   RunUntil([] { return false; }, 300);  // drawn again
   SaveScreenshot(&form, "live_list_ifx.png");
 

@@ -45,7 +45,7 @@ QTreeWidget *MakeListView(QWidget *parent) {
   return listView;
 }
 
-void SetReportStyle(QTreeWidget *listView) {
+void SetReportStyle(QTreeView *listView) {
   listView->setRootIsDecorated(false);
   listView->setItemsExpandable(false);
   listView->setUniformRowHeights(true);  // rows of one height: adding one costs no re-measure
@@ -63,27 +63,45 @@ void SetReportStyle(QTreeWidget *listView) {
                           " color: palette(highlighted-text); }");
 }
 
-void WidenColumnsFor(QTreeWidget *listView, const QTreeWidgetItem *row, std::vector<int> *longest) {
+namespace {
+// Widens column `c` for `text` when it is longer than the longest measured so far.
+void WidenColumnFor(QTreeView *listView, int c, const QString &text, qsizetype length, std::vector<int> *longest) {
   // The room a cell needs beside its text: the item margins and the grid line.
   constexpr int kCellPadding = 12;
-  const int columns = std::min(listView->columnCount(), row->columnCount());
+  if (listView->isColumnHidden(c)) return;
+  if (longest) {
+    int &most = (*longest)[static_cast<size_t>(c)];
+    if (length <= most) return;  // measuring every cell of a long table costs more than the walk
+    most = static_cast<int>(length);
+  }
+  const int wanted = std::min(listView->fontMetrics().horizontalAdvance(text) + kCellPadding, kMaxFittedColumnWidth);
+  if (wanted > listView->columnWidth(c)) listView->setColumnWidth(c, wanted);
+}
+}  // namespace
+
+void WidenColumnsFor(QTreeView *listView, const std::vector<std::string> &row, std::vector<int> *longest) {
+  const int columns = std::min(listView->model()->columnCount(), static_cast<int>(row.size()));
   if (longest && static_cast<int>(longest->size()) < columns) longest->resize(static_cast<size_t>(columns), 0);
   for (int c = 0; c < columns; ++c) {
-    if (listView->isColumnHidden(c)) continue;
-    const QString text = row->text(c);
-    if (longest) {
-      int &most = (*longest)[static_cast<size_t>(c)];
-      if (text.size() <= most) continue;  // measuring every cell of a long table costs more than the walk
-      most = static_cast<int>(text.size());
-    }
-    const int wanted = std::min(listView->fontMetrics().horizontalAdvance(text) + kCellPadding, kMaxFittedColumnWidth);
-    if (wanted > listView->columnWidth(c)) listView->setColumnWidth(c, wanted);
+    const std::string &text = row[static_cast<size_t>(c)];
+    // Bytes, not characters: at worst a text is measured that needed no room.
+    if (longest && static_cast<int>(text.size()) <= (*longest)[static_cast<size_t>(c)]) continue;
+    WidenColumnFor(listView, c, ToQt(text), static_cast<qsizetype>(text.size()), longest);
   }
 }
 
-void FitWidthToColumns(QWidget *window, QTreeWidget *list, int maxWidth) {
+void WidenColumnsFor(QTreeWidget *listView, const QTreeWidgetItem *row, std::vector<int> *longest) {
+  const int columns = std::min(listView->columnCount(), row->columnCount());
+  if (longest && static_cast<int>(longest->size()) < columns) longest->resize(static_cast<size_t>(columns), 0);
+  for (int c = 0; c < columns; ++c) {
+    const QString text = row->text(c);
+    WidenColumnFor(listView, c, text, text.size(), longest);
+  }
+}
+
+void FitWidthToColumns(QWidget *window, QTreeView *list, int maxWidth) {
   int columns = 0;
-  for (int c = 0; c < list->columnCount(); ++c)
+  for (int c = 0; c < list->model()->columnCount(); ++c)
     if (!list->isColumnHidden(c)) columns += list->columnWidth(c);
   // The window may not be shown yet: lay it out, and count the room of a vertical scroll
   // bar whether or not the rows need one.

@@ -6,7 +6,7 @@
 //   check box            QCheckBox
 //   combo box            QComboBox (drop-down list: not editable; drop-down: editable)
 //   radio group          KvRadioGroup
-//   list view            QTreeWidget in report style (MakeListView / SetReportStyle)
+//   list view            QTreeView in report style (SetReportStyle); a QTreeWidget (MakeListView)
 //   memo                 QPlainTextEdit
 //   status bar           KvStatusBar
 //   shape                KvShape
@@ -23,6 +23,7 @@ class KvRadioGroup;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
+class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -38,17 +39,18 @@ KvControlKind ControlKindOf(const QWidget *control);
 QLabel *MakeStaticText(QWidget *parent);
 // A list view in report style: rows with a caption and sub-items, no tree decoration.
 QTreeWidget *MakeListView(QWidget *parent);
-void SetReportStyle(QTreeWidget *listView);
+void SetReportStyle(QTreeView *listView);
 // Widens each shown column of `listView` that is too narrow for its text in `row`, up to
 // kMaxFittedColumnWidth; a column never becomes narrower (its caption keeps its room).
 // With `longest` (the most characters measured so far per column, kept by the caller
 // across the rows of one fill), only texts longer than those are measured.
 constexpr int kMaxFittedColumnWidth = 320;
+void WidenColumnsFor(QTreeView *listView, const std::vector<std::string> &row, std::vector<int> *longest = nullptr);
 void WidenColumnsFor(QTreeWidget *listView, const QTreeWidgetItem *row, std::vector<int> *longest = nullptr);
 // Widens `window` (never narrows it) so that `list` shows all its columns without a
 // horizontal scroll bar, within the screen's width and `maxWidth` (0: no other limit);
 // what is left over still scrolls.
-void FitWidthToColumns(QWidget *window, QTreeWidget *list, int maxWidth = 0);
+void FitWidthToColumns(QWidget *window, QTreeView *list, int maxWidth = 0);
 // A multi-line memo for status lines. Every read adds a line; a window left open for
 // days keeps the latest kMemoLines of them.
 constexpr int kMemoLines = 1000;

@@ -3,6 +3,7 @@
 #include "kv_controls.h"
 #include "kv_date_time.h"
 #include "kv_exception.h"
+#include "kv_list_model.h"
 #include "kv_num_list.h"
 #include "kv_option_list.h"
 #include "kv_radio_group.h"
@@ -15,6 +16,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -573,15 +575,23 @@ std::string KvSNMPRequest2Edits::ReadSplitEdits(const sAssociatedCtrls &a) {
 // List view
 
 void KvSNMPRequest2Edits::BindListView(QTreeWidget *listView, bool disableUntilSelected) {
+  BindListView(listView, nullptr, disableUntilSelected);
+  items_ = listView;
+}
+
+void KvSNMPRequest2Edits::BindListView(QTreeView *listView, KvListModel *rows, bool disableUntilSelected) {
   if (selectionConnection_) QObject::disconnect(selectionConnection_);
   ListView = listView;
+  ListRows = rows;
+  items_ = nullptr;
   DisableUntilSelected = disableUntilSelected;
   if (!listView) return;
   if (Request.VarList.ItemType > MVT_UMV) RaiseLibrary(LibraryMsg::BadAssocItemType);
+  if (rows) listView->setModel(rows);
   SetReportStyle(listView);
   // Connected after the window's own handlers, which therefore run first.
-  selectionConnection_ = QObject::connect(listView, &QTreeWidget::itemSelectionChanged, listView,
-                                          [this] { ListViewSelectionChanged(); });
+  selectionConnection_ = QObject::connect(listView->selectionModel(), &QItemSelectionModel::selectionChanged,
+                                          listView, [this] { ListViewSelectionChanged(); });
   SetUpColumns();
 }
 
@@ -593,43 +603,58 @@ void KvSNMPRequest2Edits::SetUpColumns() {
   const size_t hidden = columnItems_.size();
   for (int i = 0; i < list.GetCount(); ++i)
     if (list.IsVisible(i)) columnItems_.push_back(i);
-  if (!ListView || ListView->columnCount() >= static_cast<int>(columnItems_.size())) return;
+  if (!ListView || ListView->model()->columnCount() >= static_cast<int>(columnItems_.size())) return;
 
-  QStringList captions;
-  for (int i : columnItems_) captions << ToQt(list.GetItem(i)->Name);
-  ListView->setColumnCount(static_cast<int>(columnItems_.size()));
-  ListView->setHeaderLabels(captions);
+  std::vector<std::string> names;
+  for (int i : columnItems_) names.push_back(list.GetItem(i)->Name);
+  if (ListRows) {
+    ListRows->SetCaptions(names);
+  } else if (auto *items = qobject_cast<QTreeWidget *>(ListView.data())) {
+    QStringList captions;
+    for (const std::string &name : names) captions << ToQt(name);
+    items->setColumnCount(static_cast<int>(columnItems_.size()));
+    items->setHeaderLabels(captions);
+  }
   const QFontMetrics metrics(ListView->header()->font());
   for (size_t c = 0; c < columnItems_.size(); ++c) {
     const int column = static_cast<int>(c);
     ListView->setColumnHidden(column, c < hidden);
-    if (c >= hidden) ListView->setColumnWidth(column, metrics.horizontalAdvance(captions[column]) + 16);
+    if (c >= hidden) ListView->setColumnWidth(column, metrics.horizontalAdvance(ToQt(names[c])) + 16);
   }
 }
 
+int KvSNMPRequest2Edits::SelectedRow() const {
+  if (!ListView || !ListView->selectionModel()) return -1;
+  const QModelIndexList rows = ListView->selectionModel()->selectedRows();
+  return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+std::string KvSNMPRequest2Edits::CellText(int row, int column) const {
+  if (ListRows) return std::string(ListRows->Text(row, column));
+  const QModelIndex cell = ListView->model()->index(row, column);
+  return FromQt(ListView->model()->data(cell).toString());
+}
+
 void KvSNMPRequest2Edits::CopySelectedRow() {
-  if (!ListView) return;
-  const QList<QTreeWidgetItem *> selected = ListView->selectedItems();
-  if (selected.isEmpty()) return;
-  const QTreeWidgetItem *row = selected.first();
-  for (size_t c = 0; c < columnItems_.size() && static_cast<int>(c) < row->columnCount(); ++c)
+  const int row = SelectedRow();
+  if (row < 0) return;
+  const int columns = ListView->model()->columnCount();
+  for (size_t c = 0; c < columnItems_.size() && static_cast<int>(c) < columns; ++c)
     if (columnItems_[c] < Request.VarList.GetCount())
-      Request.VarList.GetItem(columnItems_[c])->Value = FromQt(row->text(static_cast<int>(c)));
+      Request.VarList.GetItem(columnItems_[c])->Value = CellText(row, static_cast<int>(c));
 }
 
 void KvSNMPRequest2Edits::ListViewSelectionChanged() {
-  const QList<QTreeWidgetItem *> selected = ListView ? ListView->selectedItems() : QList<QTreeWidgetItem *>();
-  QTreeWidgetItem *item = selected.isEmpty() ? nullptr : selected.first();
   const std::shared_ptr<bool> alive = Alive();
   try {
-    SelectItem(ListView, item, item != nullptr);
+    SelectItem(SelectedRow());
   } catch (const std::exception &e) {
     if (*alive) ReportFailure(e.what());
   }
 }
 
-void KvSNMPRequest2Edits::SelectItem(QTreeWidget *, QTreeWidgetItem *item, bool selected) {
-  if (!selected || !item) return;
+void KvSNMPRequest2Edits::SelectItem(int row) {
+  if (row < 0) return;
   if (DisableUntilSelected) SetControlsEnabled(true);
   CopySelectedRow();
   ShowValues(-1);
@@ -641,7 +666,10 @@ void KvSNMPRequest2Edits::SelectItem(QTreeWidget *, QTreeWidgetItem *item, bool 
 void KvSNMPRequest2Edits::BeforeRefresh() {
   if (!ListView) return;
   SetUpColumns();
-  ListView->clear();
+  if (ListRows)
+    ListRows->Clear();
+  else if (items_)
+    items_->clear();
   measuredChars_.clear();
 }
 
@@ -650,15 +678,24 @@ void KvSNMPRequest2Edits::ShowRow() {
     ShowValues(-1);
     return;
   }
-  QStringList texts;
-  texts.reserve(static_cast<qsizetype>(columnItems_.size()));
-  for (int i : columnItems_)
-    texts << (i < Request.VarList.GetCount() ? ToQt(Request.VarList.GetItem(i)->Value) : QString());
-  auto *row = new QTreeWidgetItem(texts);
+  std::vector<std::string> texts;
+  texts.reserve(columnItems_.size());
+  for (int i : columnItems_) texts.push_back(i < Request.VarList.GetCount() ? Request.VarList.GetItem(i)->Value : "");
+  if (ListRows) {
+    // Measured by length first: a text no longer than the longest so far needs no room.
+    WidenColumnsFor(ListView, texts, &measuredChars_);
+    ListRows->Append(texts);
+    return;
+  }
+  if (!items_) return;
+  QStringList cells;
+  cells.reserve(static_cast<qsizetype>(texts.size()));
+  for (const std::string &text : texts) cells << ToQt(text);
+  auto *row = new QTreeWidgetItem(cells);
   // Before the row goes in: a handler of the insertion may close the window and free this
   // binding.
-  WidenColumnsFor(ListView, row, &measuredChars_);
-  ListView->addTopLevelItem(row);
+  WidenColumnsFor(items_.data(), row, &measuredChars_);
+  items_->addTopLevelItem(row);
   // A long walk keeps the window alive; the binding may be gone afterwards.
   QCoreApplication::processEvents();
 }
@@ -679,5 +716,9 @@ void KvSNMPRequest2Edits::CollectValues(const std::string &selection) {
 }
 
 void KvSNMPRequest2Edits::AfterRefresh() {
+  const std::shared_ptr<bool> alive = Alive();
+  // The last rows are shown with the end of the read; a handler of theirs may free the binding.
+  if (ListRows) ListRows->Flush();
+  if (!*alive) return;
   if (ListView && DisableUntilSelected && Request.VarList.ItemType == MVT_FMV) SetControlsEnabled(false);
 }

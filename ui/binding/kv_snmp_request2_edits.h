@@ -3,7 +3,9 @@
 // controls) shows which item of the variable list, or which part of it (some bytes, or
 // single bits), writes received values into those controls, reads the operator's input
 // back into the items before a Set, and can show a table as a list view with one row
-// per table row, the selected row being copied back into the items.
+// per table row, the selected row being copied back into the items. The rows go into a
+// KvListModel, added in batches (the generic window's lists, long tables), or into the
+// items of a QTreeWidget, one by one (the small fixed tables of the feature windows).
 //
 // Controls stay the window's: the binding never deletes one, and one destroyed before
 // the binding is skipped. Handlers that the window connected to a control's signals stay
@@ -30,10 +32,11 @@
 #include <string>
 #include <vector>
 
+class KvListModel;
 class KvOptionList;
 class QLineEdit;
 class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 class QWidget;
 
 // One association of an item (or a part of it) with its controls.
@@ -55,6 +58,8 @@ public:
   // Shows the list as rows of `listView`; with `disableUntilSelected` the associated
   // controls of a fixed table stay disabled after a Get until a row is selected.
   void BindListView(QTreeWidget *listView, bool disableUntilSelected = true);
+  // The same with the rows in `rows`, which the binding sets as the view's model.
+  void BindListView(QTreeView *listView, KvListModel *rows, bool disableUntilSelected = true);
 
   // One label, static text, edit or check box shows the whole item.
   void Associate(int itemIndex, QWidget *control);
@@ -87,10 +92,11 @@ public:
   void ShowRow() override;
   void CollectValues(const std::string &selection) override;
   void AfterRefresh() override;
-  // Installed as the list view's item-selection handler.
-  virtual void SelectItem(QTreeWidget *sender, QTreeWidgetItem *item, bool selected);
+  // Installed as the list view's selection handler: `row` selected, or none (-1).
+  virtual void SelectItem(int row);
 
-  QPointer<QTreeWidget> ListView;
+  QPointer<QTreeView> ListView;
+  QPointer<KvListModel> ListRows;  // null: the rows are the items of a QTreeWidget
   std::vector<std::unique_ptr<sAssociatedCtrls>> Associations;
   KvEditConstraint Constraint;
   bool DisableUntilSelected = true;
@@ -108,6 +114,8 @@ private:
   bool ReadItem(int itemIndex, const std::string &text, std::string &value);
   std::string ReadSplitEdits(const sAssociatedCtrls &a);
   void SetUpColumns();
+  int SelectedRow() const;
+  std::string CellText(int row, int column) const;
   void CopySelectedRow();
   void ListViewSelectionChanged();
 
@@ -118,5 +126,5 @@ private:
   // value, and no Set writes it.
   std::map<int, std::optional<std::string>> shownBlank_;
   QMetaObject::Connection selectionConnection_;
-  QTreeWidgetItem *lastSelected_ = nullptr;
+  QPointer<QTreeWidget> items_;  // the view when its rows are its items
 };

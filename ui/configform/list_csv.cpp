@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QSaveFile>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <stdexcept>
 #include <vector>
@@ -22,32 +22,33 @@ std::string CsvField(const std::string &text) {
   return quoted + '"';
 }
 
-std::string ListViewCsv(const QTreeWidget *listView) {
+std::string ListViewCsv(const QTreeView *listView) {
   const QHeaderView *header = listView->header();
+  const QAbstractItemModel *model = listView->model();
   std::vector<int> columns;
   for (int visual = 0; visual < header->count(); ++visual) {
     const int logical = header->logicalIndex(visual);
-    if (logical >= 0 && logical < listView->columnCount() && !listView->isColumnHidden(logical))
+    if (logical >= 0 && logical < model->columnCount() && !listView->isColumnHidden(logical))
       columns.push_back(logical);
   }
   std::string csv;
-  const auto line = [&](const QTreeWidgetItem *row) {
+  const auto line = [&](const auto &text) {
     for (size_t c = 0; c < columns.size(); ++c) {
       if (c > 0) csv += ',';
-      csv += CsvField(FromQt(row->text(columns[c])));
+      csv += CsvField(FromQt(text(columns[c])));
     }
     csv += "\r\n";
   };
-  line(listView->headerItem());
-  for (int r = 0; r < listView->topLevelItemCount(); ++r) line(listView->topLevelItem(r));
+  line([&](int c) { return model->headerData(c, Qt::Horizontal).toString(); });
+  for (int r = 0; r < model->rowCount(); ++r) line([&](int c) { return model->data(model->index(r, c)).toString(); });
   return csv;
 }
 
-void CopyListViewCsv(const QTreeWidget *listView) {
+void CopyListViewCsv(const QTreeView *listView) {
   if (QClipboard *clipboard = QGuiApplication::clipboard()) clipboard->setText(ToQt(ListViewCsv(listView)));
 }
 
-std::string SaveListViewCsv(QWidget *parent, const QTreeWidget *listView, const std::string &suggestedName) {
+std::string SaveListViewCsv(QWidget *parent, const QTreeView *listView, const std::string &suggestedName) {
   const std::string path = Platform::AskSaveFileName(parent, "Save as CSV", suggestedName, "CSV files (*.csv)");
   if (path.empty()) return {};
   const std::string csv = ListViewCsv(listView);

@@ -6,16 +6,16 @@
 
 #include <string>
 
-class QTreeWidget;
+class QTreeView;
 class QWidget;
 
 std::string CsvField(const std::string &text);
-std::string ListViewCsv(const QTreeWidget *listView);
+std::string ListViewCsv(const QTreeView *listView);
 
 // Puts the list's text on the clipboard.
-void CopyListViewCsv(const QTreeWidget *listView);
+void CopyListViewCsv(const QTreeView *listView);
 
 // Asks for a file name (through the platform's save dialog, offering `suggestedName`)
 // and writes the list's text there. Returns the path written, "" when the operator
 // cancelled; raises std::runtime_error when the file cannot be written.
-std::string SaveListViewCsv(QWidget *parent, const QTreeWidget *listView, const std::string &suggestedName);
+std::string SaveListViewCsv(QWidget *parent, const QTreeView *listView, const std::string &suggestedName);

@@ -2,68 +2,35 @@
 
 #include "ctrl_btn_panel.h"
 #include "kv_controls.h"
+#include "kv_list_model.h"
 #include "kv_snmp_request2_edits.h"
 
-#include <QAbstractItemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <algorithm>
 
-namespace {
-// A list view that can hold back laying out its rows: Qt lays out every row again after
-// each one added, which a walk of a long table would pay once per row.
-class TRowsListView : public QTreeWidget {
-public:
-  explicit TRowsListView(QWidget *parent) : QTreeWidget(parent) { SetReportStyle(this); }
-  void Hold(bool hold) {
-    hold_ = hold;
-    if (!hold && pending_) {
-      pending_ = false;
-      QTreeWidget::doItemsLayout();
-    }
-  }
-  void doItemsLayout() override {
-    if (hold_) {
-      pending_ = true;
-      return;
-    }
-    QTreeWidget::doItemsLayout();
-  }
-
-private:
-  bool hold_ = false;
-  bool pending_ = false;
-};
-}  // namespace
+static_assert(TListViewPanel::kRepaintIntervalMs == KvListModel::kBatchMs);
 
 TListViewPanel::TListViewPanel(QWidget *parent, KvSNMPRequest2Edits *binding) : QWidget(parent) {
-  ListView = new TRowsListView(this);
-  binding->BindListView(ListView, false);
+  ListView = new QTreeView(this);
+  Rows = new KvListModel(ListView);
+  binding->BindListView(ListView, Rows, false);
   qsizetype characters = 0;
-  for (int c = 0; c < ListView->columnCount(); ++c) characters += ListView->headerItem()->text(c).size();
+  for (int c = 0; c < Rows->ColumnCount(); ++c) characters += ToQt(Rows->Caption(c)).size();
   const int width = std::min<int>(2 * ListView->frameWidth() + 8 * static_cast<int>(characters), kMaxWidth);
   resize(width, kHeight);
   ListView->setGeometry(rect());
 
-  // A long walk adds its rows one by one and lets the window redraw after each; the list
-  // is drawn again only every so often, so that the walk is not slowed down by drawing.
-  repaint_.setSingleShot(true);
-  repaint_.setInterval(kRepaintIntervalMs);
-  connect(&repaint_, &QTimer::timeout, this, [this] {
-    if (drawingHeld_) return;
-    static_cast<TRowsListView *>(ListView)->Hold(false);
-    ListView->setUpdatesEnabled(true);
-    emit RowsChanged();
-  });
-  QAbstractItemModel *model = ListView->model();
-  connect(model, &QAbstractItemModel::rowsInserted, this, [this] { RowsArrived(); });
-  connect(model, &QAbstractItemModel::rowsRemoved, this, [this] {
+  connect(Rows, &QAbstractItemModel::rowsInserted, this, [this] {
     if (!drawingHeld_) emit RowsChanged();
   });
-  connect(model, &QAbstractItemModel::modelReset, this, [this] {
+  connect(Rows, &QAbstractItemModel::rowsRemoved, this, [this] {
+    if (!drawingHeld_) emit RowsChanged();
+  });
+  connect(Rows, &QAbstractItemModel::modelReset, this, [this] {
     if (!drawingHeld_) emit RowsChanged();
   });
 }
@@ -76,16 +43,8 @@ TListViewPanel::~TListViewPanel() {
 void TListViewPanel::HoldDrawing(bool hold) {
   if (hold == drawingHeld_) return;
   drawingHeld_ = hold;
-  static_cast<TRowsListView *>(ListView)->Hold(hold);
-  ListView->setUpdatesEnabled(!hold);
+  Rows->Hold(hold);
   if (!hold) emit RowsChanged();
-}
-
-void TListViewPanel::RowsArrived() {
-  if (drawingHeld_ || repaint_.isActive()) return;
-  static_cast<TRowsListView *>(ListView)->Hold(true);
-  ListView->setUpdatesEnabled(false);
-  repaint_.start();
 }
 
 void TListViewPanel::resizeEvent(QResizeEvent *) { ListView->setGeometry(rect()); }

@@ -1,14 +1,15 @@
 #pragma once
 // A table's rows in a list view bound to the binding, and the RowStatus entries that
-// create and destroy a row (none: the table has no RowStatus column).
+// create and destroy a row (none: the table has no RowStatus column). The rows are in a
+// model of their own (Rows), filled by the binding in batches.
 
-#include <QTimer>
 #include <QWidget>
 
 #include <string>
 
+class KvListModel;
 class KvSNMPRequest2Edits;
-class QTreeWidget;
+class QTreeView;
 class TCtrlBtnPanel;
 
 class TListViewPanel : public QWidget {
@@ -24,13 +25,15 @@ public:
   static constexpr int kMaxWidth = 450;
   static constexpr int kHeight = 350;
 
-  QTreeWidget *ListView;
+  QTreeView *ListView;
+  KvListModel *Rows;
   int AddStatusIndex = -1;
   int DeleteStatusIndex = -1;
   std::string AddStatusValue;
   std::string DeleteStatusValue;
 
-  // While rows keep arriving the list is drawn at most once per this many ms.
+  // While rows keep arriving the list takes them in at most once per this many ms (longer
+  // for long lists: KvListModel's batches).
   static constexpr int kRepaintIntervalMs = 100;
 
   // While held, the list keeps showing what it showed before (a live view reading the
@@ -39,14 +42,12 @@ public:
   bool DrawingHeld() const { return drawingHeld_; }
 
 signals:
-  // The rows changed: at once for removed rows, at the pace of drawing for added ones.
+  // The rows changed: at once for removed rows, batch by batch for added ones.
   void RowsChanged();
 
 protected:
   void resizeEvent(QResizeEvent *event) override;
 
 private:
-  void RowsArrived();
-  QTimer repaint_;
   bool drawingHeld_ = false;
 };

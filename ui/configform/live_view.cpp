@@ -4,6 +4,7 @@
 #include "ctrl_btn_panel.h"
 #include "edits_panel.h"
 #include "kv_controls.h"
+#include "kv_list_model.h"
 #include "kv_snmp_request2_edits.h"
 #include "list_view_panel.h"
 #include "msg_panel.h"
@@ -13,21 +14,25 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <algorithm>
 
 namespace {
 // The text that names a list row across reads: its key columns, else its first column.
-QString RowKey(const QTreeWidgetItem *row, int keyColumns) {
-  QString key;
-  for (int c = 0; c < std::max(1, keyColumns) && c < row->columnCount(); ++c) key += row->text(c) + '\x1f';
+std::string RowKey(const KvListModel &rows, int row, int keyColumns) {
+  std::string key;
+  for (int c = 0; c < std::max(1, keyColumns) && c < rows.ColumnCount(); ++c) {
+    key += rows.Text(row, c);
+    key += '\x1f';
+  }
   return key;
 }
 
@@ -123,22 +128,21 @@ QLabel *TLiveView::RateLabelOf(int index) const {
 }
 
 void TLiveView::SetUpRateColumns(TSNMPListViewPanel *list) {
-  QTreeWidget *view = list->ListPanel->ListView;
+  QTreeView *view = list->ListPanel->ListView;
+  KvListModel *rows = list->ListPanel->Rows;
   const std::vector<int> &items = binding_->ColumnItems();
   const KvSNMPVarList &vars = binding_->Request.VarList;
   const int own = static_cast<int>(items.size());
   rateColumns_.assign(items.size(), -1);
-  if (view->columnCount() < own) return;
+  if (rows->ColumnCount() < own) return;
   QHeaderView *header = view->header();
   const QFontMetrics metrics(header->font());
   for (int c = 0; c < own; ++c) {
     const KvSNMPVarItem *item = vars.GetItem(items[static_cast<size_t>(c)]);
     if (!item || CounterBits(item->Syntax) == 0 || view->isColumnHidden(c)) continue;
-    const int rate = view->columnCount();
-    view->setColumnCount(rate + 1);
-    const QString caption = ToQt(item->Name) + "/s";
-    view->headerItem()->setText(rate, caption);
-    view->setColumnWidth(rate, metrics.horizontalAdvance(caption) + 16);
+    const std::string caption = item->Name + "/s";
+    const int rate = rows->AddColumn(caption, Qt::AlignRight | Qt::AlignVCenter);
+    view->setColumnWidth(rate, metrics.horizontalAdvance(ToQt(caption)) + 16);
     header->moveSection(header->visualIndex(rate), header->visualIndex(c) + 1);
     rateColumns_[static_cast<size_t>(c)] = rate;
   }
@@ -191,30 +195,31 @@ void TLiveView::StartRead() {
 void TLiveView::ReadStarted() {
   rates_.BeginRead();
   if (!list_) return;
-  QTreeWidget *view = list_->ListPanel->ListView;
+  QTreeView *view = list_->ListPanel->ListView;
   // The rows go and come back: the list shows the old ones until the new ones are in,
   // rather than an empty list at every tick.
   list_->ListPanel->HoldDrawing(true);
   holdGuard_.start();
   scrollBefore_ = view->verticalScrollBar()->value();
-  const QList<QTreeWidgetItem *> selected = view->selectedItems();
-  selectedKey_ = selected.isEmpty() ? QString() : RowKey(selected.first(), binding_->Request.VarList.KeyCount);
+  const QModelIndexList selected = view->selectionModel()->selectedRows();
+  selectedKey_ = selected.isEmpty() ? std::string()
+                                    : RowKey(*list_->ListPanel->Rows, selected.first().row(),
+                                             binding_->Request.VarList.KeyCount);
 }
 
 void TLiveView::RowShown() {
   const double now = MonotonicSeconds();
   const KvSNMPVarList &vars = binding_->Request.VarList;
   if (list_) {
-    QTreeWidget *view = list_->ListPanel->ListView;
-    QTreeWidgetItem *row = view->topLevelItemCount() > 0 ? view->topLevelItem(view->topLevelItemCount() - 1) : nullptr;
-    if (!row) return;
+    KvListModel *rows = list_->ListPanel->Rows;
+    const int row = rows->FilledRows() - 1;
+    if (row < 0) return;
     const std::vector<int> &items = binding_->ColumnItems();
     for (size_t c = 0; c < rateColumns_.size() && c < items.size(); ++c) {
       if (rateColumns_[c] < 0 || items[c] >= vars.GetCount()) continue;
       const KvSNMPVarItem &item = *vars.GetItem(items[c]);
       const std::optional<double> rate = rates_.Take(InstanceOf(item), item.Value, item.Syntax, now);
-      row->setText(rateColumns_[c], rate ? ToQt(FormatRate(*rate)) : QString());
-      row->setTextAlignment(rateColumns_[c], Qt::AlignRight | Qt::AlignVCenter);
+      rows->SetFilledText(row, rateColumns_[c], rate ? FormatRate(*rate) : std::string());
     }
     return;
   }
@@ -230,14 +235,14 @@ void TLiveView::ReadFinished(bool complete) {
   rates_.EndRead(complete);
   holdGuard_.stop();
   if (list_) list_->ListPanel->HoldDrawing(false);
-  if (list_ && !selectedKey_.isEmpty()) {
+  if (list_ && !selectedKey_.empty()) {
     // The read emptied the list: the row the operator had selected is selected again.
-    QTreeWidget *view = list_->ListPanel->ListView;
+    QTreeView *view = list_->ListPanel->ListView;
+    const KvListModel &rows = *list_->ListPanel->Rows;
     const int keys = binding_->Request.VarList.KeyCount;
-    for (int r = 0; r < view->topLevelItemCount(); ++r) {
-      QTreeWidgetItem *row = view->topLevelItem(r);
-      if (RowKey(row, keys) != selectedKey_) continue;
-      view->setCurrentItem(row);
+    for (int r = 0; r < rows.RowCount(); ++r) {
+      if (RowKey(rows, r, keys) != selectedKey_) continue;
+      view->setCurrentIndex(rows.index(r, 0));
       break;
     }
     selectedKey_.clear();

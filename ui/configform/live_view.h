@@ -20,6 +20,7 @@
 
 #include "counter_rate.h"
 
+#include <string>
 #include <vector>
 
 class KvSNMPRequest2Edits;
@@ -83,5 +84,5 @@ private:
   std::vector<QLabel *> rateLabels_;
   // The place in the list kept across a read: scroll position and selected row's keys.
   int scrollBefore_ = 0;
-  QString selectedKey_;
+  std::string selectedKey_;
 };

@@ -3,6 +3,7 @@
 #include "ctrl_btn_panel.h"
 #include "edits_panel.h"
 #include "kv_controls.h"
+#include "kv_list_model.h"
 #include "kv_message_box.h"
 #include "kv_widget_tag.h"
 #include "kv_write_scope.h"
@@ -21,7 +22,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolTip>
-#include <QTreeWidget>
+#include <QItemSelectionModel>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -50,17 +52,18 @@ QComboBox *ComboOfRow(const TEditsPanel &edits, int index) {
 }
 }  // namespace
 
-std::string ListRowHint(const QTreeWidget *listView, const QTreeWidgetItem *row) {
-  const QTreeWidgetItem *header = listView->headerItem();
-  const int columns = listView->columnCount();
+std::string ListRowHint(const QTreeView *listView, int row) {
+  const QAbstractItemModel *model = listView->model();
+  const int columns = model->columnCount();
+  const auto caption = [&](int c) { return model->headerData(c, Qt::Horizontal).toString(); };
   qsizetype longest = 0;
-  for (int c = 0; c < columns; ++c) longest = std::max(longest, header->text(c).size());
+  for (int c = 0; c < columns; ++c) longest = std::max(longest, caption(c).size());
   QString hint;
   // In the order the columns are shown (a live view shows rates beside their counters).
   for (int visual = 0; visual < columns; ++visual) {
     const int c = listView->header()->logicalIndex(visual);
-    const QString caption = header->text(c);
-    hint += caption + QString(longest - caption.size(), '\t') + "  " + row->text(c) + "\n";
+    const QString text = caption(c);
+    hint += text + QString(longest - text.size(), '\t') + "  " + model->data(model->index(row, c)).toString() + "\n";
   }
   return FromQt(hint);
 }
@@ -69,11 +72,12 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, KvSNMPRequest2Edits *bin
     : TSNMPEditorPanel(parent, binding) {
   OnBeforeAdd = [this](QObject *) { Edits->ClearRows(); };
   ListPanel = new TListViewPanel(Content, binding);
-  QTreeWidget *list = ListPanel->ListView;
+  QTreeView *list = ListPanel->ListView;
 
-  connect(list, &QTreeWidget::itemSelectionChanged, this, [this] { ListSelectionChanged(); });
-  connect(list, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
-    if (item && item->isSelected() && !Buttons->EditBtn->isHidden() && Buttons->EditBtn->isEnabled())
+  connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { ListSelectionChanged(); });
+  connect(list, &QTreeView::doubleClicked, this, [this, list](const QModelIndex &cell) {
+    if (cell.isValid() && list->selectionModel()->isRowSelected(cell.row()) && !Buttons->EditBtn->isHidden() &&
+        Buttons->EditBtn->isEnabled())
       EditClick(Buttons->EditBtn);
   });
   connect(ListPanel, &TListViewPanel::RowsChanged, this, [this] { ShowSampleCount(); });
@@ -107,19 +111,20 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, KvSNMPRequest2Edits *bin
 
 TSNMPListViewPanel::~TSNMPListViewPanel() {
   // The list view outlives this part of the panel while its children go.
-  QTreeWidget *list = ListPanel->ListView;
+  QTreeView *list = ListPanel->ListView;
   disconnect(list, nullptr, this, nullptr);
+  disconnect(list->selectionModel(), nullptr, this, nullptr);
   disconnect(ListPanel, nullptr, this, nullptr);
   list->viewport()->removeEventFilter(this);
 }
 
 void TSNMPListViewPanel::ShowSampleCount() {
-  Buttons->SampleCount->setText(QString::number(ListPanel->ListView->topLevelItemCount()));
+  Buttons->SampleCount->setText(QString::number(ListPanel->Rows->RowCount()));
 }
 
 void TSNMPListViewPanel::ListSelectionChanged() {
   if (quietSelection_) return;
-  const bool selected = !ListPanel->ListView->selectedItems().isEmpty();
+  const bool selected = ListPanel->ListView->selectionModel()->hasSelection();
   Buttons->EditBtn->setEnabled(selected);
   Buttons->DeleteBtn->setEnabled(selected);
   if (!selected) Run([this] { Edits->ClearRows(); });
@@ -128,9 +133,9 @@ void TSNMPListViewPanel::ListSelectionChanged() {
 bool TSNMPListViewPanel::eventFilter(QObject *watched, QEvent *event) {
   if (event->type() == QEvent::ToolTip && watched == ListPanel->ListView->viewport()) {
     auto *help = static_cast<QHelpEvent *>(event);
-    const QTreeWidgetItem *row = ListPanel->ListView->itemAt(help->pos());
-    if (row)
-      QToolTip::showText(help->globalPos(), ToQt(ListRowHint(ListPanel->ListView, row)), ListPanel->ListView);
+    const QModelIndex cell = ListPanel->ListView->indexAt(help->pos());
+    if (cell.isValid())
+      QToolTip::showText(help->globalPos(), ToQt(ListRowHint(ListPanel->ListView, cell.row())), ListPanel->ListView);
     else
       QToolTip::hideText();
     return true;

@@ -10,8 +10,7 @@
 #include <vector>
 
 class QAction;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 class TListViewPanel;
 
 class TSNMPListViewPanel : public TSNMPEditorPanel {
@@ -62,4 +61,4 @@ private:
 
 // The hint of a list view row: per column its caption, tabs up to the length of the
 // longest caption, two spaces, the row's text and a line feed.
-std::string ListRowHint(const QTreeWidget *listView, const QTreeWidgetItem *row);
+std::string ListRowHint(const QTreeView *listView, int row);

@@ -11,6 +11,7 @@
 #include "edits_panel.h"
 #include "help_window.h"
 #include "kv_controls.h"
+#include "kv_list_model.h"
 #include "kv_message_box.h"
 #include "list_view_panel.h"
 #include "live_view.h"
@@ -27,7 +28,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -78,10 +79,18 @@ void Fill(TEditsPanel *edits, const std::vector<std::pair<QString, QString>> &ro
     }
   }
 }
-QString Cell(const QTreeWidget *list, const QString &key, const QString &caption) {
-  const QTreeWidgetItem *row = list->findItems(key, Qt::MatchExactly, 0).value(0);
-  for (int c = 0; row && c < list->columnCount(); ++c)
-    if (list->headerItem()->text(c) == caption) return row->text(c);
+// The first cell of the list's row whose first column reads `key`; invalid for none.
+QModelIndex RowOf(const QTreeView *list, const QString &key) {
+  const QAbstractItemModel *rows = list->model();
+  if (rows->rowCount() == 0) return {};
+  return rows->match(rows->index(0, 0), Qt::DisplayRole, key, 1, Qt::MatchExactly).value(0);
+}
+
+QString Cell(const QTreeView *list, const QString &key, const QString &caption) {
+  const QModelIndex row = RowOf(list, key);
+  const QAbstractItemModel *rows = list->model();
+  for (int c = 0; row.isValid() && c < rows->columnCount(); ++c)
+    if (rows->headerData(c, Qt::Horizontal).toString() == caption) return rows->index(row.row(), c).data().toString();
   return "(none)";
 }
 
@@ -175,7 +184,7 @@ TEST_F(Companion, EveryViewOpensFromItsArgumentAndTheFirstReadOfEachPageFillsIt)
         EXPECT_TRUE(line.startsWith("Get: (KvSNMP++) Ok!")) << what << ": " << FromQt(line);
       EXPECT_EQ(panel->LiveView() != nullptr, def.Counters) << what;
       if (auto *list = qobject_cast<TSNMPListViewPanel *>(panel)) {
-        EXPECT_GT(list->ListPanel->ListView->topLevelItemCount(), 0) << what;
+        EXPECT_GT(list->ListPanel->Rows->RowCount(), 0) << what;
         EXPECT_EQ(list->Buttons->AddBtn->isVisibleTo(list), def.Status != KvRowStatusKind::None) << what;
       } else {
         for (const TEditRow &row : panel->Edits->Rows) {
@@ -193,7 +202,7 @@ TEST_F(Companion, StaticVlanAndAlarmRowsAreMadeChangedAndDestroyedAndSysLocation
   TConfigForm *vlans = Open("VLan_8021QVlan");
   ASSERT_NE(vlans, nullptr);
   auto *statics = qobject_cast<TSNMPListViewPanel *>(PanelOf(vlans, 0));
-  QTreeWidget *list = statics->ListPanel->ListView;
+  QTreeView *list = statics->ListPanel->ListView;
   const std::string vlan = std::string(kVlanStatic) + ".%.7";
   const auto column = [&](char c) { return std::string(vlan).replace(vlan.find('%'), 1, 1, c); };
   std::vector<std::string> sets = Press(statics, statics->Buttons->AddBtn, [&](QDialog *) {
@@ -207,7 +216,7 @@ TEST_F(Companion, StaticVlanAndAlarmRowsAreMadeChangedAndDestroyedAndSysLocation
   EXPECT_EQ(Cell(list, "7", "EgressPorts"), "1-4,9");
   EXPECT_EQ(Cell(list, "7", "UntaggedPorts"), "1-4");
 
-  list->setCurrentItem(list->findItems("7", Qt::MatchExactly, 0).value(0));
+  list->setCurrentIndex(RowOf(list, "7"));
   sets = Press(statics, statics->Buttons->EditBtn, [&](QDialog *) {
     EXPECT_EQ(Edit(statics->Edits, "EgressPorts")->text(), "1-4,9");
     Fill(statics->Edits, {{"EgressPorts", "1-2,24"}});
@@ -217,11 +226,11 @@ TEST_F(Companion, StaticVlanAndAlarmRowsAreMadeChangedAndDestroyedAndSysLocation
   EXPECT_EQ(sets[0].find(column('5')), std::string::npos) << sets[0];
   EXPECT_EQ(Cell(list, "7", "EgressPorts"), "1-2,24");
 
-  list->setCurrentItem(list->findItems("7", Qt::MatchExactly, 0).value(0));
+  list->setCurrentIndex(RowOf(list, "7"));
   sets = Press(statics, statics->Buttons->DeleteBtn);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_NE(sets[0].find(Vb(column('5'), "INTEGER", "6")), std::string::npos) << sets[0];
-  EXPECT_TRUE(list->findItems("7", Qt::MatchExactly, 0).isEmpty());
+  EXPECT_FALSE(RowOf(list, "7").isValid());
   for (const QString &line : MemoLines(statics)) EXPECT_TRUE(line.contains("(KvSNMP++) Ok!")) << FromQt(line);
 
   // An alarm: createRequest with its columns, then valid alone; invalid destroys it.
@@ -239,13 +248,13 @@ TEST_F(Companion, StaticVlanAndAlarmRowsAreMadeChangedAndDestroyedAndSysLocation
   EXPECT_NE(sets[0].find(Vb(std::string(kAlarm) + ".3.9", "OID", "1.3.6.1.2.1.2.2.1.10.3")), std::string::npos);
   EXPECT_EQ(sets[1].find("\"oid\"", sets[1].find("\"oid\"") + 1), std::string::npos) << sets[1];
   EXPECT_NE(sets[1].find(Vb(status, "INTEGER", "1")), std::string::npos) << sets[1];
-  QTreeWidget *alarmList = alarmPanel->ListPanel->ListView;
+  QTreeView *alarmList = alarmPanel->ListPanel->ListView;
   EXPECT_EQ(Cell(alarmList, "9", "Status"), "valid");
-  alarmList->setCurrentItem(alarmList->findItems("9", Qt::MatchExactly, 0).value(0));
+  alarmList->setCurrentIndex(RowOf(alarmList, "9"));
   sets = Press(alarmPanel, alarmPanel->Buttons->DeleteBtn);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_NE(sets[0].find(Vb(status, "INTEGER", "4")), std::string::npos) << sets[0];
-  EXPECT_TRUE(alarmList->findItems("9", Qt::MatchExactly, 0).isEmpty());
+  EXPECT_FALSE(RowOf(alarmList, "9").isValid());
 
   // sysLocation written, then read back by a new window.
   TSNMPEditorPanel *system = PanelOf(Open("MIB_Info"), 0);
@@ -373,9 +382,9 @@ TEST(CompanionRealAgent, InterfaceTableWithHolesShowsEachCellInTheRowOfItsInterf
     ASSERT_TRUE(form) << errors.str();
     form->show();
     ASSERT_TRUE(RunUntil([&] { return form->Current && !form->Current->Busy(); }));
-    const QTreeWidget *list = form->findChild<QTreeWidget *>();
+    const QTreeView *list = form->findChild<QTreeView *>();
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->topLevelItemCount(), 6) << version;
+    EXPECT_EQ(list->model()->rowCount(), 6) << version;
     const std::vector<std::tuple<QString, QString, QString>> cells = {
         {"1", "Mtu", "(NOTDONE)"},  {"2", "Mtu", "1502"},         {"3", "Mtu", "(NOTDONE)"},
         {"10", "Mtu", "1510"},      {"1000", "Mtu", "(NOTDONE)"}, {"11", "Mtu", "1511"},
