@@ -43,6 +43,9 @@ struct KvSNMPTiming {
   // choose from the number of columns, 0 asks for one row per request (GetNext), N asks
   // for N rows per GetBulk.
   int32_t MaxRepetitions = -1;
+  // Requests a table walk may have on their way to the agent at once (1 to
+  // kMaxInFlight): above 1 a walk splits into ranges of rows read side by side.
+  int32_t InFlight = 1;
 };
 
 // Everything a request needs to reach the agent, in one value.
