@@ -315,7 +315,7 @@ int main(int argc, char **argv) {
     bulk.Blocking();  // the engine learns the agent's answer size, and the agent warms up
     KvSNMPRequest probe;
     bulk.Aim(probe);
-    const int settled = GlobalSnmp->BulkState(probe.Settings.BuildTarget()).MostRepetitions;
+    const int settled = GlobalSnmp->BulkState(probe.Settings.BuildTarget()).ValuesPerAnswer / columns;
     const int repetitions = settled > 0 ? settled : KvSNMPRequest::kBulkValuesPerAnswer / columns;
     // The references print what they read, as net-snmp's tools do (the engine turns
     // every value into text); the walks that only count what comes back are shown too.

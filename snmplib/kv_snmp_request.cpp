@@ -211,6 +211,7 @@ bool KvSNMPRequest::Get(bool first) {
   if (first) {
     ForgetRows();
     ended_.clear();
+    walkRepetitions_ = 0;
   }
   const PduKind kind = first ? ReadFirst : ReadOnwards;
   const SnmpOperation op = ReadOperation();
@@ -800,6 +801,7 @@ void KvSNMPRequest::GetAsync(KvSNMPCallback callback, void *userData, bool first
   if (first) {
     ForgetRows();
     ended_.clear();
+    walkRepetitions_ = 0;
   }
   ReadAsync(std::move(callback), userData, first ? ReadFirst : ReadOnwards);
 }
@@ -881,9 +883,97 @@ int KvSNMPRequest::BulkRepetitions(const SnmpTarget &target, int columns) const 
   const SnmpBulkState &state = Session().BulkState(target);
   if (state.Refused) return 0;
   const int32_t asked = Settings.Timing.MaxRepetitions;
-  int repetitions = asked > 0 ? std::min(asked, kMaxRepetitionsLimit) : std::max(1, kBulkValuesPerAnswer / columns);
+  int repetitions;
+  if (asked > 0) {
+    repetitions = std::min(asked, kMaxRepetitionsLimit);
+  } else if (walkRepetitions_ > 0) {
+    repetitions = walkRepetitions_;
+  } else {
+    // A walk starts from what the agent's answers held before, else from a size that
+    // agents take.
+    repetitions = std::max(1, std::max(kBulkValuesPerAnswer, state.ValuesPerAnswer) / columns);
+    repetitions = std::min(repetitions, kMaxRepetitionsLimit);
+  }
   if (state.MostRepetitions > 0) repetitions = std::min(repetitions, state.MostRepetitions);
   return repetitions;
+}
+
+namespace {
+// Octets that BER takes for a length or a sub-identifier of `value`.
+size_t LengthOctets(size_t value) { return value < 128 ? 1 : value < 256 ? 2 : value < 65536 ? 3 : 4; }
+size_t SubIdOctets(uint32_t value) {
+  size_t n = 1;
+  while (value >= 128) {
+    value >>= 7;
+    ++n;
+  }
+  return n;
+}
+size_t OidOctets(const std::vector<uint32_t> &oid) {
+  size_t n = oid.size() > 1 ? 1 : oid.size();
+  for (size_t i = 2; i < oid.size(); ++i) n += SubIdOctets(oid[i]);
+  return 1 + LengthOctets(n) + n;
+}
+
+// About the octets one binding takes in a message.
+size_t EncodedSize(const SnmpVb &vb) {
+  const SnmpValue &v = vb.Value;
+  size_t value = 2;
+  switch (v.Type()) {
+    case SnmpType::OctetString:
+    case SnmpType::Opaque:
+    case SnmpType::IpAddress: value = 1 + LengthOctets(v.AsOctets().size()) + v.AsOctets().size(); break;
+    case SnmpType::ObjectId: value = OidOctets(v.AsOid()); break;
+    case SnmpType::Integer:
+    case SnmpType::Counter32:
+    case SnmpType::Gauge32:
+    case SnmpType::TimeTicks: value = 2 + 5; break;
+    case SnmpType::Counter64: value = 2 + 9; break;
+    default: break;
+  }
+  const size_t content = OidOctets(vb.Oid) + value;
+  return 1 + LengthOctets(content) + content;
+}
+
+// What a message around the bindings takes at most (version, community or USM
+// parameters, PDU header).
+constexpr size_t kMessageOverhead = 160;
+constexpr size_t kLargestDatagram = 65507;
+}  // namespace
+
+void KvSNMPRequest::LearnAnswerSize(SnmpBulkState &state, const SnmpPdu &pdu, int repetitions,
+                                    const SnmpPdu &answer) {
+  // Only a walk that chooses its own repetitions grows them: while answers come back
+  // whole it asks for twice as many rows, up to what the agent's largest message holds;
+  // an answer cut short tells how many fit.
+  if (answer.AgentMaxSize > 0) {
+    const int most = std::max(0, answer.AgentMaxSize - static_cast<int>(kMessageOverhead));
+    state.MaxBytes = state.MaxBytes > 0 ? std::min(state.MaxBytes, most) : most;
+  }
+  if (Settings.Timing.MaxRepetitions >= 0) return;
+  const size_t columns = pdu.Vbs.size();
+  const size_t values = answer.Vbs.size();
+  bool atEnd = false;
+  size_t bytes = 0;
+  for (const SnmpVb &vb : answer.Vbs) {
+    atEnd = atEnd || vb.Value.Type() == SnmpType::EndOfMibView;
+    bytes += EncodedSize(vb);
+  }
+  if (atEnd) return;  // the walk is at the end of the agent's view: nothing to learn
+  const int rows = static_cast<int>(values / columns);
+  if (values < static_cast<size_t>(repetitions) * columns) {
+    // As many as fit: the next ones ask for a little more, which such an agent cuts
+    // short at no cost, so that every answer is as full as it can be.
+    state.CutsShort = true;
+    state.ValuesPerAnswer = static_cast<int>(values);
+    walkRepetitions_ = std::max(1, rows + rows / 8 + 1);
+    return;
+  }
+  state.ValuesPerAnswer = std::max(state.ValuesPerAnswer, static_cast<int>(values));
+  const size_t perRow = std::max<size_t>(1, bytes / static_cast<size_t>(std::max(rows, 1)));
+  const size_t room = state.MaxBytes > 0 ? static_cast<size_t>(state.MaxBytes) : kLargestDatagram - kMessageOverhead;
+  const int fits = static_cast<int>(std::max<size_t>(1, room / perRow));
+  walkRepetitions_ = std::max(repetitions, std::min({repetitions * 2, fits, static_cast<int>(kMaxRepetitionsLimit)}));
 }
 
 SnmpPdu KvSNMPRequest::BulkPdu(const SnmpPdu &pdu, int repetitions) {
@@ -1019,6 +1109,7 @@ KvSNMPRequest::BulkOutcome KvSNMPRequest::TakeBulkAnswer(const SnmpTarget &targe
   if (status == kTooBigStatus || (status == SnmpStatus::Success && answer.Vbs.size() < pdu.Vbs.size())) {
     const int half = std::max(1, repetitions / 2);
     state.MostRepetitions = state.MostRepetitions > 0 ? std::min(state.MostRepetitions, half) : half;
+    walkRepetitions_ = std::min(walkRepetitions_, state.MostRepetitions);
     return BulkOutcome::AskAgain;
   }
   // Any other error-status, even one outside the protocol's: the agent will not be
@@ -1032,6 +1123,7 @@ KvSNMPRequest::BulkOutcome KvSNMPRequest::TakeBulkAnswer(const SnmpTarget &targe
   if (status == SnmpStatus::Timeout) return state.Answered ? BulkOutcome::Failed : BulkOutcome::Unanswered;
   if (status != SnmpStatus::Success) return BulkOutcome::Failed;
   state.Answered = true;
+  LearnAnswerSize(state, pdu, repetitions, answer);
   KeepRows(pdu, answer);
   return BulkOutcome::Kept;
 }

@@ -165,6 +165,8 @@ private:
               const SnmpPdu *post = nullptr);
 
   // Rows asked for per request of this walk: 0 or 1 mean one row per request (GetNext).
+  // Left to the walk, it starts from what the agent's answers held before and grows
+  // while they come back whole (LearnAnswerSize); never above what a tooBig left.
   int BulkRepetitions(const SnmpTarget &target, int columns) const;
   // The bulk walk. A read of a table (`pdu` the GetNext a one-row walk would send)
   // answered from the rows kept, or by asking the agent in bulk.
@@ -179,6 +181,9 @@ private:
   BulkOutcome TakeBulkAnswer(const SnmpTarget &target, const SnmpPdu &pdu, int repetitions, int status,
                              const SnmpPdu &answer);
   static SnmpPdu BulkPdu(const SnmpPdu &pdu, int repetitions);
+  // What a whole or cut-short answer tells of the repetitions that fit (see BulkRepetitions).
+  void LearnAnswerSize(SnmpBulkState &state, const SnmpPdu &pdu, int repetitions, const SnmpPdu &answer);
+  int walkRepetitions_ = 0;  // rows the walk under way asks for next; 0 not yet chosen
   void NoteOneRowAnswer(const SnmpTarget &target, int status);
   // The GetNext answer to `pdu` that the rows kept tell, if they tell every binding:
   // the bindings point into the rows kept, valid until they change.

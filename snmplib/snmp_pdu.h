@@ -103,9 +103,11 @@ struct SnmpPdu {
   std::string ContextName;
   std::string ContextEngineId;
 
-  // Filled in on responses: the agent that answered.
+  // Filled in on responses: the agent that answered, and the largest message it takes
+  // (SNMPv3's msgMaxSize; 0 when the message does not tell).
   std::string AgentAddress;
   int AgentPort = 0;
+  int AgentMaxSize = 0;
 
   // Appends a binding whose OID is given as dotted text; false (nothing added) when
   // the text is not an OID.

@@ -234,6 +234,8 @@ void ReadPdu(const netsnmp_pdu *pdu, SnmpPdu &response) {
   response.ErrorStatus = static_cast<int>(pdu->errstat);
   response.ErrorIndex = static_cast<int>(pdu->errindex);
   if (pdu->version == SNMP_VERSION_3) {
+    if (pdu->msgMaxSize >= SNMP_MIN_MAX_LEN && pdu->msgMaxSize <= 65535)
+      response.AgentMaxSize = static_cast<int>(pdu->msgMaxSize);
     response.SecurityLevel = pdu->securityLevel;
     response.ContextName.assign(pdu->contextName ? pdu->contextName : "", pdu->contextName ? pdu->contextNameLen : 0);
     response.ContextEngineId.assign(reinterpret_cast<const char *>(pdu->contextEngineID),
