@@ -349,14 +349,6 @@ std::string KvSNMPRequest::MissingText(const std::vector<size_t> &missing) const
   return text + " (" + names + ")";
 }
 
-namespace {
-// Whether the dotted OID `a` comes after `b` in the agent's order.
-bool OidAfter(const std::string &a, const std::string &b) {
-  std::vector<uint32_t> x, y;
-  if (!ParseOid(a, x) || !ParseOid(b, y)) return a > b;
-  return std::lexicographical_compare(y.begin(), y.end(), x.begin(), x.end());
-}
-}  // namespace
 
 bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const SnmpPdu &response,
                                     PduKind asked, bool &finished) {
@@ -1034,24 +1026,195 @@ void KvSNMPRequest::NoteOneRowAnswer(const SnmpTarget &target, int status) {
 void KvSNMPRequest::ReadRowsAsync(PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback, void *userData) {
   Bindings rows;
   std::vector<SnmpVb> ends;
-  if (AnswerFromRows(pdu, rows, ends)) {
-    if (handingOut_ && !queued_ &&
-        std::chrono::steady_clock::now() - handOutStart_ < std::chrono::milliseconds(kHandOutMs)) {
-      queued_ = std::make_unique<Queued>(Queued{std::move(callback), userData, kind, std::move(rows), std::move(ends)});
+  if (sideBySide_) {
+    if (AnswerFromStreams(pdu, rows, ends)) return HandOut(kind, pdu, std::move(rows), std::move(ends), std::move(callback), userData);
+    if (!sideBySide_->Failed && !sideBySide_->Waiting) {
+      sideBySide_->Waiting = std::make_unique<Parked>(Parked{std::move(callback), userData, kind, pdu});
+      AskStreams();
       return;
     }
-    // Handed out from a later round of the event pump, as an answer would be, so that
-    // the caller's events run between rows.
-    const SnmpPdu response = WithBindings(aheadAnswer_, rows);
-    Launch(SnmpOperation::GetNext, SnmpTarget{}, pdu,
-           [callback = std::move(callback), userData, kind](KvSNMPRequest &request, int status, const SnmpPdu &answer) {
-             request.Complete(status, answer, callback, userData, true, kind);
-           },
-           &response);
-    return;
+    StopSideBySide();
+  } else if (AnswerFromRows(pdu, rows, ends)) {
+    return HandOut(kind, pdu, std::move(rows), std::move(ends), std::move(callback), userData);
   }
   ForgetRows();
+  if (kind == ReadOnwards && StartSideBySide(pdu)) {
+    sideBySide_->Waiting = std::make_unique<Parked>(Parked{std::move(callback), userData, kind, pdu});
+    AskStreams();
+    return;
+  }
   AskInBulkAsync(Settings.BuildTarget(), kind, pdu, std::move(callback), userData);
+}
+
+void KvSNMPRequest::HandOut(PduKind kind, const SnmpPdu &pdu, Bindings rows, std::vector<SnmpVb> ends,
+                            KvSNMPCallback callback, void *userData) {
+  if (handingOut_ && !queued_ &&
+      std::chrono::steady_clock::now() - handOutStart_ < std::chrono::milliseconds(kHandOutMs)) {
+    queued_ = std::make_unique<Queued>(Queued{std::move(callback), userData, kind, std::move(rows), std::move(ends)});
+    return;
+  }
+  // Handed out from a later round of the event pump, as an answer would be, so that
+  // the caller's events run between rows.
+  const SnmpPdu response = WithBindings(aheadAnswer_, rows);
+  Launch(SnmpOperation::GetNext, SnmpTarget{}, pdu,
+         [callback = std::move(callback), userData, kind](KvSNMPRequest &request, int status, const SnmpPdu &answer) {
+           request.Complete(status, answer, callback, userData, true, kind);
+         },
+         &response);
+}
+
+// ---------------------------------------------------------------------------------
+// Columns read side by side.
+
+bool KvSNMPRequest::StartSideBySide(const SnmpPdu &pdu) {
+  const int inFlight = std::min(Settings.Timing.InFlight, kMaxInFlight);
+  if (inFlight < 2 || pdu.Vbs.size() < 2 || Settings.Timing.MaxRepetitions == 0) return false;
+  SnmpTarget target = Settings.BuildTarget();
+  if (target.Version != 1 && target.Version != 3) return false;
+  const SnmpBulkState &state = Session().BulkState(target);
+  // Only an agent known to answer GetBulk whole, and that lost none of a walk's requests.
+  if (state.Refused || !state.Answered || state.OneAtATime || state.MostRepetitions > 0) return false;
+  auto side = std::make_unique<SideBySide>();
+  side->Generation = ++sideGeneration_;
+  side->Target = std::move(target);
+  side->InFlight = inFlight;
+  size_t binding = 0;
+  for (int i = 0; i < VarList.GetCount() && binding < pdu.Vbs.size(); ++i) {
+    if (!Asks(i, ReadOnwards)) continue;
+    Stream stream;
+    stream.Item = i;
+    stream.From = pdu.Vbs[binding++].Oid;
+    side->Streams.push_back(std::move(stream));
+  }
+  if (side->Streams.size() != pdu.Vbs.size()) return false;
+  aheadSettings_ = Settings;
+  aheadAnswer_ = SnmpPdu{};
+  aheadAnswer_.AgentAddress = side->Target.Address.Host;
+  aheadAnswer_.AgentPort = side->Target.Address.Port;
+  sideBySide_ = std::move(side);
+  return true;
+}
+
+void KvSNMPRequest::AskStreams() {
+  SideBySide &side = *sideBySide_;
+  const SnmpBulkState &state = Session().BulkState(side.Target);
+  // One column per answer: as many of its rows as the answers of all columns held values.
+  int repetitions = std::max(kBulkValuesPerAnswer, state.ValuesPerAnswer);
+  if (state.CutsShort) repetitions += repetitions / 8 + 1;
+  if (Settings.Timing.MaxRepetitions > 0) repetitions = Settings.Timing.MaxRepetitions * static_cast<int>(side.Streams.size());
+  repetitions = std::min(repetitions, static_cast<int>(kMaxRepetitionsLimit));
+  int asking = 0;
+  for (const Stream &s : side.Streams) asking += s.Asking;
+  for (size_t k = 0; k < side.Streams.size() && asking < side.InFlight; ++k) {
+    Stream &stream = side.Streams[k];
+    if (stream.Ended || stream.Asking || stream.Facts.size() >= kStreamAhead * static_cast<size_t>(repetitions)) continue;
+    SnmpPdu pdu;
+    Settings.PreparePdu(pdu);
+    pdu.Vbs.emplace_back(stream.From);
+    pdu.MaxRepetitions = repetitions;
+    try {
+      Launch(SnmpOperation::GetBulk, side.Target, pdu,
+             [k, generation = side.Generation](KvSNMPRequest &request, int status, const SnmpPdu &answer) {
+               if (request.sideBySide_ && request.sideBySide_->Generation == generation)
+                 request.TakeStreamAnswer(k, status, answer);
+             });
+    } catch (const KvException &) {
+      side.Failed = true;
+      return;
+    }
+    stream.Asking = true;
+    ++asking;
+  }
+}
+
+void KvSNMPRequest::TakeStreamAnswer(size_t k, int status, const SnmpPdu &answer) {
+  if (!sideBySide_ || k >= sideBySide_->Streams.size()) return;
+  SideBySide &side = *sideBySide_;
+  Stream &stream = side.Streams[k];
+  stream.Asking = false;
+  // An answer that came only after the request was sent again means one was lost.
+  if (status == SnmpStatus::Timeout || answer.Resent) {
+    Session().BulkState(side.Target).OneAtATime = true;
+    side.Failed = true;
+  } else if (status != SnmpStatus::Success || answer.Vbs.empty()) {
+    side.Failed = true;
+  } else {
+    const std::vector<uint32_t> &column = columns_[static_cast<size_t>(stream.Item)];
+    const std::vector<uint32_t> *from = &stream.From;
+    for (const SnmpVb &vb : answer.Vbs) {
+      Next next{*from, vb, vb.Value.Type() == SnmpType::EndOfMibView, false};
+      if (!next.EndOfView && !(*from < vb.Oid)) {
+        side.Failed = true;  // the agent does not advance: the one-request walk tells how
+        break;
+      }
+      stream.Facts.push_back(std::move(next));
+      from = &stream.Facts.back().Vb.Oid;
+      if (stream.Facts.back().EndOfView || !HasPrefix(vb.Oid, column)) {
+        stream.Ended = true;
+        break;
+      }
+    }
+    if (!side.Failed) stream.From = *from;
+  }
+  if (side.Waiting) {
+    Bindings rows;
+    std::vector<SnmpVb> ends;
+    if (!side.Failed && AnswerFromStreams(side.Waiting->Pdu, rows, ends)) {
+      std::unique_ptr<Parked> parked = std::move(side.Waiting);
+      AskStreams();
+      Complete(SnmpStatus::Success, aheadAnswer_, parked->Callback, parked->UserData, true, parked->Kind, {}, &rows);
+      return;
+    }
+    if (side.Failed) return StopSideBySide();
+  }
+  if (!side.Failed) AskStreams();
+}
+
+bool KvSNMPRequest::AnswerFromStreams(const SnmpPdu &pdu, Bindings &answer, std::vector<SnmpVb> &ends) {
+  if (!sideBySide_ || sideBySide_->Failed || !SameAgent(Settings, aheadSettings_)) return false;
+  answer.clear();
+  answer.reserve(pdu.Vbs.size());
+  ends.clear();
+  ends.reserve(pdu.Vbs.size());
+  size_t binding = 0;
+  bool passed = false;
+  for (Stream &stream : sideBySide_->Streams) {
+    if (!Asks(stream.Item, ReadOnwards)) continue;
+    if (binding >= pdu.Vbs.size()) return false;
+    const std::vector<uint32_t> &asked = pdu.Vbs[binding++].Oid;
+    // What lies before the OID asked for is passed: the walk asks each column onwards.
+    while (stream.Facts.size() > 1 && !(asked < stream.Facts.front().Vb.Oid) && !stream.Facts.front().EndOfView) {
+      stream.Facts.pop_front();
+      passed = true;
+    }
+    if (stream.Facts.empty()) return false;
+    const Next &next = stream.Facts.front();
+    if (asked < next.From) return false;
+    if (next.EndOfView) {
+      ends.emplace_back(asked, SnmpValue::Exception(SnmpType::EndOfMibView));
+      answer.push_back(&ends.back());
+    } else if (asked < next.Vb.Oid) {
+      answer.push_back(&next.Vb);
+    } else {
+      return false;  // asked past what the stream read: it reads on
+    }
+  }
+  if (binding != pdu.Vbs.size()) return false;
+  if (passed && !sideBySide_->Waiting) AskStreams();
+  return true;
+}
+
+void KvSNMPRequest::StopSideBySide() {
+  if (!sideBySide_) return;
+  std::unique_ptr<SideBySide> side = std::move(sideBySide_);
+  // Answers on their way for the streams are dropped (TakeStreamAnswer finds none).
+  std::unique_ptr<Parked> parked = std::move(side->Waiting);
+  if (!parked) return;
+  try {
+    AskInBulkAsync(side->Target, parked->Kind, parked->Pdu, parked->Callback, parked->UserData);
+  } catch (const KvException &) {
+    Complete(SnmpStatus::Error, aheadAnswer_, parked->Callback, parked->UserData, true, parked->Kind);
+  }
 }
 
 void KvSNMPRequest::PostQueued() {
@@ -1130,6 +1293,7 @@ KvSNMPRequest::BulkOutcome KvSNMPRequest::TakeBulkAnswer(const SnmpTarget &targe
 
 void KvSNMPRequest::ForgetRows() {
   PostQueued();  // a row asked for already is answered from what was kept when it was asked
+  StopSideBySide();
   ahead_.clear();
 }
 

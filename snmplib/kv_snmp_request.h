@@ -22,6 +22,7 @@
 #include "snmp_session.h"
 
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -104,7 +105,9 @@ public:
   virtual bool IsPastColumn(const std::string &columnOid, const std::string &previousOid,
                             const std::string &receivedOid);
 
-  static constexpr int kMaxRows = 100000;
+  // Far above the largest tables of real agents (forwarding databases of a million
+  // entries); an agent going round in circles is stopped sooner, by the OID check.
+  static constexpr int kMaxRows = 10000000;
   // Values a bulk walk asks for per answer when the settings leave it the choice: rows
   // enough to fill about this many, well inside what agents answer.
   static constexpr int kBulkValuesPerAnswer = 60;
@@ -229,6 +232,47 @@ private:
   static constexpr int kHandOutMs = 10;
   // Sends a queued row through the event pump, as rows handed out later are.
   void PostQueued();
+  // Hands out rows that the kept rows or the columns read side by side answer.
+  void HandOut(PduKind kind, const SnmpPdu &pdu, Bindings rows, std::vector<SnmpVb> ends, KvSNMPCallback callback,
+               void *userData);
+
+  // An asynchronous walk with Timing.InFlight above 1 on an agent that answered GetBulk:
+  // each column read by GetBulk of its own (streams, at most InFlight on their way at
+  // once), their answers kept column by column and joined into rows by index, as the
+  // one-request walk joins them. A stream that gets anything but a whole or cut-short
+  // answer, or an answer that came only after a retry (a request lost), ends the side by
+  // side reading: the walk goes on one request at a time from where it is, and after a
+  // loss the agent is read one request at a time for the rest of the run.
+  struct Stream {
+    int Item = 0;
+    std::vector<uint32_t> From;  // the next GetBulk asks from here
+    std::deque<Next> Facts;      // what its answers told, in OID order, not yet passed
+    bool Ended = false;          // it left its column or the agent's view
+    bool Asking = false;
+  };
+  struct Parked {
+    KvSNMPCallback Callback;
+    void *UserData = nullptr;
+    PduKind Kind = ReadOnwards;
+    SnmpPdu Pdu;
+  };
+  struct SideBySide {
+    SnmpTarget Target;
+    std::vector<Stream> Streams;
+    std::unique_ptr<Parked> Waiting;  // the read that waits for the streams
+    bool Failed = false;
+    int InFlight = 1;
+    uint64_t Generation = 0;  // answers for an earlier side by side reading are dropped
+  };
+  std::unique_ptr<SideBySide> sideBySide_;
+  uint64_t sideGeneration_ = 0;
+  static constexpr size_t kStreamAhead = 4;  // answers a stream reads ahead of the walk
+  bool StartSideBySide(const SnmpPdu &pdu);
+  void AskStreams();
+  void TakeStreamAnswer(size_t stream, int status, const SnmpPdu &answer);
+  bool AnswerFromStreams(const SnmpPdu &pdu, Bindings &answer, std::vector<SnmpVb> &ends);
+  // Ends the side by side reading; a read waiting for it is asked one request at a time.
+  void StopSideBySide();
 
   bool enabled_ = true;
   bool partlyRead_ = false;

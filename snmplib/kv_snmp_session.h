@@ -48,6 +48,9 @@ struct KvSNMPTiming {
   int32_t InFlight = 1;
 };
 
+// The most requests a walk has on their way at once (Timing.InFlight).
+inline constexpr int32_t kMaxInFlight = 4;
+
 // Everything a request needs to reach the agent, in one value.
 struct KvSNMPSettings {
   KvSNMPDevice Device;
@@ -97,6 +100,8 @@ inline constexpr int32_t kMaxRepetitionsLimit = 1000;
 // file into `timing`: a decimal number from 0 up (at most kMaxRepetitionsLimit);
 // anything else, or no key, leaves the walk its own choice (-1). The host suite does not
 // write the key, so its absence is never a failure.
+// "InFlight" of the same section sets Timing.InFlight: 1 to kMaxInFlight (more counts as
+// kMaxInFlight); anything else, or no key, leaves the default.
 void KvSNMPReadWalkSettings(const std::string &settingsFileName, KvSNMPTiming &timing);
 
 // Adds one to the boot count of `engineId` in `fileName` and returns the new count.

@@ -108,6 +108,7 @@ struct SnmpPdu {
   std::string AgentAddress;
   int AgentPort = 0;
   int AgentMaxSize = 0;
+  bool Resent = false;  // the request was sent again after a try went unanswered
 
   // Appends a binding whose OID is given as dotted text; false (nothing added) when
   // the text is not an OID.

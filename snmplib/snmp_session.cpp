@@ -377,6 +377,7 @@ struct KvSnmpSession::Outstanding {
   SnmpCompletion done;
   bool blocking = false;
   bool cancelled = false;
+  bool resent = false;    // net-snmp sent it again after a try went unanswered
   bool finished = false;  // blocking only: the answer is in
   int status = SnmpStatus::Error;
   SnmpPdu response;
@@ -636,6 +637,7 @@ int KvSnmpSession::OnNetSnmpEvent(int op, netsnmp_session *sess, int, netsnmp_pd
   const uint64_t id = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(magic));
   auto it = self->outstanding_.find(id);
   if (it == self->outstanding_.end()) return 1;
+  if (op == NETSNMP_CALLBACK_OP_RESEND) it->second->resent = true;
   if (op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_CONNECT) return 1;
 
   Outstanding &o = *it->second;
@@ -661,6 +663,7 @@ int KvSnmpSession::OnNetSnmpEvent(int op, netsnmp_session *sess, int, netsnmp_pd
   }
   response.AgentAddress = o.agent.Host;
   response.AgentPort = o.agent.Port;
+  response.Resent = o.resent;
 
   if (o.blocking) {
     o.status = status;

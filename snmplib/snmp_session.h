@@ -143,6 +143,7 @@ struct SnmpBulkState {
   int ValuesPerAnswer = 0; // the most values an answer held whole, or as many as it held cut short
   bool CutsShort = false;  // it answered a GetBulk with fewer values than it had, as many as fit
   int MaxBytes = 0;        // its largest message (SNMPv3's msgMaxSize) less the headers; 0 unknown
+  bool OneAtATime = false; // it lost a request of a walk's side by side: one request at a time
 };
 
 class KvSnmpSession {

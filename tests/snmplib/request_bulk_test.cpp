@@ -225,3 +225,53 @@ TEST_F(RequestBulk, ErrorAnswerToAGetBulkTurnsTheAgentsWalksToOneRowForGood) {
   EXPECT_EQ(Walk(elsewhere).size(), static_cast<size_t>(kDataFileGroups));
   EXPECT_EQ(Requests(*other, 0, {"\"op\":\"getbulk\""}).size(), 1u);
 }
+
+TEST_F(RequestBulk, ColumnsReadSideBySideGiveTheSameRowsAndAnAgentThatLosesARequestIsReadOneAtATime) {
+  const auto bindings = [](const std::string &line) {
+    size_t n = 0;
+    for (size_t at = line.find("{\"oid\":"); at != std::string::npos; at = line.find("{\"oid\":", at + 1)) ++n;
+    return n;
+  };
+  const auto sim = Switch(500);
+  KvSNMPRequest oneRow, sideBySide, blocking;
+  Aim(oneRow, *sim, 1, 0);
+  const auto expected = Walk(oneRow);
+  for (KvSNMPRequest *r : {&sideBySide, &blocking}) {
+    Aim(*r, *sim, 1);
+    r->Settings.Timing.InFlight = kMaxInFlight;
+  }
+  size_t from = sim->LogLines().size();
+  int code = -1;
+  EXPECT_EQ(WalkAsync(sideBySide, code), expected);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(sideBySide.PendingCount(), 0);
+  // The first GetBulk asks for all three columns; after its answer each column is read
+  // by GetBulk of its own.
+  const auto bulks = Requests(*sim, from, {"\"op\":\"getbulk\""});
+  ASSERT_GE(bulks.size(), 4u);
+  EXPECT_EQ(bindings(bulks.front()), 3u);
+  size_t single = 0;
+  for (const auto &line : bulks) single += bindings(line) == 1;
+  EXPECT_EQ(single, bulks.size() - 1);
+  // The blocking walk asks one request at a time.
+  from = sim->LogLines().size();
+  EXPECT_EQ(Walk(blocking), expected);
+  for (const auto &line : Requests(*sim, from, {"\"op\":\"getbulk\""})) EXPECT_EQ(bindings(line), 3u);
+
+  // An agent that loses requests: the walk goes on one request at a time, with the same
+  // rows, and the agent's next walks never read side by side.
+  const auto lossy = Switch(500, {"--drop-every", "9"});
+  KvSNMPRequest first, second;
+  for (KvSNMPRequest *r : {&first, &second}) {
+    Aim(*r, *lossy, 1);
+    r->Settings.Timing.InFlight = kMaxInFlight;
+    r->Settings.Timing.Timeout = 20;
+    r->Settings.Timing.Retries = 3;
+  }
+  EXPECT_EQ(WalkAsync(first, code), expected);
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(GlobalSnmp->BulkState(first.Settings.BuildTarget()).OneAtATime);
+  from = lossy->LogLines().size();
+  EXPECT_EQ(WalkAsync(second, code), expected);
+  for (const auto &line : Requests(*lossy, from, {"\"op\":\"getbulk\""})) EXPECT_EQ(bindings(line), 3u);
+}

@@ -606,7 +606,9 @@ TEST(SwitchSim, GeneratedRowsFollowTheLastRowInIndexOrderAndAreReadLikeStoredOne
     oids.push_back(oid);
     last = value;
     const std::string address = oid.substr(oid.size() - value.size());
-    if (oids.size() > 4) ASSERT_EQ(address, value) << oid;
+    if (oids.size() > 4) {
+      ASSERT_EQ(address, value) << oid;
+    }
   }
   const size_t stored = oids.size() - 70000;
   ASSERT_GE(oids.size(), 70000u);
