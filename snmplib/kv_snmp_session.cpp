@@ -133,7 +133,7 @@ void KvSNMPReadWalkSettings(const std::string &settingsFileName, KvSNMPTiming &t
   int value = -1;
   timing.MaxRepetitions = ParseDecimalInt(text, value) && value >= 0 ? std::min(value, kMaxRepetitionsLimit) : -1;
   const std::string inFlight = KvIni(settingsFileName).ReadString("Program Information", "InFlight", "");
-  if (ParseDecimalInt(inFlight, value) && value >= 1) timing.InFlight = std::min(value, kMaxInFlight);
+  timing.InFlight = ParseDecimalInt(inFlight, value) && value >= 1 ? std::min(value, kMaxInFlight) : KvSNMPTiming{}.InFlight;
 }
 
 SnmpTarget KvSNMPSettings::BuildTarget() const {
