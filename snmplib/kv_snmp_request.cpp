@@ -509,15 +509,18 @@ bool KvSNMPRequest::ProcessRow(int code, const std::string &text, const Bindings
 
 void KvSNMPRequest::DecodeRowIndexes(const uint32_t *row, size_t length) {
   const std::vector<uint32_t> subids(row, row + length);
-  std::vector<uint32_t> instance;
+  std::string rowText;  // written once, for the keys that are not read
   size_t pos = 0;
   for (int k = 0; k < VarList.KeyCount && k < VarList.GetCount(); ++k) {
     if (pos >= subids.size()) RaiseLibrary(LibraryMsg::BadKeyCount);
     KvSNMPVarItem *item = VarList.GetItem(k);
     if (!VarList.IsReadable(k)) {
-      instance = columns_[static_cast<size_t>(k)];
-      instance.insert(instance.end(), row, row + length);
-      AssignOidText(item->Instance, instance.data(), instance.size());
+      // As the text walk writes it: the key's own OID as its definition gives it (an
+      // index of another table's has none, " "), a dot, the row.
+      if (rowText.empty()) AssignOidText(rowText, row, length);
+      item->Instance = BaseOid(k);
+      item->Instance += '.';
+      item->Instance += rowText;
     }
     const bool implied = k == VarList.KeyCount - 1 && VarList.IsImpliedKey(k);
     std::string value = DecodeIndexValue(item->Syntax, implied, subids, pos);
