@@ -119,6 +119,8 @@ SnmpPdu KvSNMPRequest::BuildPdu(PduKind kind, std::vector<int> *written) {
     RaiseLibrary(LibraryMsg::GetNextOnSingleValue);
   std::string row;  // the row instance of a write, built once
   if (kind == Write && IsTable()) row = RowInstance();
+  if (kind != Write && IsTable() && (kind == ReadFirst || columns_.size() != static_cast<size_t>(VarList.GetCount())))
+    PrepareColumns();
 
   for (int i = 0; i < VarList.GetCount(); ++i) {
     KvSNMPVarItem *item = VarList.GetItem(i);
@@ -135,6 +137,13 @@ SnmpPdu KvSNMPRequest::BuildPdu(PduKind kind, std::vector<int> *written) {
       continue;
     }
     if (!Asks(i, kind)) continue;
+    if (IsTable()) {
+      if (kind == ReadFirst) item->Instance.clear();
+      const std::vector<uint32_t> *from = kind == ReadFirst ? nullptr : InstanceOid(i);
+      if (!from && columns_[i].empty()) RaiseCode(SnmpStatus::InvalidOid - 400);
+      pdu.Vbs.emplace_back(from ? *from : columns_[i]);
+      continue;
+    }
     if (kind == ReadFirst) {
       item->Instance.clear();
       oid = type == SVT_SV ? BaseOid(i) + ".0" : BaseOid(i);
@@ -145,6 +154,35 @@ SnmpPdu KvSNMPRequest::BuildPdu(PduKind kind, std::vector<int> *written) {
     if (!pdu.AddVb(oid)) RaiseCode(SnmpStatus::InvalidOid - 400);
   }
   return pdu;
+}
+
+void KvSNMPRequest::PrepareColumns() {
+  const size_t count = static_cast<size_t>(VarList.GetCount());
+  columns_.assign(count, {});
+  instances_.assign(count, {});
+  instanceTexts_.assign(count, {});
+  // One that is no OID stays empty, and fails when it is asked for.
+  for (size_t i = 0; i < count; ++i)
+    if (!ParseOid(BaseOid(static_cast<int>(i)), columns_[i])) columns_[i].clear();
+}
+
+const std::vector<uint32_t> *KvSNMPRequest::InstanceOid(int i) {
+  const std::string &text = VarList.GetItem(i)->Instance;
+  if (text.empty()) return nullptr;
+  const size_t at = static_cast<size_t>(i);
+  if (instanceTexts_[at] != text) {
+    if (!ParseOid(text, instances_[at])) RaiseCode(SnmpStatus::InvalidOid - 400);
+    instanceTexts_[at] = text;
+  }
+  return &instances_[at];
+}
+
+void KvSNMPRequest::SetInstance(int i, const uint32_t *oid, size_t length) {
+  const size_t at = static_cast<size_t>(i);
+  instances_[at].assign(oid, oid + length);
+  std::string &text = VarList.GetItem(i)->Instance;
+  AssignOidText(text, oid, length);
+  instanceTexts_[at] = text;
 }
 
 bool KvSNMPRequest::Asks(int i, PduKind kind) const {
@@ -174,9 +212,20 @@ bool KvSNMPRequest::Get(bool first) {
   if (first) {
     ForgetRows();
     ended_.clear();
+    walkRepetitions_ = 0;
   }
   const PduKind kind = first ? ReadFirst : ReadOnwards;
   const SnmpOperation op = ReadOperation();
+  if (op == SnmpOperation::GetNext && IsTable() && !ahead_.empty()) {
+    const SnmpPdu pdu = BuildPdu(kind);
+    Bindings rows;
+    std::vector<SnmpVb> ends;
+    if (AnswerFromRows(pdu, rows, ends)) {
+      partlyRead_ = false;
+      bool finished = false;
+      return ProcessRow(0, std::string(), rows, kind, finished);
+    }
+  }
   const SnmpTarget target = Settings.BuildTarget();
   for (;;) {
     const SnmpPdu pdu = BuildPdu(kind);
@@ -298,20 +347,17 @@ std::string KvSNMPRequest::MissingText(const std::vector<size_t> &missing) const
   return text + " (" + names + ")";
 }
 
-namespace {
-// Whether the dotted OID `a` comes after `b` in the agent's order.
-bool OidAfter(const std::string &a, const std::string &b) {
-  std::vector<uint32_t> x, y;
-  if (!ParseOid(a, x) || !ParseOid(b, y)) return a > b;
-  return std::lexicographical_compare(y.begin(), y.end(), x.begin(), x.end());
-}
-}  // namespace
 
 bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const SnmpPdu &response,
                                     PduKind asked, bool &finished) {
   finished = false;
   if (asked == ReadFirst) rowsRead_ = 0;
-  if (IsTable() && asked != Write) return ProcessRow(code, text, response, asked, finished);
+  if (IsTable() && asked != Write) {
+    Bindings vbs;
+    vbs.reserve(response.Vbs.size());
+    for (const SnmpVb &vb : response.Vbs) vbs.push_back(&vb);
+    return ProcessRow(code, text, vbs, asked, finished);
+  }
   if (code != 0) throw KvException(text, code);
 
   std::string row;  // a table row written and read back: the row its bindings address
@@ -349,7 +395,13 @@ bool KvSNMPRequest::ProcessResponse(int code, const std::string &text, const Snm
   return IsTable();
 }
 
-bool KvSNMPRequest::ProcessRow(int code, const std::string &text, const SnmpPdu &response, PduKind asked,
+namespace {
+bool HasPrefix(const std::vector<uint32_t> &oid, const std::vector<uint32_t> &prefix) {
+  return oid.size() > prefix.size() && std::equal(prefix.begin(), prefix.end(), oid.begin());
+}
+}  // namespace
+
+bool KvSNMPRequest::ProcessRow(int code, const std::string &text, const Bindings &vbs, PduKind asked,
                                bool &finished) {
   // Every column answers with its next cell; the row is the smallest instance among those
   // answers. A column whose answer lies past it has no cell in this row (a hole) and is
@@ -358,32 +410,35 @@ bool KvSNMPRequest::ProcessRow(int code, const std::string &text, const SnmpPdu 
   struct Answer {
     int Item = 0;
     const SnmpVb *Vb = nullptr;
-    std::vector<uint32_t> Row;  // the instance, when the answer lies inside the column
-    bool Inside = false;
+    bool Inside = false;  // the answer lies inside the column: its row follows the column's OID
+  };
+  const auto rowOf = [this](const Answer &a) {
+    const size_t skip = columns_[static_cast<size_t>(a.Item)].size();
+    return std::make_pair(a.Vb->Oid.data() + skip, a.Vb->Oid.size() - skip);
   };
   std::vector<Answer> answers;
+  answers.reserve(vbs.size());
   size_t next = 0;
   for (int i = 0; i < VarList.GetCount(); ++i) {
     if (!Asks(i, asked)) continue;
-    KvSNMPVarItem *item = VarList.GetItem(i);
     Answer answer;
     answer.Item = i;
-    if (next >= response.Vbs.size()) {
+    if (next >= vbs.size()) {
       // The agent answered fewer bindings than were asked for: nothing more to read
       // for this column.
       answers.push_back(answer);
       continue;
     }
-    const SnmpVb &vb = response.Vbs[next++];
+    const SnmpVb &vb = *vbs[next++];
     answer.Vb = &vb;
-    const std::string base = BaseOid(i);
-    const std::string received = vb.OidText();
-    const std::string &askedOid = item->Instance.empty() ? base : item->Instance;
+    const std::vector<uint32_t> &base = columns_[static_cast<size_t>(i)];
+    const std::vector<uint32_t> *previous = InstanceOid(i);
+    const std::vector<uint32_t> &askedOid = previous ? *previous : base;
 
     if (code == kNoSuchName) {
       // SNMPv1 ends a walk with noSuchName for the OID that was asked for. A first
       // read of an empty table asks for the column itself.
-      if (received == askedOid) {
+      if (vb.Oid == askedOid) {
         finished = true;
         for (int j = 0; j < VarList.GetCount(); ++j)
           if (VarList.IsReadable(j)) VarList.GetItem(j)->Value = kNotDone;
@@ -395,36 +450,45 @@ bool KvSNMPRequest::ProcessRow(int code, const std::string &text, const SnmpPdu 
     // An answer inside the column must pass the OID asked for, or the walk would
     // never end (an agent going back and forth between rows). The OID asked for itself
     // comes back with SNMPv2's end of the view, which ends the column.
-    const bool inColumn = received.size() > base.size() && received.compare(0, base.size(), base) == 0 &&
-                          received[base.size()] == '.';
-    if (inColumn && !OidAfter(received, askedOid) && (received != askedOid || !vb.Value.IsException()))
+    const bool inColumn = HasPrefix(vb.Oid, base);
+    if (inColumn && !(askedOid < vb.Oid) && (vb.Oid != askedOid || !vb.Value.IsException()))
       RaiseLibrary(LibraryMsg::OidNotIncreasing);
-
-    if (!IsPastColumn(base, item->Instance, received)) {
-      std::vector<uint32_t> column;
-      ParseOid(base, column);
-      answer.Inside = vb.Oid.size() > column.size();
-      if (answer.Inside) answer.Row.assign(vb.Oid.begin() + static_cast<std::ptrdiff_t>(column.size()), vb.Oid.end());
-    }
-    answers.push_back(std::move(answer));
+    // Past the column: outside it, or the very instance read before.
+    answer.Inside = inColumn && !(previous && vb.Oid == *previous);
+    answers.push_back(answer);
   }
 
-  const std::vector<uint32_t> *row = nullptr;
-  for (const Answer &a : answers)
-    if (a.Inside && (!row || a.Row < *row)) row = &a.Row;
+  const Answer *row = nullptr;
+  for (const Answer &a : answers) {
+    if (!a.Inside) continue;
+    if (!row) {
+      row = &a;
+      continue;
+    }
+    const auto [x, xn] = rowOf(a);
+    const auto [y, yn] = rowOf(*row);
+    if (std::lexicographical_compare(x, x + xn, y, y + yn)) row = &a;
+  }
+  const auto [rowAt, rowLength] = row ? rowOf(*row) : std::make_pair(static_cast<const uint32_t *>(nullptr), size_t{0});
 
   if (ended_.size() != static_cast<size_t>(VarList.GetCount())) ended_.assign(VarList.GetCount(), false);
+  std::vector<uint32_t> hole;
   for (const Answer &a : answers) {
     KvSNMPVarItem *item = VarList.GetItem(a.Item);
     if (!a.Inside) {
       item->Value = kNotDone;
       ended_[a.Item] = true;
-    } else if (a.Row != *row) {
+      continue;
+    }
+    const auto [at, length] = rowOf(a);
+    if (length != rowLength || !std::equal(at, at + length, rowAt)) {
       item->Value = kNotDone;
-      item->Instance = BaseOid(a.Item) + "." + OidToText(*row);
+      hole = columns_[static_cast<size_t>(a.Item)];
+      hole.insert(hole.end(), rowAt, rowAt + rowLength);
+      SetInstance(a.Item, hole.data(), hole.size());
     } else {
       StoreVbValue(a.Item, *a.Vb);
-      item->Instance = a.Vb->OidText();
+      SetInstance(a.Item, a.Vb->Oid.data(), a.Vb->Oid.size());
     }
   }
   // Columns that ended before this answer have no cell in any later row.
@@ -435,10 +499,31 @@ bool KvSNMPRequest::ProcessRow(int code, const std::string &text, const SnmpPdu 
     finished = true;
     return false;
   }
-  DecodeRowIndexes(OidToText(*row));
+  DecodeRowIndexes(rowAt, rowLength);
   for (int j = 0; j < VarList.GetCount(); ++j) DeriveValue(j, true);
   if (++rowsRead_ > MaxRows) RaiseLibrary(LibraryMsg::TooManyRows);
   return true;
+}
+
+void KvSNMPRequest::DecodeRowIndexes(const uint32_t *row, size_t length) {
+  const std::vector<uint32_t> subids(row, row + length);
+  std::string rowText;  // written once, for the keys that are not read
+  size_t pos = 0;
+  for (int k = 0; k < VarList.KeyCount && k < VarList.GetCount(); ++k) {
+    if (pos >= subids.size()) RaiseLibrary(LibraryMsg::BadKeyCount);
+    KvSNMPVarItem *item = VarList.GetItem(k);
+    if (!VarList.IsReadable(k)) {
+      // As the text walk writes it: the key's own OID as its definition gives it (an
+      // index of another table's has none, " "), a dot, the row.
+      if (rowText.empty()) AssignOidText(rowText, row, length);
+      item->Instance = BaseOid(k);
+      item->Instance += '.';
+      item->Instance += rowText;
+    }
+    const bool implied = k == VarList.KeyCount - 1 && VarList.IsImpliedKey(k);
+    std::string value = DecodeIndexValue(item->Syntax, implied, subids, pos);
+    item->Value = item->Options ? item->Options->ValueToLabel(value) : std::move(value);
+  }
 }
 
 void KvSNMPRequest::DecodeRowIndexes(const std::string &rowInstance) {
@@ -715,6 +800,7 @@ void KvSNMPRequest::GetAsync(KvSNMPCallback callback, void *userData, bool first
   if (first) {
     ForgetRows();
     ended_.clear();
+    walkRepetitions_ = 0;
   }
   ReadAsync(std::move(callback), userData, first ? ReadFirst : ReadOnwards);
 }
@@ -738,7 +824,7 @@ void KvSNMPRequest::ReadAsync(KvSNMPCallback callback, void *userData, PduKind k
     SendAsync(op, Settings.BuildTarget(), kind, pdu, std::move(callback), userData, true);
     return;
   }
-  ReadRowsAsync(Settings.BuildTarget(), kind, pdu, std::move(callback), userData);
+  ReadRowsAsync(kind, pdu, std::move(callback), userData);
   ++pendingCount_;
 }
 
@@ -805,9 +891,97 @@ int KvSNMPRequest::BulkRepetitions(const SnmpTarget &target, int columns) const 
   const SnmpBulkState &state = Session().BulkState(target);
   if (state.Refused) return 0;
   const int32_t asked = Settings.Timing.MaxRepetitions;
-  int repetitions = asked > 0 ? std::min(asked, kMaxRepetitionsLimit) : std::max(1, kBulkValuesPerAnswer / columns);
+  int repetitions;
+  if (asked > 0) {
+    repetitions = std::min(asked, kMaxRepetitionsLimit);
+  } else if (walkRepetitions_ > 0) {
+    repetitions = walkRepetitions_;
+  } else {
+    // A walk starts from what the agent's answers held before, else from a size that
+    // agents take.
+    repetitions = std::max(1, std::max(kBulkValuesPerAnswer, state.ValuesPerAnswer) / columns);
+    repetitions = std::min(repetitions, kMaxRepetitionsLimit);
+  }
   if (state.MostRepetitions > 0) repetitions = std::min(repetitions, state.MostRepetitions);
   return repetitions;
+}
+
+namespace {
+// Octets that BER takes for a length or a sub-identifier of `value`.
+size_t LengthOctets(size_t value) { return value < 128 ? 1 : value < 256 ? 2 : value < 65536 ? 3 : 4; }
+size_t SubIdOctets(uint32_t value) {
+  size_t n = 1;
+  while (value >= 128) {
+    value >>= 7;
+    ++n;
+  }
+  return n;
+}
+size_t OidOctets(const std::vector<uint32_t> &oid) {
+  size_t n = oid.size() > 1 ? 1 : oid.size();
+  for (size_t i = 2; i < oid.size(); ++i) n += SubIdOctets(oid[i]);
+  return 1 + LengthOctets(n) + n;
+}
+
+// About the octets one binding takes in a message.
+size_t EncodedSize(const SnmpVb &vb) {
+  const SnmpValue &v = vb.Value;
+  size_t value = 2;
+  switch (v.Type()) {
+    case SnmpType::OctetString:
+    case SnmpType::Opaque:
+    case SnmpType::IpAddress: value = 1 + LengthOctets(v.AsOctets().size()) + v.AsOctets().size(); break;
+    case SnmpType::ObjectId: value = OidOctets(v.AsOid()); break;
+    case SnmpType::Integer:
+    case SnmpType::Counter32:
+    case SnmpType::Gauge32:
+    case SnmpType::TimeTicks: value = 2 + 5; break;
+    case SnmpType::Counter64: value = 2 + 9; break;
+    default: break;
+  }
+  const size_t content = OidOctets(vb.Oid) + value;
+  return 1 + LengthOctets(content) + content;
+}
+
+// What a message around the bindings takes at most (version, community or USM
+// parameters, PDU header).
+constexpr size_t kMessageOverhead = 160;
+constexpr size_t kLargestDatagram = 65507;
+}  // namespace
+
+void KvSNMPRequest::LearnAnswerSize(SnmpBulkState &state, const SnmpPdu &pdu, int repetitions,
+                                    const SnmpPdu &answer) {
+  // Only a walk that chooses its own repetitions grows them: while answers come back
+  // whole it asks for twice as many rows, up to what the agent's largest message holds;
+  // an answer cut short tells how many fit.
+  if (answer.AgentMaxSize > 0) {
+    const int most = std::max(0, answer.AgentMaxSize - static_cast<int>(kMessageOverhead));
+    state.MaxBytes = state.MaxBytes > 0 ? std::min(state.MaxBytes, most) : most;
+  }
+  if (Settings.Timing.MaxRepetitions >= 0) return;
+  const size_t columns = pdu.Vbs.size();
+  const size_t values = answer.Vbs.size();
+  bool atEnd = false;
+  size_t bytes = 0;
+  for (const SnmpVb &vb : answer.Vbs) {
+    atEnd = atEnd || vb.Value.Type() == SnmpType::EndOfMibView;
+    bytes += EncodedSize(vb);
+  }
+  if (atEnd) return;  // the walk is at the end of the agent's view: nothing to learn
+  const int rows = static_cast<int>(values / columns);
+  if (values < static_cast<size_t>(repetitions) * columns) {
+    // As many as fit: the next ones ask for a little more, which such an agent cuts
+    // short at no cost, so that every answer is as full as it can be.
+    state.CutsShort = true;
+    state.ValuesPerAnswer = static_cast<int>(values);
+    walkRepetitions_ = std::max(1, rows + rows / 8 + 1);
+    return;
+  }
+  state.ValuesPerAnswer = std::max(state.ValuesPerAnswer, static_cast<int>(values));
+  const size_t perRow = std::max<size_t>(1, bytes / static_cast<size_t>(std::max(rows, 1)));
+  const size_t room = state.MaxBytes > 0 ? static_cast<size_t>(state.MaxBytes) : kLargestDatagram - kMessageOverhead;
+  const int fits = static_cast<int>(std::max<size_t>(1, room / perRow));
+  walkRepetitions_ = std::max(repetitions, std::min({repetitions * 2, fits, static_cast<int>(kMaxRepetitionsLimit)}));
 }
 
 SnmpPdu KvSNMPRequest::BulkPdu(const SnmpPdu &pdu, int repetitions) {
@@ -817,13 +991,28 @@ SnmpPdu KvSNMPRequest::BulkPdu(const SnmpPdu &pdu, int repetitions) {
   return bulk;
 }
 
-std::string KvSNMPRequest::RowsKey(const SnmpTarget &target, const SnmpPdu &pdu) const {
-  return KvSnmpSession::SessionKey(target) + "|" + std::to_string(pdu.SecurityLevel) + "|" + pdu.ContextName +
-         "|" + pdu.ContextEngineId;
+namespace {
+// Whether rows read with `a` answer reads with `b`: the same agent, credentials and context.
+bool SameAgent(const KvSNMPSettings &a, const KvSNMPSettings &b) {
+  const KvSNMPSecurity &x = a.Security, &y = b.Security;
+  return a.Device.Address == b.Device.Address && a.Device.Port == b.Device.Port && x.Version == y.Version &&
+         x.ReadCommunity == y.ReadCommunity && x.WriteCommunity == y.WriteCommunity &&
+         x.SecurityModel == y.SecurityModel && x.SecurityLevel == y.SecurityLevel && x.SecurityName == y.SecurityName &&
+         x.AuthPassword == y.AuthPassword && x.PrivPassword == y.PrivPassword && x.AuthProtocol == y.AuthProtocol &&
+         x.PrivProtocol == y.PrivProtocol && a.Scope.ContextEngineId == b.Scope.ContextEngineId &&
+         a.Scope.ContextName == b.Scope.ContextName;
 }
 
+SnmpPdu WithBindings(const SnmpPdu &header, const std::vector<const SnmpVb *> &vbs) {
+  SnmpPdu pdu = header;
+  pdu.Vbs.reserve(vbs.size());
+  for (const SnmpVb *vb : vbs) pdu.Vbs.push_back(*vb);
+  return pdu;
+}
+}  // namespace
+
 int KvSNMPRequest::ReadRows(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPdu &response) {
-  if (AnswerFromRows(target, pdu, response)) return SnmpStatus::Success;
+  if (AnswerFromRows(pdu, response)) return SnmpStatus::Success;
   ForgetRows();
   for (;;) {
     const int repetitions = BulkRepetitions(target, static_cast<int>(pdu.Vbs.size()));
@@ -832,7 +1021,7 @@ int KvSNMPRequest::ReadRows(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPd
     const int status = Session().Send(SnmpOperation::GetBulk, target, BulkPdu(pdu, repetitions), answer);
     switch (TakeBulkAnswer(target, pdu, repetitions, status, answer)) {
       case BulkOutcome::Kept:
-        if (AnswerFromRows(target, pdu, response)) return SnmpStatus::Success;
+        if (AnswerFromRows(pdu, response)) return SnmpStatus::Success;
         return Session().Send(SnmpOperation::GetNext, target, pdu, response);
       case BulkOutcome::AskAgain: continue;
       case BulkOutcome::Unanswered: {
@@ -850,20 +1039,210 @@ void KvSNMPRequest::NoteOneRowAnswer(const SnmpTarget &target, int status) {
   if (status != SnmpStatus::Timeout) Session().BulkState(target).Refused = true;
 }
 
-void KvSNMPRequest::ReadRowsAsync(const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu,
-                                  KvSNMPCallback callback, void *userData) {
-  Answered complete = [callback, userData, kind](KvSNMPRequest &request, int status, const SnmpPdu &response) {
-    request.Complete(status, response, callback, userData, true, kind);
-  };
-  SnmpPdu response;
-  if (AnswerFromRows(target, pdu, response)) {
-    // Handed out from a later round of the event pump, as an answer would be, so that
-    // the caller's events run between rows.
-    Launch(SnmpOperation::GetNext, target, pdu, std::move(complete), &response);
-    return;
+void KvSNMPRequest::ReadRowsAsync(PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback, void *userData) {
+  Bindings rows;
+  std::vector<SnmpVb> ends;
+  if (sideBySide_) {
+    if (AnswerFromStreams(pdu, rows, ends)) return HandOut(kind, pdu, std::move(rows), std::move(ends), std::move(callback), userData);
+    if (!sideBySide_->Failed && !sideBySide_->Waiting) {
+      sideBySide_->Waiting = std::make_unique<Parked>(Parked{std::move(callback), userData, kind, pdu});
+      AskStreams();
+      return;
+    }
+    StopSideBySide();
+  } else if (AnswerFromRows(pdu, rows, ends)) {
+    return HandOut(kind, pdu, std::move(rows), std::move(ends), std::move(callback), userData);
   }
   ForgetRows();
-  AskInBulkAsync(target, kind, pdu, std::move(callback), userData);
+  if (kind == ReadOnwards && StartSideBySide(pdu)) {
+    sideBySide_->Waiting = std::make_unique<Parked>(Parked{std::move(callback), userData, kind, pdu});
+    AskStreams();
+    return;
+  }
+  AskInBulkAsync(Settings.BuildTarget(), kind, pdu, std::move(callback), userData);
+}
+
+void KvSNMPRequest::HandOut(PduKind kind, const SnmpPdu &pdu, Bindings rows, std::vector<SnmpVb> ends,
+                            KvSNMPCallback callback, void *userData) {
+  if (handingOut_ && !queued_ &&
+      std::chrono::steady_clock::now() - handOutStart_ < std::chrono::milliseconds(kHandOutMs)) {
+    queued_ = std::make_unique<Queued>(Queued{std::move(callback), userData, kind, std::move(rows), std::move(ends)});
+    return;
+  }
+  // Handed out from a later round of the event pump, as an answer would be, so that
+  // the caller's events run between rows.
+  const SnmpPdu response = WithBindings(aheadAnswer_, rows);
+  Launch(SnmpOperation::GetNext, SnmpTarget{}, pdu,
+         [callback = std::move(callback), userData, kind](KvSNMPRequest &request, int status, const SnmpPdu &answer) {
+           request.Complete(status, answer, callback, userData, true, kind);
+         },
+         &response);
+}
+
+// ---------------------------------------------------------------------------------
+// Columns read side by side.
+
+bool KvSNMPRequest::StartSideBySide(const SnmpPdu &pdu) {
+  const int inFlight = std::min(Settings.Timing.InFlight, kMaxInFlight);
+  if (inFlight < 2 || pdu.Vbs.size() < 2 || Settings.Timing.MaxRepetitions == 0) return false;
+  SnmpTarget target = Settings.BuildTarget();
+  if (target.Version != 1 && target.Version != 3) return false;
+  const SnmpBulkState &state = Session().BulkState(target);
+  // Only an agent known to answer GetBulk whole, and that lost none of a walk's requests.
+  if (state.Refused || !state.Answered || state.OneAtATime || state.MostRepetitions > 0) return false;
+  auto side = std::make_unique<SideBySide>();
+  side->Generation = ++sideGeneration_;
+  side->Target = std::move(target);
+  side->InFlight = inFlight;
+  size_t binding = 0;
+  for (int i = 0; i < VarList.GetCount() && binding < pdu.Vbs.size(); ++i) {
+    if (!Asks(i, ReadOnwards)) continue;
+    Stream stream;
+    stream.Item = i;
+    stream.From = pdu.Vbs[binding++].Oid;
+    side->Streams.push_back(std::move(stream));
+  }
+  if (side->Streams.size() != pdu.Vbs.size()) return false;
+  aheadSettings_ = Settings;
+  aheadAnswer_ = SnmpPdu{};
+  aheadAnswer_.AgentAddress = side->Target.Address.Host;
+  aheadAnswer_.AgentPort = side->Target.Address.Port;
+  sideBySide_ = std::move(side);
+  return true;
+}
+
+void KvSNMPRequest::AskStreams() {
+  SideBySide &side = *sideBySide_;
+  const SnmpBulkState &state = Session().BulkState(side.Target);
+  // One column per answer: as many of its rows as the answers of all columns held values.
+  int repetitions = std::max(kBulkValuesPerAnswer, state.ValuesPerAnswer);
+  if (state.CutsShort) repetitions += repetitions / 8 + 1;
+  if (Settings.Timing.MaxRepetitions > 0) repetitions = Settings.Timing.MaxRepetitions * static_cast<int>(side.Streams.size());
+  repetitions = std::min(repetitions, static_cast<int>(kMaxRepetitionsLimit));
+  int asking = 0;
+  for (const Stream &s : side.Streams) asking += s.Asking;
+  for (size_t k = 0; k < side.Streams.size() && asking < side.InFlight; ++k) {
+    Stream &stream = side.Streams[k];
+    if (stream.Ended || stream.Asking || stream.Facts.size() >= kStreamAhead * static_cast<size_t>(repetitions)) continue;
+    SnmpPdu pdu;
+    Settings.PreparePdu(pdu);
+    pdu.Vbs.emplace_back(stream.From);
+    pdu.MaxRepetitions = repetitions;
+    try {
+      Launch(SnmpOperation::GetBulk, side.Target, pdu,
+             [k, generation = side.Generation](KvSNMPRequest &request, int status, const SnmpPdu &answer) {
+               if (request.sideBySide_ && request.sideBySide_->Generation == generation)
+                 request.TakeStreamAnswer(k, status, answer);
+             });
+    } catch (const KvException &) {
+      side.Failed = true;
+      return;
+    }
+    stream.Asking = true;
+    ++asking;
+  }
+}
+
+void KvSNMPRequest::TakeStreamAnswer(size_t k, int status, const SnmpPdu &answer) {
+  if (!sideBySide_ || k >= sideBySide_->Streams.size()) return;
+  SideBySide &side = *sideBySide_;
+  Stream &stream = side.Streams[k];
+  stream.Asking = false;
+  // An answer that came only after the request was sent again means one was lost.
+  if (status == SnmpStatus::Timeout || answer.Resent) {
+    Session().BulkState(side.Target).OneAtATime = true;
+    side.Failed = true;
+  } else if (status != SnmpStatus::Success || answer.Vbs.empty()) {
+    side.Failed = true;
+  } else {
+    const std::vector<uint32_t> &column = columns_[static_cast<size_t>(stream.Item)];
+    const std::vector<uint32_t> *from = &stream.From;
+    for (const SnmpVb &vb : answer.Vbs) {
+      Next next{*from, vb, vb.Value.Type() == SnmpType::EndOfMibView, false};
+      if (!next.EndOfView && !(*from < vb.Oid)) {
+        side.Failed = true;  // the agent does not advance: the one-request walk tells how
+        break;
+      }
+      stream.Facts.push_back(std::move(next));
+      from = &stream.Facts.back().Vb.Oid;
+      if (stream.Facts.back().EndOfView || !HasPrefix(vb.Oid, column)) {
+        stream.Ended = true;
+        break;
+      }
+    }
+    if (!side.Failed) stream.From = *from;
+  }
+  if (side.Waiting) {
+    Bindings rows;
+    std::vector<SnmpVb> ends;
+    if (!side.Failed && AnswerFromStreams(side.Waiting->Pdu, rows, ends)) {
+      std::unique_ptr<Parked> parked = std::move(side.Waiting);
+      AskStreams();
+      Complete(SnmpStatus::Success, aheadAnswer_, parked->Callback, parked->UserData, true, parked->Kind, {}, &rows);
+      return;
+    }
+    if (side.Failed) return StopSideBySide();
+  }
+  if (!side.Failed) AskStreams();
+}
+
+bool KvSNMPRequest::AnswerFromStreams(const SnmpPdu &pdu, Bindings &answer, std::vector<SnmpVb> &ends) {
+  if (!sideBySide_ || sideBySide_->Failed || !SameAgent(Settings, aheadSettings_)) return false;
+  answer.clear();
+  answer.reserve(pdu.Vbs.size());
+  ends.clear();
+  ends.reserve(pdu.Vbs.size());
+  size_t binding = 0;
+  bool passed = false;
+  for (Stream &stream : sideBySide_->Streams) {
+    if (!Asks(stream.Item, ReadOnwards)) continue;
+    if (binding >= pdu.Vbs.size()) return false;
+    const std::vector<uint32_t> &asked = pdu.Vbs[binding++].Oid;
+    // What lies before the OID asked for is passed: the walk asks each column onwards.
+    while (stream.Facts.size() > 1 && !(asked < stream.Facts.front().Vb.Oid) && !stream.Facts.front().EndOfView) {
+      stream.Facts.pop_front();
+      passed = true;
+    }
+    if (stream.Facts.empty()) return false;
+    const Next &next = stream.Facts.front();
+    if (asked < next.From) return false;
+    if (next.EndOfView) {
+      ends.emplace_back(asked, SnmpValue::Exception(SnmpType::EndOfMibView));
+      answer.push_back(&ends.back());
+    } else if (asked < next.Vb.Oid) {
+      answer.push_back(&next.Vb);
+    } else {
+      return false;  // asked past what the stream read: it reads on
+    }
+  }
+  if (binding != pdu.Vbs.size()) return false;
+  if (passed && !sideBySide_->Waiting) AskStreams();
+  return true;
+}
+
+void KvSNMPRequest::StopSideBySide() {
+  if (!sideBySide_) return;
+  std::unique_ptr<SideBySide> side = std::move(sideBySide_);
+  // Answers on their way for the streams are dropped (TakeStreamAnswer finds none).
+  std::unique_ptr<Parked> parked = std::move(side->Waiting);
+  if (!parked) return;
+  try {
+    AskInBulkAsync(side->Target, parked->Kind, parked->Pdu, parked->Callback, parked->UserData);
+  } catch (const KvException &) {
+    Complete(SnmpStatus::Error, aheadAnswer_, parked->Callback, parked->UserData, true, parked->Kind);
+  }
+}
+
+void KvSNMPRequest::PostQueued() {
+  if (!queued_) return;
+  std::unique_ptr<Queued> q = std::move(queued_);
+  const SnmpPdu response = WithBindings(aheadAnswer_, q->Rows);
+  Launch(SnmpOperation::GetNext, SnmpTarget{}, SnmpPdu{},
+         [callback = std::move(q->Callback), userData = q->UserData, kind = q->Kind](
+             KvSNMPRequest &request, int status, const SnmpPdu &answer) {
+           request.Complete(status, answer, callback, userData, true, kind);
+         },
+         &response);
 }
 
 void KvSNMPRequest::AskInBulkAsync(const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu,
@@ -880,10 +1259,11 @@ void KvSNMPRequest::AskInBulkAsync(const SnmpTarget &target, PduKind kind, const
          [target, kind, pdu, repetitions, callback, userData, complete](KvSNMPRequest &request, int status,
                                                                         const SnmpPdu &answer) {
            const BulkOutcome outcome = request.TakeBulkAnswer(target, pdu, repetitions, status, answer);
-           SnmpPdu response;
            if (outcome == BulkOutcome::Failed) return complete(request, status, answer);
-           if (outcome == BulkOutcome::Kept && request.AnswerFromRows(target, pdu, response))
-             return complete(request, status, response);
+           Bindings rows;
+           std::vector<SnmpVb> ends;
+           if (outcome == BulkOutcome::Kept && request.AnswerFromRows(pdu, rows, ends))
+             return request.Complete(status, request.aheadAnswer_, callback, userData, true, kind, {}, &rows);
            // A request going away hands nothing on; Complete only counts the answer.
            if (!request.enabled_) return complete(request, status, answer);
            try {
@@ -908,6 +1288,7 @@ KvSNMPRequest::BulkOutcome KvSNMPRequest::TakeBulkAnswer(const SnmpTarget &targe
   if (status == kTooBigStatus || (status == SnmpStatus::Success && answer.Vbs.size() < pdu.Vbs.size())) {
     const int half = std::max(1, repetitions / 2);
     state.MostRepetitions = state.MostRepetitions > 0 ? std::min(state.MostRepetitions, half) : half;
+    walkRepetitions_ = std::min(walkRepetitions_, state.MostRepetitions);
     return BulkOutcome::AskAgain;
   }
   // Any other error-status, even one outside the protocol's: the agent will not be
@@ -921,53 +1302,124 @@ KvSNMPRequest::BulkOutcome KvSNMPRequest::TakeBulkAnswer(const SnmpTarget &targe
   if (status == SnmpStatus::Timeout) return state.Answered ? BulkOutcome::Failed : BulkOutcome::Unanswered;
   if (status != SnmpStatus::Success) return BulkOutcome::Failed;
   state.Answered = true;
-  KeepRows(target, pdu, answer);
+  LearnAnswerSize(state, pdu, repetitions, answer);
+  KeepRows(pdu, answer);
   return BulkOutcome::Kept;
 }
 
-void KvSNMPRequest::KeepRows(const SnmpTarget &target, const SnmpPdu &pdu, const SnmpPdu &answer) {
+void KvSNMPRequest::ForgetRows() {
+  PostQueued();  // a row asked for already is answered from what was kept when it was asked
+  StopSideBySide();
   ahead_.clear();
-  aheadKey_ = RowsKey(target, pdu);
-  aheadAgent_ = answer.AgentAddress;
-  aheadPort_ = answer.AgentPort;
+}
+
+void KvSNMPRequest::KeepRows(const SnmpPdu &pdu, const SnmpPdu &answer) {
+  ForgetRows();
+  aheadSettings_ = Settings;
+  aheadAnswer_ = SnmpPdu{};
+  aheadAnswer_.AgentAddress = answer.AgentAddress;
+  aheadAnswer_.AgentPort = answer.AgentPort;
   // The answer holds the columns' next OIDs round by round: column c of round r at
   // r * columns + c, each the next of the one before it in its column.
   const size_t columns = pdu.Vbs.size();
+  ahead_.reserve(answer.Vbs.size() + columns);
   for (size_t c = 0; c < columns; ++c) {
-    std::vector<uint32_t> from = pdu.Vbs[c].Oid;
+    const std::vector<uint32_t> *from = &pdu.Vbs[c].Oid;
     for (size_t k = c; k < answer.Vbs.size(); k += columns) {
       const SnmpVb &vb = answer.Vbs[k];
-      Next next{vb, vb.Value.Type() == SnmpType::EndOfMibView, false};
-      next.ExactOnly = !next.EndOfView && !(from < vb.Oid);
-      ahead_.emplace(from, next);
-      if (next.EndOfView) break;
-      from = vb.Oid;
+      Next next{*from, vb, vb.Value.Type() == SnmpType::EndOfMibView, false};
+      next.ExactOnly = !next.EndOfView && !(*from < vb.Oid);
+      ahead_.push_back(std::move(next));
+      if (ahead_.back().EndOfView) break;
+      from = &vb.Oid;
     }
   }
+  // By From; of the same From, the one kept first.
+  std::stable_sort(ahead_.begin(), ahead_.end(), [](const Next &x, const Next &y) { return x.From < y.From; });
+  ahead_.erase(std::unique(ahead_.begin(), ahead_.end(), [](const Next &x, const Next &y) { return x.From == y.From; }),
+               ahead_.end());
+  aheadHint_.assign(columns, 0);
 }
 
-bool KvSNMPRequest::AnswerFromRows(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPdu &response) const {
-  if (ahead_.empty() || pdu.Vbs.empty() || RowsKey(target, pdu) != aheadKey_) return false;
-  SnmpPdu answer;
-  for (const SnmpVb &asked : pdu.Vbs) {
-    auto it = ahead_.upper_bound(asked.Oid);
-    if (it == ahead_.begin()) return false;
-    const auto &[from, next] = *std::prev(it);
-    if (next.EndOfView)
-      answer.Vbs.emplace_back(asked.Oid, SnmpValue::Exception(SnmpType::EndOfMibView));
-    else if (from == asked.Oid || (!next.ExactOnly && asked.Oid < next.Vb.Oid))
-      answer.Vbs.push_back(next.Vb);
-    else
-      return false;
+const KvSNMPRequest::Next *KvSNMPRequest::FindAhead(const std::vector<uint32_t> &oid, size_t &hint) const {
+  // The last From at or before `oid`: where the binding's last answer was, or the one
+  // after it, as a walk goes on row by row; else searched for.
+  const auto fits = [&](size_t at) {
+    return at < ahead_.size() && !(oid < ahead_[at].From) && (at + 1 == ahead_.size() || oid < ahead_[at + 1].From);
+  };
+  if (!fits(hint)) {
+    if (fits(hint + 1)) {
+      ++hint;
+    } else {
+      auto it = std::upper_bound(ahead_.begin(), ahead_.end(), oid,
+                                 [](const std::vector<uint32_t> &o, const Next &n) { return o < n.From; });
+      if (it == ahead_.begin()) return nullptr;
+      hint = static_cast<size_t>(std::prev(it) - ahead_.begin());
+    }
   }
-  answer.AgentAddress = aheadAgent_;
-  answer.AgentPort = aheadPort_;
-  response = std::move(answer);
+  return &ahead_[hint];
+}
+
+bool KvSNMPRequest::AnswerFromRows(const SnmpPdu &pdu, Bindings &answer, std::vector<SnmpVb> &ends) {
+  if (ahead_.empty() || pdu.Vbs.empty() || !SameAgent(Settings, aheadSettings_)) return false;
+  if (aheadHint_.size() < pdu.Vbs.size()) aheadHint_.resize(pdu.Vbs.size(), 0);
+  answer.clear();
+  answer.reserve(pdu.Vbs.size());
+  ends.clear();
+  ends.reserve(pdu.Vbs.size());  // never moved while `answer` points into it
+  for (size_t b = 0; b < pdu.Vbs.size(); ++b) {
+    const SnmpVb &asked = pdu.Vbs[b];
+    const Next *next = FindAhead(asked.Oid, aheadHint_[b]);
+    if (!next) return false;
+    if (next->EndOfView) {
+      ends.emplace_back(asked.Oid, SnmpValue::Exception(SnmpType::EndOfMibView));
+      answer.push_back(&ends.back());
+    } else if (next->From == asked.Oid || (!next->ExactOnly && asked.Oid < next->Vb.Oid)) {
+      answer.push_back(&next->Vb);
+    } else {
+      return false;
+    }
+  }
   return true;
 }
 
-void KvSNMPRequest::Complete(int status, const SnmpPdu &response, const KvSNMPCallback &callback,
-                             void *userData, bool readBack, PduKind asked, const std::vector<size_t> &missing) {
+bool KvSNMPRequest::AnswerFromRows(const SnmpPdu &pdu, SnmpPdu &response) {
+  Bindings rows;
+  std::vector<SnmpVb> ends;
+  if (!AnswerFromRows(pdu, rows, ends)) return false;
+  response = WithBindings(aheadAnswer_, rows);
+  return true;
+}
+
+void KvSNMPRequest::Complete(int status, const SnmpPdu &response, const KvSNMPCallback &callback, void *userData,
+                             bool readBack, PduKind asked, const std::vector<size_t> &missing, const Bindings *rows) {
+  // While the callbacks run, a next row that the rows kept answer is queued rather
+  // than sent through the event pump, and handed out here when the callback returns.
+  const std::shared_ptr<KvSNMPRequest *> alive = self_;
+  const bool outer = !handingOut_;
+  if (outer) {
+    handingOut_ = true;
+    handOutStart_ = std::chrono::steady_clock::now();
+  }
+  try {
+    CompleteOne(status, response, rows, callback, userData, readBack, asked, missing);
+    while (outer && *alive && queued_) {
+      std::unique_ptr<Queued> q = std::move(queued_);
+      CompleteOne(SnmpStatus::Success, aheadAnswer_, &q->Rows, q->Callback, q->UserData, true, q->Kind, {});
+    }
+  } catch (...) {
+    if (*alive && outer) {
+      handingOut_ = false;
+      PostQueued();
+    }
+    throw;
+  }
+  if (*alive && outer) handingOut_ = false;
+}
+
+void KvSNMPRequest::CompleteOne(int status, const SnmpPdu &response, const Bindings *rows,
+                                const KvSNMPCallback &callback, void *userData, bool readBack, PduKind asked,
+                                const std::vector<size_t> &missing) {
   // Counted down first: a callback that closes the window destroys this request, and its
   // destructor must not wait for the answer it is being called from.
   --pendingCount_;
@@ -986,7 +1438,13 @@ void KvSNMPRequest::Complete(int status, const SnmpPdu &response, const KvSNMPCa
         return;
       }
       bool finished = false;
-      const bool more = ProcessResponse(error.Code, error.Message, response, asked, finished);
+      bool more;
+      if (rows) {
+        if (asked == ReadFirst) rowsRead_ = 0;
+        more = ProcessRow(error.Code, error.Message, *rows, asked, finished);
+      } else {
+        more = ProcessResponse(error.Code, error.Message, response, asked, finished);
+      }
       if (finished && error.Code == kNoSuchName) MapSnmpStatus(0, error.Code, error.Message);
       error.Done = !more;
       if (!missing.empty()) {

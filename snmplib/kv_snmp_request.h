@@ -22,6 +22,8 @@
 #include "snmp_pdu.h"
 #include "snmp_session.h"
 
+#include <chrono>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -107,7 +109,9 @@ public:
   virtual bool IsPastColumn(const std::string &columnOid, const std::string &previousOid,
                             const std::string &receivedOid);
 
-  static constexpr int kMaxRows = 100000;
+  // Far above the largest tables of real agents (forwarding databases of a million
+  // entries); an agent going round in circles is stopped sooner, by the OID check.
+  static constexpr int kMaxRows = 10000000;
   // Values a bulk walk asks for per answer when the settings leave it the choice: rows
   // enough to fill about this many, well inside what agents answer.
   static constexpr int kBulkValuesPerAnswer = 60;
@@ -129,8 +133,20 @@ private:
   // -531 past MaxRows rows.
   bool ProcessResponse(int code, const std::string &text, const SnmpPdu &response, PduKind asked,
                        bool &finished);
+  // The bindings of an answer, or the rows kept that answer it, in the order asked.
+  using Bindings = std::vector<const SnmpVb *>;
   // ProcessResponse for a row of a table walk.
-  bool ProcessRow(int code, const std::string &text, const SnmpPdu &response, PduKind asked, bool &finished);
+  bool ProcessRow(int code, const std::string &text, const Bindings &vbs, PduKind asked, bool &finished);
+  void DecodeRowIndexes(const uint32_t *row, size_t length);
+  // The walk's OIDs kept as numbers, by item: its column (BaseOid), and the instance
+  // the walk read last, with the text it wrote to the item's Instance (an Instance
+  // changed since is read from its text again).
+  void PrepareColumns();
+  const std::vector<uint32_t> *InstanceOid(int itemIndex);
+  void SetInstance(int itemIndex, const uint32_t *oid, size_t length);
+  std::vector<std::vector<uint32_t>> columns_;
+  std::vector<std::vector<uint32_t>> instances_;
+  std::vector<std::string> instanceTexts_;
   // Whether a read of `kind` asks for item i: readable, and on a walk not yet past its column.
   bool Asks(int itemIndex, PduKind kind) const;
   // On SNMPv1's noSuchName for one column of a walk: ends that column and tells that the
@@ -170,12 +186,13 @@ private:
               const SnmpPdu *post = nullptr);
 
   // Rows asked for per request of this walk: 0 or 1 mean one row per request (GetNext).
+  // Left to the walk, it starts from what the agent's answers held before and grows
+  // while they come back whole (LearnAnswerSize); never above what a tooBig left.
   int BulkRepetitions(const SnmpTarget &target, int columns) const;
   // The bulk walk. A read of a table (`pdu` the GetNext a one-row walk would send)
   // answered from the rows kept, or by asking the agent in bulk.
   int ReadRows(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPdu &response);
-  void ReadRowsAsync(const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback,
-                     void *userData);
+  void ReadRowsAsync(PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback, void *userData);
   void AskInBulkAsync(const SnmpTarget &target, PduKind kind, const SnmpPdu &pdu, KvSNMPCallback callback,
                       void *userData);
   // What an answer to a GetBulk means for the read: rows kept, ask again (fewer rows, or
@@ -185,27 +202,95 @@ private:
   BulkOutcome TakeBulkAnswer(const SnmpTarget &target, const SnmpPdu &pdu, int repetitions, int status,
                              const SnmpPdu &answer);
   static SnmpPdu BulkPdu(const SnmpPdu &pdu, int repetitions);
+  // What a whole or cut-short answer tells of the repetitions that fit (see BulkRepetitions).
+  void LearnAnswerSize(SnmpBulkState &state, const SnmpPdu &pdu, int repetitions, const SnmpPdu &answer);
+  int walkRepetitions_ = 0;  // rows the walk under way asks for next; 0 not yet chosen
   void NoteOneRowAnswer(const SnmpTarget &target, int status);
-  // The GetNext answer to `pdu` that the rows kept tell, if they tell every binding.
-  bool AnswerFromRows(const SnmpTarget &target, const SnmpPdu &pdu, SnmpPdu &response) const;
-  void KeepRows(const SnmpTarget &target, const SnmpPdu &pdu, const SnmpPdu &answer);
-  void ForgetRows() { ahead_.clear(); }
-  std::string RowsKey(const SnmpTarget &target, const SnmpPdu &pdu) const;
+  // The GetNext answer to `pdu` that the rows kept tell, if they tell every binding:
+  // the bindings point into the rows kept, valid until they change.
+  bool AnswerFromRows(const SnmpPdu &pdu, Bindings &answer, std::vector<SnmpVb> &ends);
+  bool AnswerFromRows(const SnmpPdu &pdu, SnmpPdu &response);
+  void KeepRows(const SnmpPdu &pdu, const SnmpPdu &answer);
+  void ForgetRows();
 
   // What the last GetBulk told of the agent's tree: from an OID that was asked for (or
   // answered), the next one. As nothing lies between an OID and its next, that answer
   // also holds for every OID in between.
   struct Next {
+    std::vector<uint32_t> From;
     SnmpVb Vb;
     bool EndOfView = false;  // nothing follows
     bool ExactOnly = false;  // the agent did not advance: true of this very OID only
   };
-  std::map<std::vector<uint32_t>, Next> ahead_;
-  std::string aheadKey_;  // the agent, credentials and context the rows came from
-  std::string aheadAgent_;
-  int aheadPort_ = 0;
+  std::vector<Next> ahead_;        // by From, ascending, each From once
+  std::vector<size_t> aheadHint_;  // by binding: where its last answer was found
+  KvSNMPSettings aheadSettings_;   // the agent, credentials and context the rows came from
+  SnmpPdu aheadAnswer_;            // an answer from them: no bindings, the agent that sent it
+  const Next *FindAhead(const std::vector<uint32_t> &oid, size_t &hint) const;
+
   void Complete(int status, const SnmpPdu &response, const KvSNMPCallback &callback, void *userData,
-                bool readBack, PduKind asked, const std::vector<size_t> &missing = {});
+                bool readBack, PduKind asked, const std::vector<size_t> &missing = {},
+                const Bindings *rows = nullptr);
+  // Complete for one answer; `rows`, when given, holds its bindings.
+  void CompleteOne(int status, const SnmpPdu &response, const Bindings *rows, const KvSNMPCallback &callback,
+                   void *userData, bool readBack, PduKind asked, const std::vector<size_t> &missing);
+  // A row that the rows kept answer, asked for by a callback while rows are handed
+  // out: it is handed out when that callback returns, rather than from a later round
+  // of the event pump, for as long as kHandOutMs lasts; then the pump gets its turn.
+  struct Queued {
+    KvSNMPCallback Callback;
+    void *UserData = nullptr;
+    PduKind Kind = ReadOnwards;
+    Bindings Rows;
+    std::vector<SnmpVb> Ends;  // the end-of-view bindings that Rows point to
+  };
+  std::unique_ptr<Queued> queued_;
+  bool handingOut_ = false;
+  std::chrono::steady_clock::time_point handOutStart_;
+  static constexpr int kHandOutMs = 10;
+  // Sends a queued row through the event pump, as rows handed out later are.
+  void PostQueued();
+  // Hands out rows that the kept rows or the columns read side by side answer.
+  void HandOut(PduKind kind, const SnmpPdu &pdu, Bindings rows, std::vector<SnmpVb> ends, KvSNMPCallback callback,
+               void *userData);
+
+  // An asynchronous walk with Timing.InFlight above 1 on an agent that answered GetBulk:
+  // each column read by GetBulk of its own (streams, at most InFlight on their way at
+  // once), their answers kept column by column and joined into rows by index, as the
+  // one-request walk joins them. A stream that gets anything but a whole or cut-short
+  // answer, or an answer that came only after a retry (a request lost), ends the side by
+  // side reading: the walk goes on one request at a time from where it is, and after a
+  // loss the agent is read one request at a time for the rest of the run.
+  struct Stream {
+    int Item = 0;
+    std::vector<uint32_t> From;  // the next GetBulk asks from here
+    std::deque<Next> Facts;      // what its answers told, in OID order, not yet passed
+    bool Ended = false;          // it left its column or the agent's view
+    bool Asking = false;
+  };
+  struct Parked {
+    KvSNMPCallback Callback;
+    void *UserData = nullptr;
+    PduKind Kind = ReadOnwards;
+    SnmpPdu Pdu;
+  };
+  struct SideBySide {
+    SnmpTarget Target;
+    std::vector<Stream> Streams;
+    std::unique_ptr<Parked> Waiting;  // the read that waits for the streams
+    bool Failed = false;
+    int InFlight = 1;
+    uint64_t Generation = 0;  // answers for an earlier side by side reading are dropped
+  };
+  std::unique_ptr<SideBySide> sideBySide_;
+  uint64_t sideGeneration_ = 0;
+  static constexpr size_t kStreamAhead = 4;  // answers a stream reads ahead of the walk
+  bool StartSideBySide(const SnmpPdu &pdu);
+  void AskStreams();
+  void TakeStreamAnswer(size_t stream, int status, const SnmpPdu &answer);
+  bool AnswerFromStreams(const SnmpPdu &pdu, Bindings &answer, std::vector<SnmpVb> &ends);
+  // Ends the side by side reading; a read waiting for it is asked one request at a time.
+  void StopSideBySide();
 
   bool enabled_ = true;
   bool partlyRead_ = false;

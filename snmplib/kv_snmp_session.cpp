@@ -132,6 +132,8 @@ void KvSNMPReadWalkSettings(const std::string &settingsFileName, KvSNMPTiming &t
   const std::string text = KvIni(settingsFileName).ReadString("Program Information", "MaxRepetitions", "");
   int value = -1;
   timing.MaxRepetitions = ParseDecimalInt(text, value) && value >= 0 ? std::min(value, kMaxRepetitionsLimit) : -1;
+  const std::string inFlight = KvIni(settingsFileName).ReadString("Program Information", "InFlight", "");
+  timing.InFlight = ParseDecimalInt(inFlight, value) && value >= 1 ? std::min(value, kMaxInFlight) : KvSNMPTiming{}.InFlight;
 }
 
 SnmpTarget KvSNMPSettings::BuildTarget() const {

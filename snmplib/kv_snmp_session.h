@@ -43,7 +43,15 @@ struct KvSNMPTiming {
   // choose from the number of columns, 0 asks for one row per request (GetNext), N asks
   // for N rows per GetBulk.
   int32_t MaxRepetitions = -1;
+  // Requests an asynchronous table walk may have on their way to the agent at once (1
+  // to kMaxInFlight): above 1, once the agent answered a GetBulk, the walk reads its
+  // columns side by side and joins them by index; an agent that loses one of them is
+  // read one request at a time from then on.
+  int32_t InFlight = 4;
 };
+
+// The most requests a walk has on their way at once (Timing.InFlight).
+inline constexpr int32_t kMaxInFlight = 4;
 
 // Everything a request needs to reach the agent, in one value.
 struct KvSNMPSettings {
@@ -94,6 +102,8 @@ inline constexpr int32_t kMaxRepetitionsLimit = 1000;
 // file into `timing`: a decimal number from 0 up (at most kMaxRepetitionsLimit);
 // anything else, or no key, leaves the walk its own choice (-1). The host suite does not
 // write the key, so its absence is never a failure.
+// "InFlight" of the same section sets Timing.InFlight: 1 to kMaxInFlight (more counts as
+// kMaxInFlight); anything else, or no key, gives the default.
 void KvSNMPReadWalkSettings(const std::string &settingsFileName, KvSNMPTiming &timing);
 
 // Adds one to the boot count of `engineId` in `fileName` and returns the new count.

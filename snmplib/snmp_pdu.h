@@ -103,9 +103,12 @@ struct SnmpPdu {
   std::string ContextName;
   std::string ContextEngineId;
 
-  // Filled in on responses: the agent that answered.
+  // Filled in on responses: the agent that answered, and the largest message it takes
+  // (SNMPv3's msgMaxSize; 0 when the message does not tell).
   std::string AgentAddress;
   int AgentPort = 0;
+  int AgentMaxSize = 0;
+  bool Resent = false;  // the request was sent again after a try went unanswered
 
   // Appends a binding whose OID is given as dotted text; false (nothing added) when
   // the text is not an OID.

@@ -1,6 +1,7 @@
 #include "snmp_printable.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <limits>
 
@@ -156,6 +157,7 @@ bool ParseOid(const std::string &text, std::vector<uint32_t> &subids) {
   size_t pos = 0;
   if (!text.empty() && text[0] == '.') pos = 1;
   std::vector<uint32_t> parsed;
+  parsed.reserve(text.size() / 2 + 1);
   while (true) {
     uint64_t subid = 0;
     if (!ReadNumber(text, pos, std::numeric_limits<uint32_t>::max(), subid)) return false;
@@ -168,21 +170,30 @@ bool ParseOid(const std::string &text, std::vector<uint32_t> &subids) {
   return true;
 }
 
+void AssignOidText(std::string &text, const uint32_t *subids, size_t count) {
+  text.clear();
+  char digits[11];
+  for (size_t i = 0; i < count; ++i) {
+    if (i) text += '.';
+    const auto end = std::to_chars(digits, digits + sizeof digits, subids[i]).ptr;
+    text.append(digits, end);
+  }
+}
+
 std::string OidToText(const std::vector<uint32_t> &subids) {
   std::string text;
-  for (size_t i = 0; i < subids.size(); ++i) {
-    if (i) text += '.';
-    text += std::to_string(subids[i]);
-  }
+  text.reserve(subids.size() * 4);
+  AssignOidText(text, subids.data(), subids.size());
   return text;
 }
 
 std::string IpAddressToText(const std::string &octets) {
   if (octets.size() != 4) return {};
   std::string text;
+  char digits[4];
   for (size_t i = 0; i < 4; ++i) {
     if (i) text += '.';
-    text += std::to_string(static_cast<unsigned char>(octets[i]));
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, static_cast<unsigned char>(octets[i])).ptr);
   }
   return text;
 }

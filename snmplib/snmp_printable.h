@@ -39,6 +39,8 @@ bool ParseOid(const std::string &text, std::vector<uint32_t> &subids);
 
 // Dotted, no leading dot; "" for no sub-identifiers.
 std::string OidToText(const std::vector<uint32_t> &subids);
+// The same written over `text`, whose storage is reused.
+void AssignOidText(std::string &text, const uint32_t *subids, size_t count);
 
 // Dotted quad of four octets ("" when `octets` does not hold exactly four).
 std::string IpAddressToText(const std::string &octets);

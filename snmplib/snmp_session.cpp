@@ -234,6 +234,8 @@ void ReadPdu(const netsnmp_pdu *pdu, SnmpPdu &response) {
   response.ErrorStatus = static_cast<int>(pdu->errstat);
   response.ErrorIndex = static_cast<int>(pdu->errindex);
   if (pdu->version == SNMP_VERSION_3) {
+    if (pdu->msgMaxSize >= SNMP_MIN_MAX_LEN && pdu->msgMaxSize <= 65535)
+      response.AgentMaxSize = static_cast<int>(pdu->msgMaxSize);
     response.SecurityLevel = pdu->securityLevel;
     response.ContextName.assign(pdu->contextName ? pdu->contextName : "", pdu->contextName ? pdu->contextNameLen : 0);
     response.ContextEngineId.assign(reinterpret_cast<const char *>(pdu->contextEngineID),
@@ -375,6 +377,7 @@ struct KvSnmpSession::Outstanding {
   SnmpCompletion done;
   bool blocking = false;
   bool cancelled = false;
+  bool resent = false;    // net-snmp sent it again after a try went unanswered
   bool finished = false;  // blocking only: the answer is in
   int status = SnmpStatus::Error;
   SnmpPdu response;
@@ -634,6 +637,7 @@ int KvSnmpSession::OnNetSnmpEvent(int op, netsnmp_session *sess, int, netsnmp_pd
   const uint64_t id = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(magic));
   auto it = self->outstanding_.find(id);
   if (it == self->outstanding_.end()) return 1;
+  if (op == NETSNMP_CALLBACK_OP_RESEND) it->second->resent = true;
   if (op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_CONNECT) return 1;
 
   Outstanding &o = *it->second;
@@ -659,6 +663,7 @@ int KvSnmpSession::OnNetSnmpEvent(int op, netsnmp_session *sess, int, netsnmp_pd
   }
   response.AgentAddress = o.agent.Host;
   response.AgentPort = o.agent.Port;
+  response.Resent = o.resent;
 
   if (o.blocking) {
     o.status = status;

@@ -140,6 +140,10 @@ struct SnmpBulkState {
   bool Refused = false;    // it gave an error answer to a GetBulk
   int MostRepetitions = 0; // the most repetitions to ask for; 0 while no tooBig was seen
   bool Answered = false;   // it answered a GetBulk: one left unanswered means it is silent
+  int ValuesPerAnswer = 0; // the most values an answer held whole, or as many as it held cut short
+  bool CutsShort = false;  // it answered a GetBulk with fewer values than it had, as many as fit
+  int MaxBytes = 0;        // its largest message (SNMPv3's msgMaxSize) less the headers; 0 unknown
+  bool OneAtATime = false; // it lost a request of a walk's side by side: one request at a time
 };
 
 class KvSnmpSession {

@@ -108,14 +108,17 @@ protected:
   }
   void SetUp() override { ASSERT_NE(agent_, nullptr); }
 
-  // The rows a table walk asks for per request (see SNMPMaxRepetitions).
+  // The rows a table walk asks for per request (see SNMPMaxRepetitions), and the
+  // requests it may have on their way at once.
   virtual int Repetitions() const { return SNMPMaxRepetitions; }
+  virtual int InFlight() const { return SNMPSettings.Timing.InFlight; }
 
   // A request aimed at the agent with `version` and the given list.
   void Aim(KvSNMPRequest &request, int version, const KvSNMPVarDef *defs, unsigned char type, int keys) const {
     agent_->AimAt(request.Settings, version);
     request.Settings.Timing.Timeout = 100;
     request.Settings.Timing.MaxRepetitions = Repetitions();
+    request.Settings.Timing.InFlight = InFlight();
     request.VarList = KvSNMPVarList(defs, type, keys);
   }
 
@@ -156,16 +159,20 @@ protected:
 SnmpdAgent *RequestAgent::agent_ = nullptr;
 
 // Table walks, once with each of the repetitions the walk can be given: 0 (one row per
-// request) and -1 (as many as the walk chooses).
+// request) and -1 (as many as the walk chooses), one request at a time; and -2: as many
+// as the walk chooses, with the columns read side by side (four requests in flight).
 class RequestWalk : public RequestAgent, public ::testing::WithParamInterface<int> {
 protected:
-  int Repetitions() const override { return GetParam(); }
+  int Repetitions() const override { return GetParam() == -2 ? -1 : GetParam(); }
+  int InFlight() const override { return GetParam() == -2 ? kMaxInFlight : 1; }
 };
 
-std::string WalkMode(const ::testing::TestParamInfo<int> &info) { return info.param == 0 ? "OneRow" : "Bulk"; }
+std::string WalkMode(const ::testing::TestParamInfo<int> &info) {
+  return info.param == 0 ? "OneRow" : info.param == -1 ? "Bulk" : "SideBySide";
+}
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(Modes, RequestWalk, ::testing::Values(0, -1), WalkMode);
+INSTANTIATE_TEST_SUITE_P(Modes, RequestWalk, ::testing::Values(0, -1, -2), WalkMode);
 
 TEST_F(RequestAgent, ScalarGroupSendsOneBindingPerReadableItem) {
   KvSNMPRequest request;

@@ -138,8 +138,18 @@ TEST(SessionSettings, MaxRepetitionsComesFromTheSettingsFileAndAnythingElseLeave
   }
   KvSNMPTiming timing;
   timing.MaxRepetitions = 7;
+  timing.InFlight = 1;
   KvSNMPReadWalkSettings(dir + "/missing.cfg", timing);
   EXPECT_EQ(timing.MaxRepetitions, -1);
+  EXPECT_EQ(timing.InFlight, KvSNMPTiming{}.InFlight);  // a file of another device set it before
+  // Requests a walk may have on their way at once.
+  const std::pair<std::string, int> inFlight[] = {{"InFlight=1", 1}, {"inflight = 3", 3}, {"InFlight=40", kMaxInFlight},
+                                                  {"InFlight=0", 4}, {"InFlight=two", 4}};
+  for (const auto &[line, expected] : inFlight) {
+    WriteFile(file, "[Program Information]\r\n" + line + "\r\n");
+    KvSNMPReadWalkSettings(file, timing);
+    EXPECT_EQ(timing.InFlight, expected) << line;
+  }
   fs::remove_all(dir);
 }
 

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -588,6 +589,41 @@ TEST(SwitchSim, TooBigAboveTheGivenNumberOfValuesAndErrorAnswersToGetBulk) {
   args.push_back(kTrunk);
   EXPECT_NE(Tool("snmpbulkget", args, &rc).find("genErr"), std::string::npos);
   EXPECT_EQ(Get(refusing, kSysName).empty(), false);
+}
+
+TEST(SwitchSim, GeneratedRowsFollowTheLastRowInIndexOrderAndAreReadLikeStoredOnes) {
+  const std::string igmp = "1.3.6.1.4.1.171.11.43.2.2.11.5.1", ifEntry = "1.3.6.1.2.1.2.2.1";
+  SwitchSimAgent sw({{}, false, {"--generate", igmp + ":70000", "--generate", ifEntry + ":3"}});
+  ASSERT_TRUE(sw.Started()) << sw.Output();
+  // Every generated row, in order after the stored ones, with the index address in its
+  // group column: the last three octets counted on in base 256 past 65,536 rows.
+  auto walk = V2(sw, SwitchSimAgent::kReadCommunity, {"-On", "-Oq", "-Cr200"});
+  walk.push_back(igmp + ".2");
+  std::istringstream lines(Tool("snmpbulkwalk", walk));
+  std::vector<std::string> oids;
+  std::string last;
+  for (std::string oid, value; lines >> oid >> value;) {
+    oids.push_back(oid);
+    last = value;
+    const std::string address = oid.substr(oid.size() - value.size());
+    if (oids.size() > 4) {
+      ASSERT_EQ(address, value) << oid;
+    }
+  }
+  const size_t stored = oids.size() - 70000;
+  ASSERT_GE(oids.size(), 70000u);
+  EXPECT_LE(stored, 10u);
+  EXPECT_EQ(Get(sw, oids.back()), last);
+  EXPECT_EQ(Get(sw, igmp + ".5" + oids.back().substr(1 + igmp.size() + 2)), Get(sw, igmp + ".5" + oids[stored - 1].substr(1 + igmp.size() + 2)));
+  // A numeric index counts on; the index column follows it, the others copy the last row.
+  EXPECT_EQ(Get(sw, ifEntry + ".1.27"), "27");
+  EXPECT_EQ(Get(sw, ifEntry + ".2.27"), Get(sw, ifEntry + ".2.24"));
+  EXPECT_NE(Get(sw, ifEntry + ".1.28", "-Oqv"), "28");  // three rows only
+  int rc = -1;
+  Tool(SwitchSimAgent::SimulatorPath(), {"--generate", "1.3.6.1.4.1.99.1:10"}, &rc);  // no such table
+  EXPECT_EQ(rc, 2);
+  Tool(SwitchSimAgent::SimulatorPath(), {"--generate", ifEntry}, &rc);
+  EXPECT_EQ(rc, 2);
 }
 
 TEST(SwitchSim, WrongTypeShortStringAndPulledCableFaults) {

@@ -70,6 +70,7 @@ int main(int argc, char **argv) {
 
     SwitchModel model(SwitchData::Load(options.dataFile.empty() ? BundledData() : options.dataFile));
     model.AddGeneratedRows(options.rows);
+    for (const auto &[entry, rows] : options.generate) model.AddGeneratedTable(entry, rows);
     for (const auto &[port, after] : options.linkDown) model.PullCable(port, after);
 
     std::signal(SIGTERM, OnSignal);

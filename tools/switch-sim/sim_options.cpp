@@ -23,6 +23,10 @@ const char *UsageText() {
          "  --log FILE               one JSON line per request received\n"
          "  --rows N                 add N generated IGMP snooping groups in VLAN 1\n"
          "                           (swL2IGMPInfoTable, the \"IGMP Information\" list)\n"
+         "  --generate ENTRY:ROWS    add ROWS read-only rows (up to 16,000,000) to the table\n"
+         "                           whose entry OID is ENTRY, copies of its last row with\n"
+         "                           the index counted on; made when read, so that large\n"
+         "                           tables cost no memory; repeatable\n"
          "  --delay-ms N             answer every request N ms late\n"
          "  --drop-every N           answer nothing to every N-th request\n"
          "  --too-big N              answer tooBig to a request that asks for more than\n"
@@ -114,7 +118,7 @@ SimOptions ParseOptions(const std::vector<std::string> &args) {
       continue;
     }
     static const char *const kOptions[] = {"--listen", "--port", "--read-community", "--write-community", "--user",
-                                           "--data", "--state-dir", "--log", "--rows", "--delay-ms", "--drop-every",
+                                           "--data", "--state-dir", "--log", "--rows", "--generate", "--delay-ms", "--drop-every",
                                            "--too-big", "--bulk-error", "--wrong-type", "--short", "--link-down"};
     if (std::none_of(std::begin(kOptions), std::end(kOptions), [&](const char *o) { return a == o; }))
       throw SimError(kSimErrUsage, "unknown option '" + a + "' (see --help)");
@@ -129,6 +133,11 @@ SimOptions ParseOptions(const std::vector<std::string> &args) {
     else if (a == "--state-dir") o.stateDir = v;
     else if (a == "--log") o.logFile = v;
     else if (a == "--rows") o.rows = ToCount(a, v, 1000000);
+    else if (a == "--generate") {
+      const size_t colon = v.rfind(':');
+      if (colon == std::string::npos) throw SimError(kSimErrUsage, "--generate wants ENTRY:ROWS, not '" + v + "'");
+      o.generate.emplace_back(ToOid(a, v.substr(0, colon)), static_cast<uint64_t>(ToCount(a, v.substr(colon + 1), 16000000)));
+    }
     else if (a == "--delay-ms") o.delayMs = ToCount(a, v, 600000);
     else if (a == "--drop-every") o.dropEvery = ToCount(a, v, 1000000);
     else if (a == "--too-big") o.tooBigAbove = ToCount(a, v, 1000000);

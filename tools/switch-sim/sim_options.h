@@ -23,6 +23,7 @@ struct SimOptions {
   std::string stateDir;  // empty: a temporary directory removed at exit
   std::string logFile;
   int rows = 0;
+  std::vector<std::pair<Oid, uint64_t>> generate;  // table entry, rows to add
   int delayMs = 0;
   int dropEvery = 0;
   int tooBigAbove = 0;  // 0: never

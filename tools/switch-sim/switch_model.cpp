@@ -106,6 +106,107 @@ void SwitchModel::AddGeneratedRows(int count) {
   }
 }
 
+void SwitchModel::AddGeneratedTable(const Oid &entry, uint64_t rows) {
+  // The table's columns and its last row, from the instances under the entry.
+  std::map<SubId, const Instance *> last;
+  Oid lastSuffix;
+  for (auto it = data_.instances.lower_bound(entry); it != data_.instances.end() && HasPrefix(it->first, entry); ++it) {
+    if (it->first.size() <= entry.size() + 1) continue;
+    const Oid suffix(it->first.begin() + static_cast<long>(entry.size()) + 1, it->first.end());
+    if (last.empty() || it->first[entry.size()] == last.begin()->first) {
+      if (suffix > lastSuffix || last.empty()) lastSuffix = suffix;
+    }
+    last[it->first[entry.size()]] = nullptr;
+  }
+  if (last.empty()) throw SimError(kSimErrUsage, "--generate: the data has no row of " + OidText(entry));
+  Generated g;
+  g.entry = entry;
+  const bool octets = lastSuffix.size() >= 3 && std::all_of(lastSuffix.end() - 3, lastSuffix.end(), [](SubId s) { return s <= 255; });
+  g.width = octets ? 3 : 1;
+  g.prefix.assign(lastSuffix.begin(), lastSuffix.end() - static_cast<long>(g.width));
+  g.start = octets ? (lastSuffix[lastSuffix.size() - 3] << 16 | lastSuffix[lastSuffix.size() - 2] << 8 | lastSuffix.back()) + 1
+                   : lastSuffix.back() + 1;
+  const uint64_t room = octets ? (uint64_t{1} << 24) - g.start : (uint64_t{1} << 32) - g.start;
+  if (rows > room) throw SimError(kSimErrUsage, "--generate: " + OidText(entry) + " has room for " + std::to_string(room) + " more rows");
+  g.count = rows;
+  for (const auto &[column, unused] : last) {
+    auto it = data_.instances.find(Concat(With(entry, {column}), lastSuffix));
+    if (it == data_.instances.end()) continue;  // a hole in the last row stays one
+    Generated::Cell cell;
+    cell.column = column;
+    cell.value = it->second.value;
+    const Value &v = cell.value;
+    // A column that holds an index part follows the index.
+    if (v.type == ValueType::Integer) {
+      for (size_t at = g.prefix.size(); at < lastSuffix.size(); ++at)
+        if (v.number == lastSuffix[at] && at + 1 == lastSuffix.size()) cell.mirrors = true, cell.at = at;
+    } else if (v.type == ValueType::IpAddress && v.octets.size() == 4 && lastSuffix.size() >= 4) {
+      const size_t at = lastSuffix.size() - 4;
+      bool same = true;
+      for (size_t k = 0; k < 4; ++k) same = same && static_cast<unsigned char>(v.octets[k]) == lastSuffix[at + k];
+      if (same) cell.mirrors = true, cell.at = at;
+    }
+    cell.mirror = v.type;
+    g.cells.push_back(std::move(cell));
+  }
+  generated_.push_back(std::move(g));
+}
+
+Oid SwitchModel::Generated::Instance(size_t cell, uint64_t row) const {
+  Oid oid = entry;
+  oid.push_back(cells[cell].column);
+  oid.insert(oid.end(), prefix.begin(), prefix.end());
+  const uint64_t n = start + row;
+  if (width == 3) oid.insert(oid.end(), {static_cast<SubId>(n >> 16 & 255), static_cast<SubId>(n >> 8 & 255), static_cast<SubId>(n & 255)});
+  else oid.push_back(static_cast<SubId>(n));
+  return oid;
+}
+
+Value SwitchModel::Generated::ValueOf(size_t cell, uint64_t row) const {
+  const Cell &c = cells[cell];
+  if (!c.mirrors) return c.value;
+  const Oid oid = Instance(cell, row);
+  const size_t base = entry.size() + 1;
+  Value v = c.value;
+  if (c.mirror == ValueType::Integer) v.number = oid[base + c.at];
+  else
+    for (size_t k = 0; k < 4; ++k) v.octets[k] = static_cast<char>(oid[base + c.at + k]);
+  return v;
+}
+
+std::optional<uint64_t> SwitchModel::Generated::RowOf(const Oid &suffix) const {
+  if (suffix.size() != prefix.size() + width || !std::equal(prefix.begin(), prefix.end(), suffix.begin())) return std::nullopt;
+  uint64_t n = 0;
+  for (size_t k = prefix.size(); k < suffix.size(); ++k) {
+    if (width == 3 && suffix[k] > 255) return std::nullopt;
+    n = width == 3 ? n << 8 | suffix[k] : suffix[k];
+  }
+  if (n < start || n - start >= count) return std::nullopt;
+  return n - start;
+}
+
+std::optional<std::pair<Oid, Value>> SwitchModel::NextGenerated(const Oid &from, bool inclusive) const {
+  std::optional<std::pair<Oid, Value>> best;
+  const auto after = [&](const Oid &oid) { return inclusive ? !(oid < from) : from < oid; };
+  for (const Generated &g : generated_) {
+    if (g.count == 0) continue;
+    for (size_t cell = 0; cell < g.cells.size(); ++cell) {
+      // Rows are in OID order: the first one after `from`, by halving.
+      if (!after(g.Instance(cell, g.count - 1))) continue;
+      uint64_t low = 0, high = g.count - 1;
+      while (low < high) {
+        const uint64_t mid = low + (high - low) / 2;
+        if (after(g.Instance(cell, mid))) high = mid;
+        else low = mid + 1;
+      }
+      Oid oid = g.Instance(cell, low);
+      if (!best || oid < best->first) best = std::make_pair(std::move(oid), g.ValueOf(cell, low));
+      break;  // later columns come after this one
+    }
+  }
+  return best;
+}
+
 bool SwitchModel::AddRow(const Oid &entry, const Oid &row, const std::map<SubId, Value> &values) {
   auto t = data_.tables.find(entry);
   if (t == data_.tables.end()) return false;
@@ -128,13 +229,25 @@ void SwitchModel::SaveConfiguration() { saved_ = data_.instances; }
 
 std::optional<Value> SwitchModel::Read(const Oid &oid) const {
   auto it = data_.instances.find(oid);
-  if (it == data_.instances.end()) return std::nullopt;
-  return ValueAt(oid, it->second);
+  if (it != data_.instances.end()) return ValueAt(oid, it->second);
+  for (const Generated &g : generated_) {
+    if (!HasPrefix(oid, g.entry) || oid.size() <= g.entry.size() + 1) continue;
+    const SubId column = oid[g.entry.size()];
+    for (size_t cell = 0; cell < g.cells.size(); ++cell)
+      if (g.cells[cell].column == column)
+        if (auto row = g.RowOf(Oid(oid.begin() + static_cast<long>(g.entry.size()) + 1, oid.end())))
+          return g.ValueOf(cell, *row);
+  }
+  return std::nullopt;
 }
 
 std::optional<std::pair<Oid, Value>> SwitchModel::Next(const Oid &from, bool inclusive, const Oid &subtree) const {
   auto it = inclusive ? data_.instances.lower_bound(from) : data_.instances.upper_bound(from);
-  if (it != data_.instances.end() && HasPrefix(it->first, subtree)) return std::make_pair(it->first, ValueAt(it->first, it->second));
+  std::optional<std::pair<Oid, Value>> next;
+  if (it != data_.instances.end()) next = std::make_pair(it->first, ValueAt(it->first, it->second));
+  if (!generated_.empty())
+    if (auto made = NextGenerated(from, inclusive); made && (!next || made->first < next->first)) next = std::move(made);
+  if (next && HasPrefix(next->first, subtree)) return next;
   return std::nullopt;
 }
 

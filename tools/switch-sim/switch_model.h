@@ -26,6 +26,14 @@ public:
 
   // --rows: that many generated IGMP snooping groups in VLAN 1 (swL2IGMPInfoTable).
   void AddGeneratedRows(int count);
+  // --generate ENTRY:ROWS: `rows` more read-only rows of the table whose entry is
+  // `entry`, made when they are read (nothing is stored per row, so that tables of
+  // millions of rows cost no memory). They copy the table's last row, each with the
+  // next index: the last three sub-identifiers counted on in base 256 when they are
+  // octets (an address, a string), else the last one. Columns holding an index part
+  // (a number or an address equal to sub-identifiers of the index) follow the index.
+  // Throws SimError(kSimErrUsage) when the data has no row of that table.
+  void AddGeneratedTable(const Oid &entry, uint64_t rows);
   // A row built from the table's column defaults, with `values` by column; false when
   // `entry` is no declared table.
   bool AddRow(const Oid &entry, const Oid &row, const std::map<SubId, Value> &values);
@@ -91,7 +99,30 @@ private:
   void DropAclRules(SubId kind, SubId profile);
   void CurrentVlanChanged(SubId vlan);
 
+  // A table grown by --generate: row r has the index prefix + the counter start + r.
+  struct Generated {
+    Oid entry;
+    Oid prefix;             // the index before the counted sub-identifiers
+    size_t width = 1;       // counted sub-identifiers: 1 (any number) or 3 (octets)
+    uint64_t start = 0;
+    uint64_t count = 0;
+    struct Cell {
+      SubId column = 0;
+      Value value;
+      ValueType mirror = ValueType::OctetString;  // Integer or IpAddress: follows the index
+      size_t at = 0;                              // ... from this sub-identifier of the index on
+      bool mirrors = false;
+    };
+    std::vector<Cell> cells;  // by column
+    Oid Instance(size_t cell, uint64_t row) const;
+    Value ValueOf(size_t cell, uint64_t row) const;
+    // The row of `suffix`, if it is one of the generated ones.
+    std::optional<uint64_t> RowOf(const Oid &suffix) const;
+  };
+  std::optional<std::pair<Oid, Value>> NextGenerated(const Oid &from, bool inclusive) const;
+
   SwitchData data_;
+  std::vector<Generated> generated_;
   std::map<Oid, Instance> saved_;
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
   double bootAt_ = 0;
