@@ -13,6 +13,8 @@
 #include "run_until.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -357,6 +359,30 @@ TEST_F(EditsBinding, StatusLinesGoToAMemoAStatusBarOrOneOfItsPanels) {
   binding_->ShowStatus("again!");
   EXPECT_EQ(bar->PanelText(1).rfind("Set: again! Request:swL2DevCtrl.", 0), 0u);
   EXPECT_EQ(bar->PanelText(0), "");
+
+  // A line far longer than the bar neither widens it nor lays the window out again; it is
+  // cut short on the screen and whole in its tool tip.
+  bar->setFixedWidth(300);
+  window_->show();
+  QCoreApplication::processEvents();
+  struct LayoutPasses : QObject {
+    int Count = 0;
+    bool eventFilter(QObject *, QEvent *event) override {
+      Count += event->type() == QEvent::LayoutRequest;
+      return false;
+    }
+  } passes;
+  bar->installEventFilter(&passes);
+  const QSize hint = bar->minimumSizeHint();
+  binding_->ShowStatus(std::string(400, 'x'));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(passes.Count, 0);
+  EXPECT_EQ(bar->minimumSizeHint(), hint);
+  QWidget *cut = bar->childAt(200, bar->height() / 2);
+  ASSERT_NE(cut, nullptr);
+  EXPECT_EQ(FromQt(cut->toolTip()), bar->PanelText(1));
+  EXPECT_NE(bar->PanelText(1).find(std::string(400, 'x')), std::string::npos);
+  bar->removeEventFilter(&passes);
 }
 
 // A failure reaches a message box when there is no status output.

@@ -3,13 +3,18 @@
 // simple text that covers the whole bar instead of the panels. In simple-text mode the
 // bar always shows the simple text; otherwise it shows whichever was written last, the
 // simple text or a panel, so that no line written to the bar stays unseen.
+//
+// A text written to the bar repaints its line and nothing else: the lines' sizes do not
+// follow their texts (a long one is cut short with an ellipsis and shown whole as the
+// line's tool tip), so that the LED poll's status every few seconds lays nothing out
+// again, and a long message never widens the window.
 
 #include <QStatusBar>
 
 #include <string>
 #include <vector>
 
-class QLabel;
+class KvStatusLine;
 
 class KvStatusBar : public QStatusBar {
   Q_OBJECT
@@ -32,8 +37,8 @@ public:
 private:
   void ShowMode();
 
-  std::vector<QLabel *> panels_;  // children of the bar
-  QLabel *simpleLabel_;
+  std::vector<KvStatusLine *> panels_;  // children of the bar
+  KvStatusLine *simpleLabel_;
   bool simple_ = false;
   bool simpleLast_ = false;  // the simple text was written after the panels
   std::string simpleText_;
