@@ -38,8 +38,7 @@ TMainForm::TMainForm(const std::vector<std::string> &parameters, QWidget *parent
     : QMainWindow(parent) {
   // 1. The window from its design; the parameter texts start empty (members).
   setObjectName("MainForm");
-  menuBar();
-  statusBar();
+  menuBar();  // the status bar comes with the layout: one made here would only be replaced
 
   // 2. Screen scaling, kept as state: Qt scales the windows itself.
   const KvFontScaling scaling = FontScalingFor(Platform::ScreenPixelsPerInch());

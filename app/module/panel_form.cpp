@@ -14,6 +14,7 @@
 #include "snmp_editor_panel.h"
 
 #include <QFrame>
+#include <QPainter>
 
 int SelectedPort = 1;
 std::string ModelObjectId = "1.3.6.1.4.1.171.10.43.2";
@@ -97,8 +98,9 @@ private:
 TPanelForm::TPanelForm(QWidget *parent, KvStatusBar *statusBar, const KvSNMPSettings &settings)
     : QWidget(parent), statusBar_(statusBar), settings_(settings) {
   setObjectName("PanelForm");
-  setAttribute(Qt::WA_StyledBackground);
-  setStyleSheet("TPanelForm { background: rgb(84, 84, 84); }");
+  // Painted in paintEvent: a style sheet here would restyle every LED and port below
+  // it, at every start and every blink.
+  setAttribute(Qt::WA_OpaquePaintEvent);
 
   MainPanel = new QFrame(this);
   MainPanel->setObjectName("MainPanel");
@@ -140,6 +142,8 @@ TPanelForm::TPanelForm(QWidget *parent, KvStatusBar *statusBar, const KvSNMPSett
   PressedButton = nullptr;
   FormCreate();
 }
+
+void TPanelForm::paintEvent(QPaintEvent *) { QPainter(this).fillRect(rect(), QColor(84, 84, 84)); }
 
 TPanelForm::~TPanelForm() = default;
 

@@ -63,6 +63,9 @@ public:
   KvPortButton *PressedButton = nullptr;
   std::unique_ptr<KvSNMPRequest2Leds> Leds;
 
+protected:
+  void paintEvent(QPaintEvent *event) override;
+
 private:
   class PanelLeds;
 

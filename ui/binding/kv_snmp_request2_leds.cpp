@@ -29,7 +29,7 @@ void KvSNMPRequest2Leds::PaintShape(const sLedCtrl &led, int color) {
   if (!led.Shape) return;
   led.Shape->SetBrushColor(color);
   led.Shape->SetPenColor(color);
-  led.Shape->show();
+  if (led.Shape->isHidden()) led.Shape->show();
 }
 
 void KvSNMPRequest2Leds::AddLed(int itemIndex, int byteIndex, const KvSNMPLedColorMapList &colorMap,
