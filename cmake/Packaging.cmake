@@ -10,8 +10,9 @@ set(CPACK_PACKAGE_DESCRIPTION
 set(CPACK_PACKAGE_CONTACT "Korvane module maintainers <ms2416x-maintainers@korvane.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Found from the libraries, plus what Qt loads at run time: its desktop platform plugin.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Found from the libraries, plus what is loaded at run time: Qt's desktop platform plugin
+# and the keyring library.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libsecret-1-0")
 # The help has a window of its own; "Open in browser" only hands the page on.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xdg-utils")
 set(CPACK_STRIP_FILES ON)
