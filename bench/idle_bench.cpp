@@ -1,6 +1,7 @@
 // Processor time of the module's main window left alone: the window as the host suite
-// starts it against the simulated switch, its front panel polling the LEDs every 5 s,
-// against a bare Qt program showing a window of the same size (bare_window, Qt Widgets
+// starts it against the simulated switch, its front panel polling the LEDs every 5 s, on
+// a quiet switch (no traffic: no LED blinks) and on a busy one (the link LEDs of the ports
+// with traffic blink after every poll), against a bare Qt program showing a window of the same size (bare_window, Qt Widgets
 // and net-snmp only), each a process of its own, rounds paired, min/median/max. Each
 // process settles for 2 s first (start-up and the first poll), then counts its CPU time
 // (user + system, CLOCK_PROCESS_CPUTIME_ID) over the measured seconds.
@@ -112,33 +113,38 @@ int main(int argc, char **argv) {
   if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return 1;
   char dir[] = "/tmp/kv_idle_bench_XXXXXX";  // the module writes its boot counter here
   if (!mkdtemp(dir) || chdir(dir) != 0) return 1;
-  SwitchSimAgent sw;
-  if (!sw.Started()) {
+  SwitchSimAgent sw, quiet({{}, false, {"--no-traffic"}});
+  if (!sw.Started() || !quiet.Started()) {
     std::fprintf(stderr, "the simulator did not start\n");
     return 1;
   }
   const std::string port = std::to_string(sw.Port()), time = std::to_string(seconds);
-  std::vector<double> bare, module;
-  int polls = 0, blinks = 0;
+  std::vector<double> bare, module, busy;
+  int polls = 0, blinks = 0, busyBlinks = 0;
   for (int r = 0; r < rounds; ++r) {
     const auto b = Measure({BARE_WINDOW, port, "idle", time});
-    const auto m = Measure({self, "--module", port, time});
-    if (b.Share < 0 || m.Share < 0) {
+    const auto m = Measure({self, "--module", std::to_string(quiet.Port()), time});
+    const auto t = Measure({self, "--module", port, time});
+    if (b.Share < 0 || m.Share < 0 || t.Share < 0) {
       std::fprintf(stderr, "a measured program did not report\n");
       return 1;
     }
     bare.push_back(b.Share);
     module.push_back(m.Share);
+    busy.push_back(t.Share);
     polls = m.Polls;
     blinks = m.Blinks;
+    busyBlinks = t.Blinks;
   }
   std::printf("idle for %d s after %d ms settling (%s), %d paired rounds, %% of a core min/median/max\n", seconds,
               kSettleMs, std::getenv("QT_QPA_PLATFORM"), rounds);
   std::printf("  reference: bare Qt program with its window   %s\n", Show(SpreadOf(bare), 100, "%.4f").c_str());
-  std::printf("  module's main window, LEDs polled            %s  (goal <= 0.02%%)\n",
+  std::printf("  module's main window, quiet switch            %s  (goal <= 0.02%%)\n",
               Show(SpreadOf(module), 100, "%.4f").c_str());
-  std::printf("  in the last round: %d LED polls, %d blink ticks (the blink timer runs only while an LED blinks)\n",
-              polls, blinks);
+  std::printf("  module's main window, busy switch (blinks)   %s\n", Show(SpreadOf(busy), 100, "%.4f").c_str());
+  std::printf("  in the last round: %d LED polls; blink ticks %d quiet, %d busy (the blink timer runs only while an "
+              "LED blinks)\n",
+              polls, blinks, busyBlinks);
   std::printf("  above the bare program, medians: %.4f%% of a core\n",
               (SpreadOf(module).Median - SpreadOf(bare).Median) * 100);
   return 0;

@@ -127,6 +127,16 @@ TEST(SwitchSim, CountersAndTimeTicksAdvance) {
   EXPECT_GT(std::stoull(Get(sw, "1.3.6.1.2.1.2.2.1.10.1")), before);
   EXPECT_GE(std::stoull(Get(sw, "1.3.6.1.2.1.1.3.0", "-Oqvt")), upBefore + 20);
   EXPECT_EQ(Get(sw, "1.3.6.1.2.1.2.2.1.10.24"), Get(sw, "1.3.6.1.2.1.2.2.1.10.24"));  // port 24 is disabled
+
+  // A switch whose ports carry nothing: counters stand still, link LEDs lit and steady.
+  SwitchSimAgent quiet({{}, false, {"--no-traffic"}});
+  ASSERT_TRUE(quiet.Started());
+  const std::string still = Get(quiet, "1.3.6.1.2.1.2.2.1.10.1");
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(Get(quiet, "1.3.6.1.2.1.2.2.1.10.1"), still);
+  const auto leds = HexOctets(Get(quiet, kLed, "-Oqvx"));
+  ASSERT_EQ(leds.size(), 55u);
+  EXPECT_EQ(leds[3], "02");  // port 1: gigabit link, no blink
 }
 
 TEST(SwitchSim, CreateAndGoMakesARowFromThePduAndDestroyRemovesIt) {

@@ -72,6 +72,7 @@ int main(int argc, char **argv) {
     model.AddGeneratedRows(options.rows);
     for (const auto &[entry, rows] : options.generate) model.AddGeneratedTable(entry, rows);
     for (const auto &[port, after] : options.linkDown) model.PullCable(port, after);
+    if (options.noTraffic) model.StopTraffic();
 
     std::signal(SIGTERM, OnSignal);
     std::signal(SIGINT, OnSignal);

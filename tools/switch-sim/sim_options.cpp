@@ -38,6 +38,8 @@ const char *UsageText() {
          "  --short OID:LEN          cut octet strings under OID to LEN octets\n"
          "  --link-down PORT[@SEC]   the cable of PORT (1 to 24) is pulled SEC seconds\n"
          "                           after start (default 0), repeatable\n"
+         "  --no-traffic             the ports carry no traffic: counters stand still and\n"
+         "                           no link LED blinks\n"
          "  --help                   this text\n"
          "\n"
          "ACL access profiles (the Ethernet, IP and packet-content masks) are created and\n"
@@ -115,6 +117,10 @@ SimOptions ParseOptions(const std::vector<std::string> &args) {
     const std::string &a = args[i];
     if (a == "--help" || a == "-h") {
       o.help = true;
+      continue;
+    }
+    if (a == "--no-traffic") {
+      o.noTraffic = true;
       continue;
     }
     static const char *const kOptions[] = {"--listen", "--port", "--read-community", "--write-community", "--user",

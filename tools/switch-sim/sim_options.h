@@ -31,6 +31,7 @@ struct SimOptions {
   std::vector<Oid> wrongType;
   std::vector<std::pair<Oid, size_t>> shortened;
   std::vector<std::pair<int, double>> linkDown;  // port, seconds after start
+  bool noTraffic = false;
   bool help = false;
 };
 

@@ -560,6 +560,16 @@ void SwitchModel::CurrentVlanChanged(SubId vlan) {
 
 // ---- timed behaviour ----
 
+void SwitchModel::StopTraffic() {
+  const double now = Now();
+  for (auto &[oid, inst] : data_.instances) {
+    if (inst.rate == 0) continue;
+    inst.value = Live(inst);
+    inst.since = now;
+    inst.rate = inst.activeRate = 0;
+  }
+}
+
 void SwitchModel::PullCable(int port, double afterSeconds) {
   if (port >= 1 && port <= kPorts) cablePulls_.emplace_back(port, Now() + afterSeconds);
 }

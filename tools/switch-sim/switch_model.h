@@ -55,6 +55,8 @@ public:
 
   // The cable of `port` is pulled `afterSeconds` from now (at the next Tick).
   void PullCable(int port, double afterSeconds);
+  // Every counter stands still from now on, whatever the links do.
+  void StopTraffic();
 
   // Advances timed behaviour; call often (every 100 ms or so).
   void Tick();
