@@ -8,10 +8,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 #include <sys/types.h>
 #include <unistd.h>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace Platform {
 
@@ -59,9 +60,18 @@ signals:
   void ActivationRequested();
 
 private:
+  struct Client;
   void Accept();
+  void Read(Client *client);
+  void Drop(Client *client);
+  void Close();
 
-  std::unique_ptr<QLocalServer> server_;
+  int listener_ = -1;      // the listening socket, -1 while not listening
+  std::string path_;       // its file, removed when the server ends
+  dev_t device_ = 0;       // and the file's identity, so that only that one is removed
+  ino_t inode_ = 0;
+  QSocketNotifier *ready_ = nullptr;
+  std::vector<std::unique_ptr<Client>> clients_;
   int requests_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include "startup_settings.h"
 #include "switch_sim_agent.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QThread>
@@ -216,5 +217,53 @@ TEST(InstanceSocket, AListenerOfAnotherUserIsNeverObeyed) {
   ::waitpid(squatter, nullptr, 0);
   ::close(ready[0]);
   ::close(ready[1]);
+  std::filesystem::remove_all(xdg);
+}
+
+// The listening side: a socket left by an instance that crashed is taken over, a live
+// listener or a file that is no socket is not, only the request line is obeyed, and the
+// socket goes with the server.
+TEST(InstanceSocket, TakesOverALeftSocketOnlyAndObeysTheRequestLineOnly) {
+  const std::string xdg = MakeTempDir("kvlisten");
+  std::filesystem::permissions(xdg, std::filesystem::perms::owner_all);
+  ScopedVariable runtime("XDG_RUNTIME_DIR", xdg.c_str());
+  const std::string caption = MainCaption("192.0.2.98"), name = Platform::InstanceSocketName(caption);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, name.c_str(), sizeof address.sun_path - 1);
+  const int left = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(::bind(left, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+  ::close(left);  // bound, never unlinked: what a crash leaves
+
+  // What a client gets back for `line`, the server answering in this thread's event loop.
+  const auto ask = [&](const std::string &line) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    std::string answer;
+    if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) return std::string("refused");
+    (void)!::send(fd, line.data(), line.size(), MSG_NOSIGNAL);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    for (char buffer[64]; std::chrono::steady_clock::now() < until;) {
+      QCoreApplication::processEvents();
+      const ssize_t n = ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
+      if (n == 0) break;
+      if (n > 0) answer.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return answer;
+  };
+  {
+    Platform::InstanceServer server, second;
+    ASSERT_TRUE(server.Listen(caption));
+    EXPECT_FALSE(second.Listen(caption));  // the first one is alive
+    EXPECT_EQ(ask("activate\n"), "activated\n");
+    EXPECT_EQ(ask("activate now\n"), "");
+    EXPECT_EQ(ask(std::string(100, 'a')), "");
+    EXPECT_EQ(server.Requests(), 1);
+  }
+  EXPECT_FALSE(std::filesystem::exists(name));
+  std::ofstream(name) << "not a socket";
+  Platform::InstanceServer third;
+  EXPECT_FALSE(third.Listen(caption));
+  EXPECT_TRUE(std::filesystem::exists(name));
   std::filesystem::remove_all(xdg);
 }
