@@ -44,11 +44,7 @@ protected:
     ADD_FAILURE() << "no row " << key.toStdString();
   }
   // Whether the bar shows `text` where the operator sees it.
-  static bool Visible(const KvStatusBar *bar, const std::string &text) {
-    for (const QLabel *label : bar->findChildren<QLabel *>())
-      if (label->isVisible() && label->text() == ToQt(text)) return true;
-    return false;
-  }
+  static bool Visible(const KvStatusBar *bar, const std::string &text) { return bar->ShowsLine(text); }
   static std::string Checked(const TStackingPortUitForm *picker) {
     std::string s;
     for (QCheckBox *b : picker->Boxes()) s += b->isChecked() ? 'x' : '.';

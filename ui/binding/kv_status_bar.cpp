@@ -89,6 +89,14 @@ void KvStatusBar::SetSimpleText(const std::string &text) {
   ShowMode();
 }
 
+bool KvStatusBar::ShowsLine(const std::string &text) const {
+  const QString wanted = ToQt(text);
+  if (simpleLabel_->isVisible() && simpleLabel_->Text() == wanted) return true;
+  for (const KvStatusLine *panel : panels_)
+    if (panel->isVisible() && panel->Text() == wanted) return true;
+  return false;
+}
+
 void KvStatusBar::ShowMode() {
   const bool simple = ShowsSimpleText() || panels_.empty();
   simpleLabel_->setVisible(simple);

@@ -33,6 +33,8 @@ public:
   std::string SimpleText() const { return simpleText_; }
   // True while the simple text covers the panels.
   bool ShowsSimpleText() const { return simple_ || simpleLast_; }
+  // Whether a line of the bar on the screen holds `text` (the simple text or a panel).
+  bool ShowsLine(const std::string &text) const;
 
 private:
   void ShowMode();
