@@ -2,8 +2,6 @@
 // How the rows of a table are created and destroyed: through a status column, told by
 // the labels of its option list.
 
-class KvOptionList;
-
 enum class KvRowStatusKind : unsigned char {
   None,         // rows are the agent's own; they are not created from a window
   RowStatus,    // SNMPv2-TC RowStatus: active(1) ... createAndGo(4), createAndWait(5), destroy(6)
