@@ -3,8 +3,14 @@
 // front-panel size and reads one value of the agent with net-snmp's blocking API.
 //
 //   build/bench/bare_window PORT first-paint   prints "painted <resident KiB>" at its first paint, exits
+//   build/bench/bare_window PORT first-paint-menu   the same with a menu bar of one menu: the window
+//                                               paints text, so the fonts are loaded as in any window
+//                                               with a caption
 //   build/bench/bare_window PORT idle SECONDS  shows the window, waits for it to settle, then
 //                                               prints "idle <cpu seconds> <wall seconds>" over SECONDS
+//
+// Built twice: bare_window, and bare_window_charts, linked to Qt Charts as well (nothing of it is
+// used), which shows what loading that library costs at start.
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
@@ -12,8 +18,14 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
+
+#ifdef BARE_WITH_CHARTS
+#include <QChart>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -75,12 +87,27 @@ int main(int argc, char **argv) {
   if (argc < 3) return 2;
   const int port = std::atoi(argv[1]);
   const bool idle = std::strcmp(argv[2], "idle") == 0;
+  // Qt's notes (the offscreen platform's on size hints) would fill the benchmark's output.
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
   QApplication app(argc, argv);
-  QWidget window;
-  window.setFixedSize(786, 133);
+  const bool menu = std::strcmp(argv[2], "first-paint-menu") == 0;
+#ifdef BARE_WITH_CHARTS
+  // Named, so the library stays linked and is loaded at start, as in the module.
+  const QMetaObject *volatile chartClass = &QChart::staticMetaObject;
+  (void)chartClass;
+#endif
+  // The reference is a plain widget; the menu variant a main window with one menu.
+  QMainWindow withMenu;
+  QWidget plain;
+  QWidget &window = menu ? static_cast<QWidget &>(withMenu) : plain;
+  if (menu) {
+    withMenu.setCentralWidget(new QWidget);
+    withMenu.menuBar()->addMenu("&File");
+  }
+  window.resize(786, 133);
   if (!GetOne(port)) return 1;
   FirstPaint paint;
-  if (!idle) window.installEventFilter(&paint);
+  if (!idle) (menu ? static_cast<QWidget *>(withMenu.menuBar()) : &plain)->installEventFilter(&paint);
   window.show();
   if (!idle) return app.exec();
 
