@@ -241,11 +241,14 @@ void ReadPdu(const netsnmp_pdu *pdu, SnmpPdu &response) {
     response.ContextEngineId.assign(reinterpret_cast<const char *>(pdu->contextEngineID),
                                     pdu->contextEngineID ? pdu->contextEngineIDLen : 0);
   }
+  size_t count = 0;
+  for (const netsnmp_variable_list *var = pdu->variables; var; var = var->next_variable) ++count;
+  response.Vbs.reserve(count);
   for (const netsnmp_variable_list *var = pdu->variables; var; var = var->next_variable) {
-    SnmpVb vb;
-    for (size_t i = 0; i < var->name_length; ++i) vb.Oid.push_back(static_cast<uint32_t>(var->name[i]));
+    SnmpVb &vb = response.Vbs.emplace_back();
+    // Sub-identifiers are 32 bits on the wire; net-snmp keeps them in its wider oid.
+    vb.Oid.assign(var->name, var->name + var->name_length);
     vb.Value = ValueOf(var);
-    response.Vbs.push_back(std::move(vb));
   }
 }
 
