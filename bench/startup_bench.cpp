@@ -32,6 +32,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -123,40 +124,42 @@ int main(int argc, char **argv) {
   if (std::getenv("DISPLAY")) platforms.push_back("xcb");
   for (const std::string &platform : platforms) {
     setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
-    std::vector<double> module, bare, menu, charts, ratio;
-    long moduleKiB = 0, bareKiB = 0;
-    // One unmeasured round of each warms the caches.
-    if (Measure(self, "--module", "", sw.Port()).Seconds < 0 || Measure(BARE_WINDOW, "", "first-paint", sw.Port()).Seconds < 0 ||
-        Measure(BARE_WINDOW_CHARTS, "", "first-paint-menu", sw.Port()).Seconds < 0)
-      return 1;
+    // Each round starts every contender once, in this order; the reference is the first, the
+    // module the last.
+    struct Contender {
+      const char *Name, *Program, *First, *Second;
+      std::vector<double> Seconds = {};
+      long ResidentKiB = 0;
+    };
+    Contender contenders[] = {
+        {"reference: bare Qt program, window + one net-snmp Get", BARE_WINDOW, "", "first-paint"},
+        {"bare program with a menu bar (fonts loaded)", BARE_WINDOW, "", "first-paint-menu"},
+        {"the same linked to Qt Charts", BARE_WINDOW_CHARTS, "", "first-paint-menu"},
+        {"module, front panel with its polled LEDs", self, "--module", ""},
+    };
+    Contender &bare = contenders[0], &module = contenders[3];
+    // One unmeasured round warms the caches.
+    for (const Contender &c : contenders)
+      if (Measure(c.Program, c.First, c.Second, sw.Port()).Seconds < 0) return 1;
+    std::vector<double> ratio;
     for (int i = 0; i < rounds; ++i) {
-      const Run b = Measure(BARE_WINDOW, "", "first-paint", sw.Port());
-      const Run t = Measure(BARE_WINDOW, "", "first-paint-menu", sw.Port());
-      const Run c = Measure(BARE_WINDOW_CHARTS, "", "first-paint-menu", sw.Port());
-      const Run m = Measure(self, "--module", "", sw.Port());
-      if (b.Seconds < 0 || t.Seconds < 0 || c.Seconds < 0 || m.Seconds < 0) return 1;
-      bare.push_back(b.Seconds);
-      menu.push_back(t.Seconds);
-      charts.push_back(c.Seconds);
-      module.push_back(m.Seconds);
-      ratio.push_back(m.Seconds / b.Seconds);
-      bareKiB = std::max(bareKiB, b.ResidentKiB);
-      moduleKiB = std::max(moduleKiB, m.ResidentKiB);
+      for (Contender &c : contenders) {
+        const Run run = Measure(c.Program, c.First, c.Second, sw.Port());
+        if (run.Seconds < 0) return 1;
+        c.Seconds.push_back(run.Seconds);
+        c.ResidentKiB = std::max(c.ResidentKiB, run.ResidentKiB);
+      }
+      ratio.push_back(module.Seconds.back() / bare.Seconds.back());
     }
     std::printf("start-up to first paint (%s), %d paired rounds, ms min/median/max\n", platform.c_str(), rounds);
-    std::printf("  reference: bare Qt program, window + one net-snmp Get  %s\n",
-                Show(SpreadOf(bare), 1000, "%.1f").c_str());
-    std::printf("  bare program with a menu bar (fonts loaded)            %s\n",
-                Show(SpreadOf(menu), 1000, "%.1f").c_str());
-    std::printf("  the same linked to Qt Charts                           %s\n",
-                Show(SpreadOf(charts), 1000, "%.1f").c_str());
-    std::printf("  module, front panel with its polled LEDs              %s\n",
-                Show(SpreadOf(module), 1000, "%.1f").c_str());
+    for (const Contender &c : contenders)
+      std::printf("  %-55s %s\n", c.Name, Show(SpreadOf(c.Seconds), 1000, "%.1f").c_str());
     std::printf("  ratio module / reference: %s (goal <= 1.5)\n", Show(SpreadOf(ratio), 1, "%.2f").c_str());
-    const double b = SpreadOf(bare).Median, t = SpreadOf(menu).Median, c = SpreadOf(charts).Median,
-                 m = SpreadOf(module).Median;
+    double median[std::size(contenders)];
+    for (size_t k = 0; k < std::size(contenders); ++k) median[k] = SpreadOf(contenders[k].Seconds).Median * 1000;
     std::printf("  of the difference (medians, ms): fonts %.1f, Qt Charts %.1f, the module's own work %.1f\n",
-                (t - b) * 1000, (c - t) * 1000, (m - c) * 1000);
+                median[1] - median[0], median[2] - median[1], median[3] - median[2]);
+    const long moduleKiB = module.ResidentKiB, bareKiB = bare.ResidentKiB;
     std::printf("  resident memory once painted: module %ld KiB, bare program %ld KiB, ratio %.2f\n", moduleKiB,
                 bareKiB, static_cast<double>(moduleKiB) / static_cast<double>(bareKiB));
   }
